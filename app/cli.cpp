@@ -1,0 +1,102 @@
+#include "app/cli.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <string_view>
+
+namespace zeva::app {
+
+std::string usageText() {
+    return "Usage:\n"
+           "  zeva [FILE]                               open the editor (with FILE, a .KDO or .MAC)\n"
+           "  zeva --dump FILE                          print the document as JSON\n"
+           "  zeva --render FILE -o OUT [--size WxH]    draw the document to OUT (.png .bmp .svg .pdf)\n"
+           "  zeva --eval EXPR [--angle-unit RAD|DEG|GRA]  evaluate an expression\n"
+           "  zeva --help                               this text\n"
+           "  zeva --version                            the version\n";
+}
+
+namespace {
+
+int usageError(const std::string& message) {
+    std::fprintf(stderr, "zeva: %s\n%s", message.c_str(), usageText().c_str());
+    return 64;
+}
+
+bool parseSize(std::string_view text, int& w, int& h) {
+    const auto x = text.find_first_of("xX");
+    if (x == std::string_view::npos) return false;
+    const std::string ws(text.substr(0, x)), hs(text.substr(x + 1));
+    char* end = nullptr;
+    const long wl = std::strtol(ws.c_str(), &end, 10);
+    if (ws.empty() || *end) return false;
+    const long hl = std::strtol(hs.c_str(), &end, 10);
+    if (hs.empty() || *end) return false;
+    if (wl < 1 || hl < 1 || wl > 20000 || hl > 20000) return false;
+    w = static_cast<int>(wl);
+    h = static_cast<int>(hl);
+    return true;
+}
+
+}  // namespace
+
+int runCommandLine(const std::vector<std::string>& args, std::string& documentPath) {
+    documentPath.clear();
+    if (args.empty()) return -1;
+    const std::string& first = args[0];
+    if (first == "--help" || first == "-h") {
+        std::fputs(usageText().c_str(), stdout);
+        return 0;
+    }
+    if (first == "--version") {
+        std::printf("zeva %s\n", ZEVA_VERSION);
+        return 0;
+    }
+    if (first == "--dump") {
+        if (args.size() != 2) return usageError("--dump takes one file");
+        return runDump(args[1]);
+    }
+    if (first == "--eval") {
+        if (args.size() != 2 && args.size() != 4) return usageError("--eval takes one expression");
+        int unit = 0;
+        if (args.size() == 4) {
+            if (args[2] != "--angle-unit") return usageError("unknown option " + args[2]);
+            if (args[3] == "RAD") unit = 0;
+            else if (args[3] == "DEG") unit = 1;
+            else if (args[3] == "GRA") unit = 2;
+            else return usageError("--angle-unit takes RAD, DEG or GRA");
+        }
+        return runEval(args[1], unit);
+    }
+    if (first == "--render") {
+        RenderRequest req;
+        for (size_t i = 1; i < args.size(); ++i) {
+            const std::string& a = args[i];
+            if (a == "-o" && i + 1 < args.size()) {
+                req.output = args[++i];
+            } else if (a == "--size" && i + 1 < args.size()) {
+                if (!parseSize(args[++i], req.width, req.height))
+                    return usageError("--size takes WxH, for example 1024x768");
+            } else if (!a.empty() && a[0] != '-' && req.input.empty()) {
+                req.input = a;
+            } else {
+                return usageError("unexpected argument " + a);
+            }
+        }
+        if (req.input.empty() || req.output.empty())
+            return usageError("--render needs a file and -o OUT");
+        return runRender(req);
+    }
+    if (!first.empty() && first[0] == '-' && first.size() > 1)
+        return usageError("unknown option " + first);
+    // The whole command line is the path of a document to open.
+    std::string path;
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (i) path += ' ';
+        path += args[i];
+    }
+    documentPath = path;
+    return -1;
+}
+
+}  // namespace zeva::app

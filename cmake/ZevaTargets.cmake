@@ -1,0 +1,35 @@
+# Build options shared by every target, and the helpers that make one library per layer.
+
+add_library(zeva_options INTERFACE)
+target_compile_options(zeva_options INTERFACE -Wall -Wextra -Werror=switch)
+if(ZEVA_WERROR)
+  target_compile_options(zeva_options INTERFACE -Werror)
+endif()
+if(ZEVA_SANITIZE)
+  target_compile_options(zeva_options INTERFACE -fsanitize=address,undefined
+                         -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  target_link_options(zeva_options INTERFACE -fsanitize=address,undefined
+                      -fno-sanitize-recover=all)
+endif()
+target_include_directories(zeva_options INTERFACE ${PROJECT_SOURCE_DIR})
+
+# zeva_engine_library(<target> <folder> [EXCLUDE <prefix>] [ONLY <prefix>] [DEPS <targets>...])
+# A static library of every .cpp in <folder>. Engine libraries never see Qt: its headers are
+# not on their include path, so a stray #include <Q...> fails to compile.
+function(zeva_engine_library target folder)
+  cmake_parse_arguments(ARG "" "EXCLUDE;ONLY" "DEPS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${folder}/*.cpp)
+  if(ARG_EXCLUDE)
+    list(FILTER sources EXCLUDE REGEX "/${ARG_EXCLUDE}[^/]*\\.cpp$")
+  endif()
+  if(ARG_ONLY)
+    list(FILTER sources INCLUDE REGEX "/${ARG_ONLY}[^/]*\\.cpp$")
+  endif()
+  if(sources)
+    add_library(${target} STATIC ${sources})
+    target_link_libraries(${target} PUBLIC zeva_options ${ARG_DEPS})
+  else()
+    add_library(${target} INTERFACE)
+    target_link_libraries(${target} INTERFACE zeva_options ${ARG_DEPS})
+  endif()
+endfunction()

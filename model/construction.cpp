@@ -1,0 +1,752 @@
+#include "model/construction.h"
+
+#include <algorithm>
+#include <unordered_map>
+#include <unordered_set>
+
+namespace zeva::model {
+
+namespace {
+
+void setMarkWithSubs(Element& e, int32_t Element::*mark, int32_t value) {
+    e.*mark = value;
+    forEachSubElement(e, [&](Element& s) { s.*mark = value; });
+}
+
+bool anyParentMarked(Element& n, int32_t Element::*mark) {
+    bool hit = false;
+    forEachParentRef(n, [&](Element*& r) {
+        if (r->*mark != 0) hit = true;
+    });
+    return hit;
+}
+
+void freeElement(Element* e) {
+    detachForFreeing(*e);
+    delete e;
+}
+
+}  // namespace
+
+// ---- lifetime -------------------------------------------------------------------------------
+
+Construction::Construction(Construction&& other) noexcept
+    : elements(other.elements), lastElement(other.lastElement), traced(std::move(other.traced)),
+      animations(std::move(other.animations)) {
+    other.elements = other.lastElement = nullptr;
+    other.traced.clear();
+    other.animations.clear();
+}
+
+Construction& Construction::operator=(Construction&& other) noexcept {
+    if (this != &other) {
+        clear();
+        elements = other.elements;
+        lastElement = other.lastElement;
+        traced = std::move(other.traced);
+        animations = std::move(other.animations);
+        other.elements = other.lastElement = nullptr;
+        other.traced.clear();
+        other.animations.clear();
+    }
+    return *this;
+}
+
+Construction::~Construction() { clear(); }
+
+void Construction::clear() {
+    traced.clear();
+    animations.clear();
+    // Freeing the whole list: no element outlives the others, so references between them
+    // need no detaching.
+    Element* e = elements;
+    elements = lastElement = nullptr;
+    while (e) {
+        Element* next = e->next;
+        delete e;
+        e = next;
+    }
+}
+
+Element* Construction::append(std::unique_ptr<Element> owned) {
+    Element* e = owned.release();
+    e->next = nullptr;
+    if (!elements) {
+        elements = e;
+    } else {
+        lastElement->next = e;
+    }
+    lastElement = e;
+    return e;
+}
+
+void Construction::appendList(Construction&& other) {
+    if (other.elements) {
+        if (!elements) {
+            elements = other.elements;
+        } else {
+            lastElement->next = other.elements;
+        }
+        lastElement = other.lastElement;
+    }
+    for (Element* t : other.traced)
+        if (traced.size() < static_cast<size_t>(kMaxTraced)) traced.push_back(t);
+    for (const auto& a : other.animations)
+        if (animations.size() < static_cast<size_t>(kMaxAnimations)) animations.push_back(a);
+    other.elements = other.lastElement = nullptr;
+    other.traced.clear();
+    other.animations.clear();
+}
+
+// ---- queries --------------------------------------------------------------------------------
+
+Element* Construction::previousOf(const Element* e) const {
+    for (Element* n = elements; n; n = n->next)
+        if (n->next == e) return n;
+    return nullptr;
+}
+
+int Construction::countOf() const {
+    int c = 0;
+    for (Element* n = elements; n; n = n->next) ++c;
+    return c;
+}
+
+int Construction::countWithSubElements() const {
+    int c = 0;
+    for (Element* n = elements; n; n = n->next) {
+        ++c;
+        forEachSubElement(*n, [&](Element&) { ++c; });
+    }
+    return c;
+}
+
+// ---- dependency marks -----------------------------------------------------------------------
+
+void Construction::forwardMark(Element* from, int32_t Element::*mark) {
+    for (Element* n = from; n; n = n->next) {
+        if (n->*mark != 0) continue;
+        if (anyParentMarked(*n, mark)) setMarkWithSubs(*n, mark, 1);
+    }
+}
+
+void Construction::markDependentsWith(Element* e, int32_t Element::*mark) {
+    const int32_t remembered = e->*mark;
+    setMarkWithSubs(*e, mark, 1);
+    forwardMark(e->next, mark);
+
+    // A parametric colour source may come after the element it colours, so the forward walk
+    // cannot see it: repeat whole passes until one marks nothing.
+    bool again = true;
+    while (again) {
+        again = false;
+        for (Element* n = elements; n; n = n->next) {
+            if (n->*mark == 0 && n->colorSource && n->colorSource->*mark != 0) {
+                setMarkWithSubs(*n, mark, 1);
+                forwardMark(n->next, mark);
+                again = true;
+                break;
+            }
+        }
+    }
+
+    setMarkWithSubs(*e, mark, 0);
+    e->*mark = remembered;
+}
+
+void Construction::markDependents(Element* e) { markDependentsWith(e, &Element::deleteMark); }
+
+void Construction::markDependentsAlt(Element* e) { markDependentsWith(e, &Element::serial); }
+
+void Construction::clearDeleteMarks() {
+    for (Element* n = elements; n; n = n->next) setMarkWithSubs(*n, &Element::deleteMark, 0);
+}
+
+// ---- ancestor marks -------------------------------------------------------------------------
+
+void Construction::clearSerials() {
+    for (Element* n = elements; n; n = n->next) setMarkWithSubs(*n, &Element::serial, 0);
+}
+
+namespace {
+
+// Depth-first over references with an explicit stack, so long chains cannot overflow the
+// call stack. `follow(from, ref)` decides whether ref is marked and walked through.
+template <class Follow>
+void markAncestorWalk(Element* start, Follow&& follow, bool withColorSource) {
+    std::vector<Element*> stack{start};
+    while (!stack.empty()) {
+        Element* cur = stack.back();
+        stack.pop_back();
+        auto visit = [&](Element* r) {
+            if (!r || r->serial != 0 || !follow(cur, r)) return;
+            setMarkWithSubs(*r, &Element::serial, 1);
+            stack.push_back(r);
+        };
+        if (cur->kind == Kind::Locus && !withColorSource) {
+            // a drag moves a locus only through its traced element
+            visit(cur->parent1);
+            continue;
+        }
+        forEachParentRef(*cur, [&](Element*& r) { visit(r); });
+        if (withColorSource) visit(cur->colorSource);
+    }
+}
+
+}  // namespace
+
+void Construction::markAncestors(Element* e) {
+    markAncestorWalk(e, [](Element*, Element*) { return true; }, true);
+}
+
+void Construction::markMovableAncestors(Element* e) {
+    markAncestorWalk(
+        e, [](Element*, Element* r) { return r->elementClass() != ElementClass::Number; }, false);
+}
+
+void Construction::markAncestorsOutside(Element* e, const std::vector<Element*>& list) {
+    std::unordered_set<const Element*> members(list.begin(), list.end());
+    markAncestorWalk(
+        e, [&](Element*, Element* r) { return members.count(r) == 0; }, true);
+}
+
+// ---- deletion -------------------------------------------------------------------------------
+
+void detachForFreeing(Element& e) {
+    if (e.label && e.label->parent1 == &e) e.label->parent1 = nullptr;
+    if (e.kind == Kind::Name && e.parent1 && e.parent1->label == &e) e.parent1->label = nullptr;
+}
+
+void Construction::forgetFromLists(const Element* e) {
+    auto isGone = [&](const Element* t) {
+        if (t == e) return true;
+        return ownerOf(const_cast<Element*>(t)) == e;
+    };
+    traced.erase(std::remove_if(traced.begin(), traced.end(), isGone), traced.end());
+    animations.erase(std::remove_if(animations.begin(), animations.end(),
+                                    [&](const AnimationEntry& a) { return isGone(a.element); }),
+                     animations.end());
+}
+
+void Construction::unlinkAfter(Element* prev, Element* e) {
+    if (!prev) {
+        elements = e->next;
+    } else {
+        prev->next = e->next;
+    }
+    if (lastElement == e) lastElement = prev;
+    e->next = nullptr;
+}
+
+void Construction::deleteElement(Element* e) {
+    if (!e) return;
+    Element* prev = nullptr;
+    bool listed = false;
+    for (Element* n = elements; n; prev = n, n = n->next) {
+        if (n == e) {
+            listed = true;
+            break;
+        }
+    }
+    if (listed) unlinkAfter(prev, e);
+    forgetFromLists(e);
+    freeElement(e);
+}
+
+void Construction::deleteWithDependents(Element* e) {
+    if (!e) return;
+    clearDeleteMarks();
+    markDependents(e);
+    Element* prev = nullptr;
+    Element* n = elements;
+    while (n) {
+        Element* next = n->next;
+        if (n->deleteMark != 0 && n != e) {
+            unlinkAfter(prev, n);
+            forgetFromLists(n);
+            freeElement(n);
+        } else {
+            prev = n;
+        }
+        n = next;
+    }
+    deleteElement(e);
+}
+
+void Construction::deleteSelected() {
+    for (;;) {
+        Element* s = firstSelected();
+        if (!s) return;
+        deleteWithDependents(s);
+    }
+}
+
+// ---- serials --------------------------------------------------------------------------------
+
+namespace {
+
+int32_t serialOf(const Element* e) { return e ? e->serial : -1; }
+
+void refreshParentIndices(Element& e) {
+    e.parent1Index = serialOf(e.parent1);
+    e.parent2Index = serialOf(e.parent2);
+    e.parent3Index = serialOf(e.parent3);
+    e.colorSourceIndex = serialOf(e.colorSource);
+}
+
+template <size_t N>
+void refreshSerialList(const std::array<Element*, N>& refs, std::array<int32_t, N>& out) {
+    for (size_t i = 0; i < N; ++i) out[i] = serialOf(refs[i]);
+}
+
+void refreshSerialList(const std::vector<Element*>& refs, std::vector<int32_t>& out) {
+    out.resize(refs.size());
+    for (size_t i = 0; i < refs.size(); ++i) out[i] = serialOf(refs[i]);
+}
+
+void refreshStoredSerials(Element& e) {
+    refreshParentIndices(e);
+    forEachSubElement(e, [](Element& s) { refreshParentIndices(s); });
+    switch (e.kind) {
+    case Kind::Calculation:
+    case Kind::Function:
+        refreshSerialList(e.expression().refs, e.expression().refIndices);
+        break;
+    case Kind::Table:
+        refreshSerialList(e.table().rows, e.table().rowIndices);
+        break;
+    case Kind::Conic:
+        refreshSerialList(e.conic().points, e.conic().pointIndices);
+        break;
+    case Kind::HideShowButton:
+        refreshSerialList(e.button().targets, e.button().targetIndices);
+        break;
+    default:
+        break;
+    }
+}
+
+// Serial -> element over a list and its sub-elements; the first element holding a serial wins.
+class SerialTable {
+public:
+    explicit SerialTable(Element* first) {
+        for (Element* n = first; n; n = n->next) {
+            add(n);
+            forEachSubElement(*n, [&](Element& s) { add(&s); });
+        }
+    }
+    Element* find(int32_t serial) const {
+        if (serial <= 0) return nullptr;
+        auto it = table_.find(serial);
+        return it == table_.end() ? nullptr : it->second;
+    }
+
+private:
+    void add(Element* e) {
+        if (e->serial > 0) table_.emplace(e->serial, e);
+    }
+    std::unordered_map<int32_t, Element*> table_;
+};
+
+template <size_t N>
+void resolveSerialList(const SerialTable& t, const std::array<int32_t, N>& in,
+                       std::array<Element*, N>& out) {
+    for (size_t i = 0; i < N; ++i) out[i] = t.find(in[i]);
+}
+
+void resolveSerialList(const SerialTable& t, const std::vector<int32_t>& in,
+                       std::vector<Element*>& out) {
+    out.resize(in.size());
+    for (size_t i = 0; i < in.size(); ++i) out[i] = t.find(in[i]);
+}
+
+void resolveParents(const SerialTable& t, Element& e) {
+    e.parent1 = t.find(e.parent1Index);
+    e.parent2 = t.find(e.parent2Index);
+    e.parent3 = t.find(e.parent3Index);
+}
+
+void resolveStoredSerials(const SerialTable& t, Element& e) {
+    resolveParents(t, e);
+    e.colorSource = t.find(e.colorSourceIndex);
+    forEachSubElement(e, [&](Element& s) {
+        resolveParents(t, s);
+        s.colorSource = nullptr;
+        s.label = nullptr;
+    });
+    switch (e.kind) {
+    case Kind::Calculation:
+    case Kind::Function:
+        resolveSerialList(t, e.expression().refIndices, e.expression().refs);
+        break;
+    case Kind::Table:
+        resolveSerialList(t, e.table().rowIndices, e.table().rows);
+        break;
+    case Kind::Conic:
+        resolveSerialList(t, e.conic().pointIndices, e.conic().points);
+        break;
+    case Kind::HideShowButton:
+        resolveSerialList(t, e.button().targetIndices, e.button().targets);
+        break;
+    default:
+        break;
+    }
+}
+
+}  // namespace
+
+void Construction::renumber() {
+    int32_t counter = 0;
+    for (Element* n = elements; n; n = n->next) {
+        n->serial = ++counter;
+        forEachSubElement(*n, [&](Element& s) { s.serial = ++counter; });
+    }
+    for (Element* n = elements; n; n = n->next) refreshStoredSerials(*n);
+}
+
+Element* Construction::findBySerial(int32_t serial) const {
+    if (serial <= 0) return nullptr;
+    for (Element* n = elements; n; n = n->next) {
+        if (n->serial == serial) return n;
+        Element* hit = nullptr;
+        forEachSubElement(*n, [&](Element& s) {
+            if (!hit && s.serial == serial) hit = &s;
+        });
+        if (hit) return hit;
+    }
+    return nullptr;
+}
+
+void Construction::resolveSerials() {
+    SerialTable table(elements);
+    for (Element* n = elements; n; n = n->next) resolveStoredSerials(table, *n);
+}
+
+// ---- copying --------------------------------------------------------------------------------
+
+namespace {
+
+std::unique_ptr<Element> copyRecord(const Element& src);
+
+std::unique_ptr<Element> copySubElement(const std::unique_ptr<Element>& src) {
+    return src ? copyRecord(*src) : nullptr;
+}
+
+// Copies the record and its tail; references are left empty (stored serials are copied).
+std::unique_ptr<Element> copyRecord(const Element& src) {
+    auto c = std::make_unique<Element>();
+    c->kind = src.kind;
+    c->serial = src.serial;
+    c->parent1Index = src.parent1Index;
+    c->parent2Index = src.parent2Index;
+    c->parent3Index = src.parent3Index;
+    c->colorSourceIndex = src.colorSourceIndex;
+    c->colorMode = src.colorMode;
+    c->x1 = src.x1;
+    c->y1 = src.y1;
+    c->x2 = src.x2;
+    c->y2 = src.y2;
+    c->exists = src.exists;
+    c->visible = src.visible;
+    c->param1 = src.param1;
+    c->param2 = src.param2;
+    c->dimension = src.dimension;
+    c->decimals = src.decimals;
+    c->color = src.color;
+    c->style = src.style;
+    c->selected = 0;
+    if (src.font) c->font = std::make_unique<ElementFont>(*src.font);
+
+    std::visit(
+        [&](const auto& t) {
+            using T = std::decay_t<decltype(t)>;
+            if constexpr (std::is_same_v<T, PolygonTail>) {
+                PolygonTail p;
+                for (const auto& s : t.sides) p.sides.push_back(copyRecord(*s));
+                c->tail = std::move(p);
+            } else if constexpr (std::is_same_v<T, AxesTail>) {
+                AxesTail a;
+                a.unitX = t.unitX;
+                a.unitY = t.unitY;
+                a.axisX = copySubElement(t.axisX);
+                a.axisY = copySubElement(t.axisY);
+                c->tail = std::move(a);
+            } else if constexpr (std::is_same_v<T, CoordinatesTail>) {
+                CoordinatesTail k;
+                k.xPart = copySubElement(t.xPart);
+                k.yPart = copySubElement(t.yPart);
+                c->tail = std::move(k);
+            } else if constexpr (std::is_same_v<T, ExpressionTail>) {
+                ExpressionTail x = t;
+                x.refs.assign(t.refs.size(), nullptr);
+                c->tail = std::move(x);
+            } else if constexpr (std::is_same_v<T, TableTail>) {
+                TableTail x = t;
+                x.rows.assign(t.rows.size(), nullptr);
+                c->tail = std::move(x);
+            } else if constexpr (std::is_same_v<T, ConicTail>) {
+                ConicTail x = t;
+                x.points.fill(nullptr);
+                c->tail = std::move(x);
+            } else if constexpr (std::is_same_v<T, ButtonTail>) {
+                ButtonTail x = t;
+                x.targets.assign(t.targets.size(), nullptr);
+                c->tail = std::move(x);
+            } else {
+                c->tail = t;
+            }
+        },
+        src.tail);
+    return c;
+}
+
+}  // namespace
+
+Construction Construction::copyList(bool withDocumentLists) {
+    renumber();
+    Construction copy;
+    for (Element* n = elements; n; n = n->next) copy.append(copyRecord(*n));
+
+    SerialTable table(copy.elements);
+    if (withDocumentLists) {
+        for (Element* t : traced)
+            if (Element* c = table.find(t->serial)) copy.traced.push_back(c);
+        for (const auto& a : animations)
+            if (Element* c = table.find(a.element->serial))
+                copy.animations.push_back({c, a.playing, a.backward, a.speed});
+    }
+    for (Element* c = copy.elements; c; c = c->next) {
+        resolveStoredSerials(table, *c);
+        c->label = nullptr;
+    }
+    for (Element* c = copy.elements; c; c = c->next)
+        if (c->kind == Kind::Name && c->parent1) c->parent1->label = c;
+    return copy;
+}
+
+// ---- closing a selection --------------------------------------------------------------------
+
+namespace {
+
+// The elements an element is built from, as closeSelection counts them: a sub-element parent
+// stands for its owner.
+std::vector<Element*> closureParentsOf(Element& e) {
+    std::vector<Element*> out;
+    switch (e.kind) {
+    case Kind::Polygon:
+    case Kind::Calculation:
+    case Kind::Function:
+    case Kind::Conic:
+    case Kind::HideShowButton:
+        forEachParentRef(e, [&](Element*& r) { out.push_back(r); });
+        return out;
+    default:
+        break;
+    }
+    for (Element* p : {e.parent1, e.parent2, e.parent3})
+        if (p) out.push_back(isSubElementKind(p->kind) ? ownerOf(p) : p);
+    return out;
+}
+
+}  // namespace
+
+void Construction::closeSelection(std::vector<Element*>& list) {
+    clearDeleteMarks();
+    std::unordered_set<Element*> members(list.begin(), list.end());
+    std::vector<Element*> appended;
+    for (Element* n = elements; n; n = n->next) {
+        if (members.count(n)) continue;
+        auto parents = closureParentsOf(*n);
+        if (parents.empty()) continue;
+        bool all = std::all_of(parents.begin(), parents.end(),
+                               [&](Element* p) { return members.count(p) != 0; });
+        if (!all) continue;
+        list.push_back(n);
+        members.insert(n);
+        appended.push_back(n);
+        n->deleteMark = 1;
+    }
+
+    // An appended element whose colour comes from outside the list cannot be rebuilt from it:
+    // drop it and everything appended that depends on it, until nothing changes.
+    bool again = true;
+    while (again) {
+        again = false;
+        for (Element* a : appended) {
+            if (a->deleteMark == 0 || !a->colorSource || members.count(a->colorSource)) continue;
+            std::unordered_set<Element*> dropped{a};
+            for (Element* b : appended) {
+                if (b->deleteMark == 0 || dropped.count(b)) continue;
+                bool dep = (b->colorSource && dropped.count(b->colorSource));
+                for (Element* p : closureParentsOf(*b)) dep = dep || dropped.count(p);
+                if (dep) dropped.insert(b);
+            }
+            for (Element* d : dropped) {
+                d->deleteMark = 0;
+                members.erase(d);
+            }
+            list.erase(std::remove_if(list.begin(), list.end(),
+                                      [&](Element* x) { return dropped.count(x) != 0; }),
+                       list.end());
+            again = true;
+            break;
+        }
+    }
+    clearDeleteMarks();
+}
+
+// ---- references -----------------------------------------------------------------------------
+
+void replaceReferences(Element& e, const Element* oldRef, Element* newRef) {
+    auto swap = [&](Element*& r) {
+        if (r == oldRef) r = newRef;
+    };
+    switch (e.kind) {
+    case Kind::Calculation:
+    case Kind::Function:
+        for (auto& r : e.expression().refs) swap(r);
+        break;
+    case Kind::HideShowButton:
+        for (auto& r : e.button().targets) swap(r);
+        break;
+    case Kind::Conic:
+        for (auto& r : e.conic().points) swap(r);
+        break;
+    case Kind::Table:
+        for (auto& r : e.table().rows) swap(r);
+        break;
+    case Kind::Polygon:
+        for (auto& s : e.polygon().sides) {
+            swap(s->parent1);
+            swap(s->parent2);
+            swap(s->parent3);
+        }
+        break;
+    case Kind::Axes:
+    case Kind::Coordinates:
+        forEachSubElement(e, [&](Element& s) {
+            swap(s.parent1);
+            swap(s.parent2);
+        });
+        break;
+    default:
+        break;
+    }
+    swap(e.parent1);
+    swap(e.parent2);
+    swap(e.parent3);
+    swap(e.label);
+    swap(e.colorSource);
+}
+
+// ---- loci and axes --------------------------------------------------------------------------
+
+Element* Construction::locusOfTraced(const Element* tracedElement) const {
+    for (Element* n = elements; n; n = n->next)
+        if (n->kind == Kind::Locus && n->parent1 == tracedElement) return n;
+    return nullptr;
+}
+
+Element* drivingPointOf(const Element* locus) {
+    Element* point = locus ? locus->parent2 : nullptr;
+    // Bounded: a well-formed construction cannot nest loci more deeply than it has elements.
+    for (int depth = 0; point && depth < 1000000; ++depth) {
+        Element* host = point->parent1;
+        if (!host || host->kind != Kind::Locus || host == locus) return point;
+        locus = host;
+        point = host->parent2;
+    }
+    return point;
+}
+
+Construction::AxesLookup Construction::findAxes() const {
+    AxesLookup out;
+    Element* firstFound = nullptr;
+    Element* visibleOne = nullptr;
+    int visibleCount = 0;
+    for (Element* n = elements; n; n = n->next) {
+        if (n->kind != Kind::Axes || n->exists != 1 || n->visible == 100) continue;
+        ++out.count;
+        if (!firstFound) firstFound = n;
+        if (n->visible == 1) {
+            ++visibleCount;
+            visibleOne = n;
+        }
+    }
+    out.axes = visibleCount == 1 ? visibleOne : firstFound;
+    return out;
+}
+
+// ---- navigation -----------------------------------------------------------------------------
+
+bool Construction::isNavigable(const Element& e, bool showHidden) {
+    return e.kind != Kind::Name && e.exists == 1 && e.visible != 100 &&
+           (e.visible == 1 || showHidden);
+}
+
+Element* Construction::firstNavigable(Element* from, bool showHidden) const {
+    for (Element* n = from; n; n = n->next)
+        if (isNavigable(*n, showHidden)) return n;
+    return nullptr;
+}
+
+Element* Construction::lastNavigableBefore(const Element* e, bool showHidden) const {
+    Element* found = nullptr;
+    for (Element* n = elements; n && n != e; n = n->next)
+        if (isNavigable(*n, showHidden)) found = n;
+    return found;
+}
+
+int Construction::countNavigable(bool showHidden) const {
+    int c = 0;
+    for (Element* n = elements; n; n = n->next)
+        if (isNavigable(*n, showHidden)) ++c;
+    return c;
+}
+
+Element* Construction::nthNavigable(int i, bool showHidden) const {
+    int c = 0;
+    for (Element* n = elements; n; n = n->next)
+        if (isNavigable(*n, showHidden) && ++c == i) return n;
+    return lastElement;
+}
+
+// ---- selection ------------------------------------------------------------------------------
+
+std::vector<Element*> Construction::selectedList() const {
+    std::vector<Element*> out;
+    for (Element* n = elements; n; n = n->next)
+        if (n->selected == 1) out.push_back(n);
+    return out;
+}
+
+int Construction::selectedCount() const {
+    int c = 0;
+    for (Element* n = elements; n; n = n->next)
+        if (n->selected == 1 && (n->kind != Kind::Name || n->param1 != 0)) ++c;
+    return c;
+}
+
+Element* Construction::firstSelected() const {
+    for (Element* n = elements; n; n = n->next)
+        if (n->selected == 1) return n;
+    return nullptr;
+}
+
+bool Construction::anySelectedShowsText() const {
+    for (Element* n = elements; n; n = n->next)
+        if (n->selected == 1 && (n->font || n->kind == Kind::Text)) return true;
+    return false;
+}
+
+void Construction::setSelectionAll(int32_t value) {
+    for (Element* n = elements; n; n = n->next) setMarkWithSubs(*n, &Element::selected, value);
+}
+
+void Construction::selectExactly(const std::vector<Element*>& list) {
+    setSelectionAll(0);
+    for (Element* e : list)
+        if (e) e->selected = 1;
+}
+
+}  // namespace zeva::model

@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Sets up a fresh Debian machine, then builds and runs every test twice: a Release build with
+# warnings as errors, and an AddressSanitizer + UndefinedBehaviorSanitizer build. Exits non-zero
+# on any failure; the output ends with ctest's summary.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/setup.sh
+
+jobs=$(nproc)
+
+echo "== Release build (-Wall -Wextra -Werror) =="
+cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DZEVA_WERROR=ON
+cmake --build build/release -j "$jobs"
+(cd build/release && ctest --output-on-failure -j "$jobs")
+
+echo "== AddressSanitizer + UndefinedBehaviorSanitizer build =="
+export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:abort_on_error=1
+export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZEVA_WERROR=ON \
+      -DZEVA_SANITIZE=ON -DZEVA_BUILD_BENCH=OFF
+cmake --build build/sanitize -j "$jobs"
+cd build/sanitize && ctest --output-on-failure -j "$jobs"
