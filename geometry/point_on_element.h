@@ -1,0 +1,19 @@
+#pragma once
+// Points on elements: the position at a parameter along a host, and the parameter of the host
+// point nearest a given position.
+
+#include "geometry/recompute.h"
+#include "model/element.h"
+
+#include <optional>
+
+namespace zeva::geometry {
+
+// The point of `host` at parameter t, by the host's class; none when the host has no point
+// there (or its class carries no points).
+std::optional<Point> pointAt(model::Element& host, double t, const RecomputeContext& ctx);
+
+// The parameter of the point of `host` nearest to p (what a click on the host attaches to).
+double parameterOf(model::Element& host, Point p, const RecomputeContext& ctx);
+
+}  // namespace zeva::geometry

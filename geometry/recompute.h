@@ -1,0 +1,43 @@
+#pragma once
+// The recompute pass: one forward walk brings every element up to date with its parents.
+
+#include "model/construction.h"
+
+namespace zeva::doc {
+struct Document;
+}
+
+namespace zeva::geometry {
+
+// What the pass needs from the document and the view. Built with contextFor(document).
+struct RecomputeContext {
+    model::Construction* construction = nullptr;  // the list being recomputed (loci sample it)
+    int pixelsPerUnit = 40;
+    int lengthUnit = 1;   // 0 mm, 1 cm, 2 m, 3 km
+    int angleUnit = 0;    // 0 RAD, 1 DEG, 2 GRA
+    int coordSystem = 0;  // 0 rectangular, 1 polar
+    double zoomFactor = 1.0;  // current zoom of the view (segment tolerance of intersections)
+    // The visible world rectangle (function graphs take their variable range from it).
+    double viewLeft = -512.0;
+    double viewTop = 384.0;
+    double viewRight = 512.0;
+    double viewBottom = -384.0;
+    // Drag state: loci are not resampled in some drag cases.
+    const model::Element* draggedElement = nullptr;
+    bool dragInProgress = false;
+    bool dragOfMultipleSelection = false;
+};
+
+RecomputeContext contextFor(doc::Document& document);
+
+// Recomputes one element from its parents (its coordinates, `exists`, and kind-specific data).
+void recomputeElement(model::Element& e, const RecomputeContext& ctx);
+
+// Every element from the first up to, not including, stopAt (none = all), in list order.
+void recomputeAll(model::Construction& c, const RecomputeContext& ctx,
+                  const model::Element* stopAt = nullptr);
+
+// Only the elements whose deleteMark is set, in list order (the dependents of a dragged element).
+void recomputeMarked(model::Construction& c, const RecomputeContext& ctx);
+
+}  // namespace zeva::geometry
