@@ -1,0 +1,508 @@
+#include "settings/text_table.h"
+
+#include "model/codepage.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+#include <limits>
+
+namespace zeva::settings {
+
+namespace {
+
+using C = model::ElementClass;
+using K = model::Kind;
+
+struct WordKey {
+    int key;
+    int index; // short-text index
+    std::string_view text;
+};
+
+constexpr int cw(C c) {
+    return kClassWordBase + model::toInt(c);
+}
+
+// Class words and further words of the short-text array.
+constexpr WordKey kWordKeys[] = {
+    {1, cw(C::Point), "punto"},
+    {2, cw(C::Line), "recta"},
+    {3, cw(C::Ray), "semirecta"},
+    {4, cw(C::Segment), "segmento"},
+    {5, cw(C::Polygon), "polígono"},
+    {6, cw(C::Circle), "circunferencia"},
+    {7, cw(C::Arc), "arco"},
+    {8, cw(C::Angle), "ángulo"},
+    {9, cw(C::Locus), "lugar geométrico"},
+    {20, cw(C::Text), "texto"},
+    {21, cw(C::Name), "nombre"},
+    {22, cw(C::Number), "número"},
+    {34, cw(C::Function), "función"},
+    {23, cw(C::Axes), "ejes"},
+    {24, cw(C::Table), "tabla"},
+    {25, cw(C::Equation), "ecuación"},
+    {26, cw(C::Coordinates), "coordenadas"},
+    {35, cw(C::Property), "propiedad"},
+    {33, cw(C::Conic), "cónica"},
+    {36, cw(C::Intersection), "intersección"},
+    {37, cw(C::Grid), "cuadrícula"},
+    {38, cw(C::Button), "botón"},
+    {39, cw(C::Bitmap), "bitmap"},
+    {27, kWordSide, "lado"},
+    {28, kWordAxisX, "eje x"},
+    {29, kWordAxisY, "eje y"},
+    {31, kWordCoordinateX, "coordenada x o r"},
+    {32, kWordCoordinateY, "coordenada y o theta"},
+    {30, kWordUnit, "unidad"},
+    {159, kWordParallel, "paralelos"},
+    {160, kWordNotParallel, "no paralelos"},
+    {162, kWordPerpendicular, "perpendicular"},
+    {163, kWordNotPerpendicular, "no perpendicular"},
+    {165, kWordBelongs, "pertenece"},
+    {166, kWordNotBelongs, "no pertenece"},
+    {168, kWordCollinear, "alineados"},
+    {169, kWordNotCollinear, "no alineados"},
+    {171, kWordEquidistant, "equidistan"},
+    {172, kWordNotEquidistant, "no equidistan"},
+};
+
+// Key of each kind's display name, in kind order.
+constexpr std::array<int, model::kKindCount> kKindKeys = {
+    100, 101, 102, 103, 117, 104, 105, 108, 109, 106, 107, 120, 118, 110, 111, 112, 113,
+    114, 115, 116, 119, 121, 122, 123, 124, 125, 126, 128, 129, 130, 131, 132, 133, 134,
+    135, 136, 137, 138, 144, 143, 141, 142, 147, 148, 149, 145, 146, 139, 140, 127, 158,
+    161, 164, 170, 167, 152, 154, 173, 157, 151, 153, 174, 175, 155, 150, 156, 176, 177};
+
+// Key of each tool text 0..57 (tools 58..73 have no key).
+constexpr std::array<int, 58> kToolKeys = {
+    500, 501, 502, 503, 580, 504, 510, 505, 506, 507, 508, 581, 511, 509, 512,
+    514, 513, 515, 516, 517, 518, 519, 520, 521, 522, 584, 585, 586, 587, 588,
+    524, 523, 582, 525, 526, 527, 583, 528, 529, 590, 532, 592, 593, 594, 589,
+    591, 595, 596, 530, 533, 534, 535, 536, 603, 605, 598, 537, 538};
+
+constexpr bool allKeysGiven(const auto& keys) {
+    for (int k : keys)
+        if (k == 0) return false;
+    return true;
+}
+static_assert(allKeysGiven(kKindKeys) && allKeysGiven(kToolKeys));
+
+constexpr std::array<std::string_view, kToolCount> kToolDefaults = {
+    "Mover los elementos libres o editar",
+    "Punto Libre o Punto en elemento",
+    "Recta dado 1 punto o dados 2 puntos",
+    "Semirecta dado 1 punto o dados 2 puntos",
+    "Cónica por 5 puntos",
+    "Circunferencia dado el centro o dados el centro y un punto",
+    "Circunferencia dados 2 puntos que definen el radio y dado el centro",
+    "Recta Paralela",
+    "Recta Perpendicular",
+    "Segmento dados dos puntos",
+    "Polígono dados 3 o más puntos",
+    "Polígono regular",
+    "Arco dados 3 puntos",
+    "Angulo dados 3 puntos",
+    "Punto medio dados 2 puntos",
+    "Bisectriz dados 3 puntos",
+    "Mediatriz dados 2 puntos",
+    "Punto(s) de Intersección de dos elementos",
+    "Lugar Geométrico",
+    "Simetría central",
+    "Simetría axial",
+    "Traslación",
+    "Giro",
+    "Homotecia",
+    "Inversión",
+    "Comprobar paralelismo",
+    "Comprobar perpendicularidad",
+    "Comprobar pertenencia",
+    "Comprobar equidistancia",
+    "Comprobar alineación",
+    "Punto desplazado según número",
+    "Punto con coordenadas",
+    "Representar puntos",
+    "Longitud - distancia",
+    "Mide ángulo",
+    "Area",
+    "Pendiente",
+    "Ejes de coordenadas",
+    "Ecuación,coordenadas",
+    "Definir cuadrícula a unos ejes",
+    "Calcular",
+    "Parámetro",
+    "Función",
+    "Representar función",
+    "Ligar/Desligar punto en elemento",
+    "Activar/Desactivar traza",
+    "Animación",
+    "Zoom",
+    "Tabla de valores",
+    "Macros",
+    "Seleccionar los elementos iniciales",
+    "Seleccionar los elementos finales",
+    "Texto",
+    "Botón Ocultar/Ver",
+    "Insertar bitmap",
+    "Ocultar/Ver",
+    "Editar elemento",
+    "Eliminar elemento",
+    "Tipo de letra",
+    "Cambiar la apariencia de un elemento",
+    "Cambiar la apariencia de un elemento",
+    "Color paramétrico",
+    "Color de relleno paramétrico",
+    "Cambiar la apariencia de un elemento",
+    "Cambiar la apariencia de un elemento",
+    "Cambiar la apariencia de un elemento",
+    "Cambiar la apariencia de un elemento",
+    "Cambiar la apariencia de un elemento",
+    "Cambiar la apariencia de un elemento",
+    "Cambiar la apariencia de un elemento",
+    "Cambiar la apariencia de un elemento",
+    "Cambiar la apariencia de un elemento",
+    "Cambiar la apariencia de un elemento",
+    "Cambiar la apariencia de un elemento",
+};
+
+struct KeyText {
+    int key;
+    std::string_view text; // empty: a control key without a built-in caption
+};
+
+// Keys that set a menu item's caption or a tool button's hint directly.
+constexpr KeyText kControlKeys[] = {
+    {550, "&Archivo"},
+    {551, "&Ver"},
+    {552, "&Edición"},
+    {553, "&Construcción"},
+    {544, "&Medir - Calcular"},
+    {599, "&Transformar - Comprobar"},
+    {554, "&Macros"},
+    {577, "&Documento"},
+    {555, "A&yuda"},
+    {556, "&Nuevo"},
+    {557, "&Abrir..."},
+    {606, "Abrir recientes"},
+    {607, ""},
+    {558, "&Guardar"},
+    {559, "Guardar Como..."},
+    {601, "Exportar dibujo..."},
+    {560, "Imprimir..."},
+    {610, "Configurar Impresión..."},
+    {608, "Cerrar"},
+    {609, "Cerrar todo"},
+    {561, "Opciones generales..."},
+    {562, "Aspecto de los elementos..."},
+    {563, "Tipos de Letra..."},
+    {564, "Idioma..."},
+    {565, "Cargar opciones originales"},
+    {566, "Guardar opciones"},
+    {567, "Salir"},
+    {568, "Botones Principales"},
+    {569, "Botones de edición"},
+    {570, "Barra de Estado"},
+    {604, "Lista construcción "},
+    {539, "Eliminar Todo"},
+    {540, "Deshacer"},
+    {611, "Cortar"},
+    {612, "Copiar"},
+    {613, "Pegar"},
+    {614, "Borrar"},
+    {615, "Seleccionar todo"},
+    {571, "Contenidos"},
+    {572, "Página actual"},
+    {573, "Novedades"},
+    {576, "Acerca de ZEVA..."},
+    {578, "&Siguiente"},
+    {579, "&Anterior"},
+    // tool-button hints
+    {541, "Color del próximo elemento, cambiar el color de elementos"},
+    {600, ""},
+    {602, ""},
+    {542, ""},
+    {543, ""},
+    {545, "Ver lo oculto"},
+    {546, "Mover la pantalla, cambiar el tamaño del plano"},
+    {616, ""},
+    {617, ""},
+    {618, ""},
+    {619, ""},
+    {620, ""},
+    {621, ""},
+    {622, ""},
+};
+
+// Built-in messages by slot (key 1000 + slot).
+constexpr KeyText kMessageDefaults[] = {
+    {0, "varios"},
+    {1, "Guardar los cambios realizados al documento"},
+    {2, "Mover la pantalla con el botón derecho"},
+    {3, "Hacer visible o invisible un elemento"},
+    {4, "Cambiar la apariencia de un elemento"},
+    {5, "Salir del programa"},
+    {6, "Nuevo documento"},
+    {7, "error de escritura"},
+    {9, "No puede ser un elemento final"},
+    {10, "No hay elementos visibles"},
+    {11, "¿ Guardar las opciones actuales ?"},
+    {12, "Documento"},
+    {13, "No se ha encontrado el archivo de ayuda"},
+    {14, "No se encuentran ficheros de lenguaje"},
+    {15, "Nombre para la macro"},
+    {16, "Debe tener un nombre"},
+    {17, "La expresión está limitada a 100 caracteres"},
+    {18, "la expresión no es válida"},
+    {19, "Cambiar el tamaño del plano"},
+    {20, "Cargar macros"},
+    {21, "Guardar macro"},
+    {22, "Elementos Iniciales"},
+    {23, "Elementos Finales"},
+    {24, "Completar Macro"},
+    {25, "Nueva Macro:"},
+    {26, "Número de puntos"},
+    {27, "Ver/Ocultar nombre"},
+    {28, "primer elemento"},
+    {29, "último elemento"},
+    {30, "Opciones generales"},
+    {31, "Entorno"},
+    {32, "Construcción"},
+    {33, "Números"},
+    {34, "Distancia máxima de detección (píxels)"},
+    {35, "Ancho y Alto del plano (píxels)"},
+    {36, "Adaptar el mensaje del cursor a lo detectado"},
+    {37, "Color de fondo"},
+    {38, "Color de los elementos ocultos"},
+    {39, "Color de los elementos seleccionados"},
+    {40, "Distancia máxima nombre-elemento (pixels)"},
+    {41, "ocultar los elementos intermedios al instanciar una macro"},
+    {42, "Número de puntos en un nuevo lugar geométrico"},
+    {43, "Píxels por unidad de longitud"},
+    {44, "Unidad para los ángulos"},
+    {45, "Número de decimales en pantalla"},
+    {46, "Sistema de coordenadas"},
+    {47, "rectangulares (x,y)"},
+    {48, "polares (r,theta)"},
+    {70, "Solo valen enteros entre"},
+    {71, "y"},
+    {72, "Solo valen enteros entre 2 y 20"},
+    {74, "Solo valen enteros entre 10 y"},
+    {75, "Solo valen enteros entre 20 y 100"},
+    {76, "Solo valen enteros entre 0 y 8"},
+    {77, "Solo valen enteros entre 1 y 1000"},
+    {78, "Vista previa"},
+    {79, "click para cambiar"},
+    {80, "Selección de los Tipos de letra"},
+    {81, "Mensajes del cursor"},
+    {82, "Nombres"},
+    {83, "Apariencia de los elementos"},
+    {84, "Color,forma"},
+    {90, "Redefinición no válida"},
+    {91, "Datos de entrada no válidos"},
+    {92, "no existente"},
+    {93, "Borrar trazas"},
+    {94, "Desactivar todas las trazas"},
+    {95, "Modificar parámetro"},
+    {96, "Copiar al portapapeles"},
+    {97, "¿ Mantener la construcción en este paso ?"},
+    {98, "no es un archivo válido"},
+    {99, "Existen muchos documentos abiertos"},
+    {100, "Cerrar"},
+    {101, "Color paramétrico"},
+    {105, "Borrar lista de archivos recientes"},
+};
+
+// Direct lookup for the keys below 1000 (words, kind names, tools, controls).
+constexpr int kLowKeyLimit = 1000;
+
+std::array<KeyTarget, kLowKeyLimit> buildLowKeys() {
+    std::array<KeyTarget, kLowKeyLimit> keys{};
+    for (const auto& w : kWordKeys)
+        keys[w.key] = {TextTarget::ShortText, w.index};
+    for (int k = 0; k < model::kKindCount; ++k)
+        keys[kKindKeys[k]] = {TextTarget::KindName, k};
+    for (int t = 0; t < static_cast<int>(kToolKeys.size()); ++t)
+        keys[kToolKeys[t]] = {TextTarget::ShortText, t};
+    for (const auto& c : kControlKeys)
+        keys[c.key] = {TextTarget::Control, c.key};
+    return keys;
+}
+
+const std::array<KeyTarget, kLowKeyLimit>& lowKeys() {
+    static const std::array<KeyTarget, kLowKeyLimit> keys = buildLowKeys();
+    return keys;
+}
+
+const std::string kEmpty;
+
+std::string trimmedUpper(std::string_view s) {
+    const auto isBlank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    while (!s.empty() && isBlank(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && isBlank(s.back()))
+        s.remove_suffix(1);
+    std::string out(s);
+    for (char& c : out)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return out;
+}
+
+// The most negative int has no absolute value; it names no slot anyway.
+int absoluteKey(int key) {
+    if (key >= 0) return key;
+    return key == std::numeric_limits<int>::min() ? -1 : -key;
+}
+
+} // namespace
+
+KeyTarget targetOfKey(int key) {
+    if (key < 0) return {};
+    if (key < kLowKeyLimit) return lowKeys()[key];
+    if (key < kMessageKeyBase + kMessageCount) return {TextTarget::Message, key - kMessageKeyBase};
+    if (key >= kExtraMessageKeyBase && key < kExtraMessageKeyBase + kExtraMessageCount)
+        return {TextTarget::ExtraMessage, key - kExtraMessageKeyBase};
+    return {};
+}
+
+std::string cutToSlot(std::string_view utf8, size_t maxBytes) {
+    // Windows-1252 holds one byte per character, so count characters (UTF-8 lead bytes).
+    size_t chars = 0;
+    for (size_t i = 0; i < utf8.size(); ++i) {
+        const auto b = static_cast<unsigned char>(utf8[i]);
+        if ((b & 0xC0) == 0x80) continue;
+        if (chars == maxBytes) return std::string(utf8.substr(0, i));
+        ++chars;
+    }
+    return std::string(utf8);
+}
+
+void TextTable::setBuiltInDefaults() {
+    for (auto& s : shortTexts)
+        s.clear();
+    for (auto& s : messages)
+        s.clear();
+    for (auto& s : extraMessages)
+        s.clear();
+    for (int t = 0; t < kToolCount; ++t)
+        shortTexts[t] = kToolDefaults[t];
+    for (const auto& w : kWordKeys)
+        shortTexts[w.index] = w.text;
+    for (int k = 0; k < model::kKindCount; ++k)
+        kindNames[k] = model::kindName(static_cast<K>(k));
+    for (const auto& m : kMessageDefaults)
+        messages[m.key] = m.text;
+    controlTexts.clear();
+    for (const auto& c : kControlKeys)
+        if (!c.text.empty()) controlTexts[c.key] = std::string(c.text);
+    rebuildKindWords();
+}
+
+void TextTable::rebuildKindWords() {
+    for (int k = 0; k < model::kKindCount; ++k) {
+        const K kind = static_cast<K>(k);
+        switch (kind) {
+        case K::PolygonSide:
+            kindWords[k] = shortTexts[kWordSide];
+            break;
+        case K::AxisX:
+            kindWords[k] = shortTexts[kWordAxisX];
+            break;
+        case K::AxisY:
+            kindWords[k] = shortTexts[kWordAxisY];
+            break;
+        case K::CoordinateX:
+            kindWords[k] = shortTexts[kWordCoordinateX];
+            break;
+        case K::CoordinateY:
+            kindWords[k] = shortTexts[kWordCoordinateY];
+            break;
+        case K::FunctionGraph:
+            kindWords[k] = kindNames[k];
+            break;
+        default:
+            kindWords[k] = classWord(model::classOf(kind));
+            break;
+        }
+    }
+}
+
+const std::string& TextTable::toolText(int tool) const {
+    return tool >= 0 && tool < kToolCount ? shortTexts[tool] : kEmpty;
+}
+
+const std::string& TextTable::shortText(int index) const {
+    return index >= 0 && index < kShortTextCount ? shortTexts[index] : kEmpty;
+}
+
+const std::string& TextTable::message(int slot) const {
+    return slot >= 0 && slot < kMessageCount ? messages[slot] : kEmpty;
+}
+
+const std::string& TextTable::extraMessage(int slot) const {
+    return slot >= 0 && slot < kExtraMessageCount ? extraMessages[slot] : kEmpty;
+}
+
+const std::string& TextTable::controlText(int key) const {
+    const auto it = controlTexts.find(key);
+    return it == controlTexts.end() ? kEmpty : it->second;
+}
+
+bool TextTable::set(int key, std::string_view text) {
+    // Avoid negating the most negative int.
+    const KeyTarget t = targetOfKey(absoluteKey(key));
+    switch (t.target) {
+    case TextTarget::None:
+        return false;
+    case TextTarget::ShortText:
+        shortTexts[t.index] = cutToSlot(text, kShortSlotSize - 1);
+        return true;
+    case TextTarget::KindName:
+        kindNames[t.index] = cutToSlot(text, kShortSlotSize - 1);
+        return true;
+    case TextTarget::Message:
+        messages[t.index] = cutToSlot(text, kMessageSlotSize - 1);
+        return true;
+    case TextTarget::ExtraMessage:
+        extraMessages[t.index] = cutToSlot(text, kMessageSlotSize - 1);
+        return true;
+    case TextTarget::Control:
+        controlTexts[t.index] = std::string(text);
+        return true;
+    }
+    return false;
+}
+
+const std::string& TextTable::byKey(int key) const {
+    const KeyTarget t = targetOfKey(absoluteKey(key));
+    switch (t.target) {
+    case TextTarget::None:
+        return kEmpty;
+    case TextTarget::ShortText:
+        return shortTexts[t.index];
+    case TextTarget::KindName:
+        return kindNames[t.index];
+    case TextTarget::Message:
+        return messages[t.index];
+    case TextTarget::ExtraMessage:
+        return extraMessages[t.index];
+    case TextTarget::Control:
+        return controlText(t.index);
+    }
+    return kEmpty;
+}
+
+TextTable& texts() {
+    static TextTable shared = [] {
+        TextTable t;
+        t.setBuiltInDefaults();
+        return t;
+    }();
+    return shared;
+}
+
+bool isSpanish(const TextTable& t) {
+    return trimmedUpper(t.classWord(C::Point)) == "PUNTO" &&
+           trimmedUpper(t.classWord(C::Line)) == "RECTA";
+}
+
+} // namespace zeva::settings
