@@ -132,16 +132,33 @@ void Construction::forwardMark(Element* from, int32_t Element::*mark) {
 
 void Construction::markDependentsWith(Element* e, int32_t Element::*mark) {
     const int32_t remembered = e->*mark;
-    setMarkWithSubs(*e, mark, 1);
-    forwardMark(e->next, mark);
 
-    // A parametric colour source may come after the element it colours, so the forward walk
-    // cannot see it: repeat whole passes until one marks nothing.
-    bool again = true;
+    // One walk over the whole list: elements after e are marked when a parent is marked, and
+    // every element with a parametric colour source is remembered on the way, so the colour
+    // pass below need not walk the list again (a colour source may come after the element it
+    // colours, which the forward walk cannot see).
+    std::vector<Element*> coloured;
+    bool after = false;
+    for (Element* n = elements; n; n = n->next) {
+        if (n == e) {
+            setMarkWithSubs(*e, mark, 1);
+            after = true;
+        } else if (after && n->*mark == 0 && anyParentMarked(*n, mark)) {
+            setMarkWithSubs(*n, mark, 1);
+        }
+        if (n->colorSource) coloured.push_back(n);
+    }
+    if (!after) {  // e is not in this list (a sub-element, or a foreign element)
+        setMarkWithSubs(*e, mark, 1);
+        forwardMark(elements, mark);
+    }
+
+    // Colour pass: in list order, until a whole pass marks nothing.
+    bool again = !coloured.empty();
     while (again) {
         again = false;
-        for (Element* n = elements; n; n = n->next) {
-            if (n->*mark == 0 && n->colorSource && n->colorSource->*mark != 0) {
+        for (Element* n : coloured) {
+            if (n->*mark == 0 && n->colorSource->*mark != 0) {
                 setMarkWithSubs(*n, mark, 1);
                 forwardMark(n->next, mark);
                 again = true;

@@ -159,34 +159,37 @@ using ElementTail =
 // ---- the record ----------------------------------------------------------------------------
 
 struct Element {
+    // The fields the dependency walks read for every element come first, so that one cache
+    // line serves a whole step of a walk over a large construction.
     Kind kind = Kind::FreePoint;
+    int32_t deleteMark = 0;  // dependency work mark
+    int32_t serial = 0;      // own number while numbered; otherwise a 0/1 work mark
+    int32_t exists = 1;      // written by the recompute pass only
     Element* parent1 = nullptr;
     Element* parent2 = nullptr;
     Element* parent3 = nullptr;
+    Element* colorSource = nullptr;  // counts as a fourth parent in every dependency walk
+    Element* next = nullptr;         // next element of the construction
+    int32_t visible = 1;             // 1 shown, 0 hidden, 100 macro placeholder
+    int32_t selected = 0;
+
     int32_t parent1Index = -1;  // serials of the parents while saving, loading, copying
     int32_t parent2Index = -1;
     int32_t parent3Index = -1;
-    int32_t serial = 0;  // own number while numbered; otherwise a 0/1 work mark
+    int32_t colorSourceIndex = -1;
     double x1 = 0.0;
     double y1 = 0.0;
     double x2 = 0.0;
     double y2 = 0.0;
-    int32_t exists = 1;      // written by the recompute pass only
-    int32_t visible = 1;     // 1 shown, 0 hidden, 100 macro placeholder
-    int32_t deleteMark = 0;  // dependency work mark
-    int32_t selected = 0;
     int32_t param1 = -1;
     int32_t param2 = 0;
     int32_t dimension = 0;  // número: 0 pure, 1 length, 2 area, 3 angle
     int32_t decimals = 2;
     int32_t color = 0;  // 0x00BBGGRR
     int32_t style = 1;  // shape code, -1 where the class has none
-    Element* colorSource = nullptr;  // counts as a fourth parent in every dependency walk
-    int32_t colorSourceIndex = -1;
     int32_t colorMode = 0;
     std::unique_ptr<ElementFont> font;  // exactly for the classes that carry one
     Element* label = nullptr;           // the Nombre element showing this element's name
-    Element* next = nullptr;            // next element of the construction
     ElementTail tail;
 
     ElementClass elementClass() const { return classOf(kind); }
