@@ -1,0 +1,44 @@
+#include "app/cli.h"
+
+#include <gtest/gtest.h>
+
+using zeva::app::runCommandLine;
+
+namespace {
+
+int run(std::vector<std::string> args, std::string* path = nullptr) {
+    std::string p;
+    const int code = runCommandLine(args, p);
+    if (path) *path = p;
+    return code;
+}
+
+}  // namespace
+
+TEST(CommandLine, HelpAndVersionAnswerWithoutStartingTheEditor) {
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(run({"--help"}), 0);
+    EXPECT_NE(testing::internal::GetCapturedStdout().find("--render"), std::string::npos);
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(run({"--version"}), 0);
+    EXPECT_EQ(testing::internal::GetCapturedStdout().rfind("zeva ", 0), 0u);
+}
+
+TEST(CommandLine, TheWholeCommandLineIsTheDocumentToOpen) {
+    std::string path;
+    EXPECT_EQ(run({}, &path), -1);
+    EXPECT_EQ(path, "");
+    EXPECT_EQ(run({"/tmp/My", "Figure.KDO"}, &path), -1);
+    EXPECT_EQ(path, "/tmp/My Figure.KDO");
+}
+
+TEST(CommandLine, MalformedOptionsAreUsageErrors) {
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(run({"--bogus"}), 64);
+    EXPECT_EQ(run({"--dump"}), 64);
+    EXPECT_EQ(run({"--render", "a.kdo"}), 64);
+    EXPECT_EQ(run({"--render", "a.kdo", "-o", "b.png", "--size", "12"}), 64);
+    EXPECT_EQ(run({"--render", "a.kdo", "-o", "b.png", "--size", "0x10"}), 64);
+    EXPECT_EQ(run({"--eval", "1+1", "--angle-unit", "TURNS"}), 64);
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("Usage"), std::string::npos);
+}
