@@ -27,4 +27,4 @@ void sampleFunctionGraph(model::Element& graph, const GraphView& view, int angle
 std::optional<Point> functionGraphPointAt(const model::Element& graph, double t, int angleUnit);
 double functionGraphParameterOf(const model::Element& graph, Point p, int angleUnit);
 
-}  // namespace zeva::expr
+} // namespace zeva::expr
