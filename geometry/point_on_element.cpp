@@ -1,11 +1,261 @@
 #include "geometry/point_on_element.h"
 
+#include "expr/calculation.h"
+#include "geometry/conics.h"
+#include "geometry/element_shapes.h"
+#include "geometry/grid.h"
+#include "geometry/locus.h"
+#include "geometry/primitives.h"
+
+#include <algorithm>
+#include <cmath>
+
 namespace zeva::geometry {
 
-// Placeholders until points on elements are built.
-std::optional<Point> pointAt(model::Element&, double, const RecomputeContext&) {
-    return std::nullopt;
-}
-double parameterOf(model::Element&, Point, const RecomputeContext&) { return 0.0; }
+namespace {
 
-}  // namespace zeva::geometry
+using model::Element;
+using model::ElementClass;
+using model::Kind;
+
+// Lines that keep their own direction take t in world units from the first point; lines
+// through two points take t as a multiple of the vector between them.
+bool paramIsDistance(Kind k) {
+    switch (k) {
+    case Kind::LineThroughTwoPoints:
+    case Kind::RayThroughTwoPoints:
+        return false;
+    default:
+        return true;
+    }
+}
+
+// Conics made of two lines hold them in samples 0-1 and 2-3.
+double conicParameter(const Element& conic, double t) {
+    const int type = conic.conic().conicType;
+    return (type == 4 || type == 5) && t > 3.0 ? 2.5 : t;
+}
+
+Point polygonPointAt(const Element& polygon, double t) {
+    const auto& sides = polygon.polygon().sides;
+    const double whole = std::trunc(t);
+    const int n = static_cast<int>(sides.size());
+    const int i = std::clamp(static_cast<int>(std::clamp(whole, -1.0, double(n))), 0, n - 1);
+    const double f = t - whole;
+    const Element& side = *sides[static_cast<size_t>(i)];
+    if (!side.exists) return side.point();
+    return side.point() + (side.secondPoint() - side.point()) * f;
+}
+
+std::optional<Point> arcPointAt(const Element& arcElement, double t) {
+    const auto arc = arcOf(arcElement);
+    if (!arc) return std::nullopt;
+    const double r = dist(arc->centre, arc->first);
+    const double phi1 = directionAngle(arc->first - arc->centre);
+    const double s0 = directedAngle(arc->third, arc->centre, arc->first);
+    const double phi = arc->turning == 0 ? phi1 - t * s0 : phi1 + t * (kTwoPi - s0);
+    return arc->centre + Point{std::cos(phi), std::sin(phi)} * r;
+}
+
+// Projection of p onto the line along the vertical (lines closer to horizontal) or the
+// horizontal, as a multiple s of the line's vector from its first point.
+double projectAlongAxis(Line l, Point p) {
+    const Point d = l.second - l.first;
+    if (std::fabs(d.x) > std::fabs(d.y)) return (p.x - l.first.x) / d.x;
+    if (d.y != 0.0) return (p.y - l.first.y) / d.y;
+    return 0.0;
+}
+
+double polygonParameterOf(const Element& polygon, Point p, const RecomputeContext& ctx) {
+    const auto& sides = polygon.polygon().sides;
+    double bestDistance = HUGE_VAL;
+    double best = 0.0;
+    for (size_t i = 0; i < sides.size(); ++i) {
+        const Element& side = *sides[i];
+        if (!side.exists) continue;
+        const Point a = side.point();
+        const Point d = side.secondPoint() - a;
+        const double len2 = d.x * d.x + d.y * d.y;
+        if (len2 == 0.0) continue;
+        const double s = ((p.x - a.x) * d.x + (p.y - a.y) * d.y) / len2;
+        const double sClamped = std::clamp(s, 0.0, 1.0);
+        const double away = dist(p, a + d * sClamped);
+        const double t = static_cast<double>(i) + sClamped;
+        if (s >= 0.0 && s <= 1.0 && away * ctx.zoomFactor < ctx.detectionDistance) return t;
+        // No side near enough: the nearest side point is the sound answer.
+        if (away < bestDistance) {
+            bestDistance = away;
+            best = t;
+        }
+    }
+    return best;
+}
+
+double arcParameterOf(const Element& arcElement, Point p) {
+    const auto arc = arcOf(arcElement);
+    if (!arc || coincident(p, arc->centre)) return 0.0;
+    const double sweep = arcSweep(arc->centre, arc->first, arc->third, arc->turning);
+    if (sweep <= 0.0) return 0.0;
+    // The ray from the centre through p meets the circle in the direction of p.
+    const double turned = arc->turning == 0 ? directedAngle(p, arc->centre, arc->first)
+                                            : directedAngle(arc->first, arc->centre, p);
+    if (turned <= sweep) return turned / sweep;
+    // Beyond the arc: the nearer end.
+    return turned - sweep < kTwoPi - turned ? 1.0 : 0.0;
+}
+
+// Moves `point` and every element depending on it (marked) to right after `host`, keeping
+// their order, so parents stay before their dependents.
+void moveAfter(model::Construction& c, Element& point, Element& host) {
+    Element* moved = nullptr;
+    Element* movedLast = nullptr;
+    Element* prev = nullptr;
+    for (Element* e = c.elements; e && e != &host;) {
+        Element* next = e->next;
+        if (e == &point || e->deleteMark) {
+            if (prev)
+                prev->next = next;
+            else
+                c.elements = next;
+            e->next = nullptr;
+            if (movedLast)
+                movedLast->next = e;
+            else
+                moved = e;
+            movedLast = e;
+        } else {
+            prev = e;
+        }
+        e = next;
+    }
+    if (!moved) return;
+    movedLast->next = host.next;
+    host.next = moved;
+    if (c.lastElement == &host) c.lastElement = movedLast;
+}
+
+bool comesBefore(const model::Construction& c, const Element* a, const Element* b) {
+    for (const Element* e : c) {
+        if (e == a) return true;
+        if (e == b) return false;
+    }
+    return false;
+}
+
+} // namespace
+
+bool carriesPointsOn(ElementClass cls) {
+    switch (cls) {
+    case ElementClass::Line:
+    case ElementClass::Ray:
+    case ElementClass::Segment:
+    case ElementClass::Polygon:
+    case ElementClass::Circle:
+    case ElementClass::Arc:
+    case ElementClass::Locus:
+    case ElementClass::Conic:
+        return true;
+    default:
+        return false;
+    }
+}
+
+std::optional<Point> pointAt(Element& host, double t, const RecomputeContext& ctx) {
+    if (!std::isfinite(t)) return std::nullopt; // a parameter read from a damaged file
+    switch (host.elementClass()) {
+    case ElementClass::Line:
+    case ElementClass::Ray:
+        if (paramIsDistance(host.kind)) return pointTowards(host.point(), host.secondPoint(), t);
+        return host.point() + (host.secondPoint() - host.point()) * t;
+    case ElementClass::Segment:
+        if (t == 0.0) return host.point();
+        if (t == 1.0) return host.secondPoint();
+        return host.point() + (host.secondPoint() - host.point()) * t;
+    case ElementClass::Polygon:
+        if (host.polygon().sides.empty()) return std::nullopt;
+        return polygonPointAt(host, t);
+    case ElementClass::Circle: {
+        const Circle c = circleOf(host);
+        return c.centre + Point{std::cos(t), std::sin(t)} * c.radius;
+    }
+    case ElementClass::Arc:
+        return arcPointAt(host, t);
+    case ElementClass::Locus:
+        if (host.kind == Kind::FunctionGraph)
+            return expr::functionGraphPointAt(host, t, ctx.angleUnit);
+        return locusPointAt(host, t, ctx);
+    case ElementClass::Conic:
+        return conicPointAt(host, conicParameter(host, t));
+    default:
+        return std::nullopt;
+    }
+}
+
+double parameterOf(Element& host, Point p, const RecomputeContext& ctx) {
+    switch (host.elementClass()) {
+    case ElementClass::Line:
+    case ElementClass::Ray: {
+        const Line l = lineOf(host);
+        const double s = projectAlongAxis(l, p);
+        return paramIsDistance(host.kind) ? s * dist(l.first, l.second) : s;
+    }
+    case ElementClass::Segment:
+        // The projection is kept on the segment.
+        return std::clamp(projectAlongAxis(lineOf(host), p), 0.0, 1.0);
+    case ElementClass::Polygon:
+        return polygonParameterOf(host, p, ctx);
+    case ElementClass::Circle:
+        return directedAngle(host.point() + Point{1.0, 0.0}, host.point(), p);
+    case ElementClass::Arc:
+        return arcParameterOf(host, p);
+    case ElementClass::Locus:
+        if (host.kind == Kind::FunctionGraph)
+            return expr::functionGraphParameterOf(host, p, ctx.angleUnit);
+        return locusParameterOf(host, p, ctx);
+    case ElementClass::Conic:
+        return conicParameterOf(host, p);
+    default:
+        return 0.0;
+    }
+}
+
+bool attachPoint(model::Construction& c, Element& point, Element& host, Point p,
+                 const RecomputeContext& ctx) {
+    const bool onGrid = host.kind == Kind::Grid;
+    if (&host == &point || (!onGrid && !carriesPointsOn(host.elementClass()))) return false;
+    c.clearDeleteMarks();
+    c.markDependents(&point);
+    const bool hostDependsOnPoint =
+        host.deleteMark != 0 || (model::ownerOf(&host) && model::ownerOf(&host)->deleteMark);
+    if (hostDependsOnPoint) {
+        c.clearDeleteMarks();
+        return false;
+    }
+    Element* hostInList = model::ownerOf(&host);
+    if (comesBefore(c, &point, hostInList)) moveAfter(c, point, *hostInList);
+
+    point.parent1 = &host;
+    point.parent2 = point.parent3 = nullptr;
+    point.parent1Index = point.parent2Index = point.parent3Index = -1;
+    if (onGrid) {
+        point.kind = Kind::GridPoint;
+        if (const auto node = nearestGridNode(host, p, ctx)) {
+            point.x2 = node->x;
+            point.y2 = node->y;
+        }
+    } else {
+        point.kind = Kind::PointOnElement;
+        point.y2 = parameterOf(host, p, ctx);
+        if (host.kind == Kind::Polygon) point.param1 = static_cast<int32_t>(std::trunc(point.y2));
+    }
+    // Points on loci built on this point restart from the beginning of their locus.
+    for (Element* e : c)
+        if (e->deleteMark && e->kind == Kind::PointOnElement && e->parent1 &&
+            e->parent1->kind == Kind::Locus)
+            e->y2 = 0.0;
+    c.clearDeleteMarks();
+    recomputeAll(c, ctx);
+    return true;
+}
+
+} // namespace zeva::geometry

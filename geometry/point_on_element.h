@@ -9,11 +9,25 @@
 
 namespace zeva::geometry {
 
+// True for the classes a point can lie on (and so pointAt/parameterOf answer for): recta,
+// semirecta, segmento, polígono, circunferencia, arco, lugar geométrico, cónica.
+bool carriesPointsOn(model::ElementClass cls);
+
 // The point of `host` at parameter t, by the host's class; none when the host has no point
-// there (or its class carries no points).
+// there (or its class carries no points). Segments give their exact ends at t = 0 and t = 1.
 std::optional<Point> pointAt(model::Element& host, double t, const RecomputeContext& ctx);
 
 // The parameter of the point of `host` nearest to p (what a click on the host attaches to).
+// For a polygon the side index is trunc of the answer. 0 for hosts without parameters.
 double parameterOf(model::Element& host, Point p, const RecomputeContext& ctx);
 
-}  // namespace zeva::geometry
+// Attaches an existing point to `host` at the position p clicked on it: the point becomes a
+// point on the element (kind 1; kind 62 on a grid) with parent1 = host and the parameter of p
+// (a polygon's side index in param1), it moves in the list to right after the host together
+// with its dependents when the host comes later, points on loci that depend on it restart at
+// parameter 0, and the whole construction is recomputed. Refused (false, nothing changed)
+// when the host depends on the point, is the point itself, or carries no points.
+bool attachPoint(model::Construction& c, model::Element& point, model::Element& host, Point p,
+                 const RecomputeContext& ctx);
+
+} // namespace zeva::geometry

@@ -11,12 +11,13 @@ namespace zeva::geometry {
 
 // What the pass needs from the document and the view. Built with contextFor(document).
 struct RecomputeContext {
-    model::Construction* construction = nullptr;  // the list being recomputed (loci sample it)
+    model::Construction* construction = nullptr; // the list being recomputed (loci sample it)
     int pixelsPerUnit = 40;
-    int lengthUnit = 1;   // 0 mm, 1 cm, 2 m, 3 km
-    int angleUnit = 0;    // 0 RAD, 1 DEG, 2 GRA
-    int coordSystem = 0;  // 0 rectangular, 1 polar
-    double zoomFactor = 1.0;  // current zoom of the view (segment tolerance of intersections)
+    int lengthUnit = 1;        // 0 mm, 1 cm, 2 m, 3 km
+    int angleUnit = 0;         // 0 RAD, 1 DEG, 2 GRA
+    int coordSystem = 0;       // 0 rectangular, 1 polar
+    double zoomFactor = 1.0;   // current zoom of the view (segment tolerance of intersections)
+    int detectionDistance = 8; // pixels: how near a click must be to a polygon side
     // The visible world rectangle (function graphs take their variable range from it).
     double viewLeft = -512.0;
     double viewTop = 384.0;
@@ -40,4 +41,4 @@ void recomputeAll(model::Construction& c, const RecomputeContext& ctx,
 // Only the elements whose deleteMark is set, in list order (the dependents of a dragged element).
 void recomputeMarked(model::Construction& c, const RecomputeContext& ctx);
 
-}  // namespace zeva::geometry
+} // namespace zeva::geometry
