@@ -1,0 +1,296 @@
+#include "settings/options_file.h"
+
+#include "model/codepage.h"
+
+#include <array>
+#include <bit>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+namespace zeva::settings {
+
+namespace {
+
+static_assert(std::endian::native == std::endian::little, "the file is written byte for byte");
+
+constexpr std::array<uint8_t, 4> kSignature = {'Z', 'E', 'V', 'A'};
+
+class Writer {
+  public:
+    void bytes(const void* p, size_t n) {
+        const auto* b = static_cast<const uint8_t*>(p);
+        out_.insert(out_.end(), b, b + n);
+    }
+    void i32(int32_t v) { bytes(&v, sizeof v); }
+    void real(double v) { bytes(&v, sizeof v); }
+    void text(const std::string& utf8, size_t maxBytes) {
+        std::string ansi = model::windows1252FromUtf8(utf8);
+        if (ansi.size() > maxBytes) ansi.resize(maxBytes);
+        i32(static_cast<int32_t>(ansi.size()));
+        bytes(ansi.data(), ansi.size());
+    }
+    std::vector<uint8_t> take() { return std::move(out_); }
+
+  private:
+    std::vector<uint8_t> out_;
+};
+
+// Reads fields in order; the first read past the end sets `failed` and every later read
+// yields zero, so the caller checks once at the end.
+class Reader {
+  public:
+    explicit Reader(std::span<const uint8_t> b) : b_(b) {}
+    bool failed = false;
+
+    bool take(void* p, size_t n) {
+        if (failed || n > b_.size() - pos_) {
+            failed = true;
+            std::memset(p, 0, n);
+            return false;
+        }
+        std::memcpy(p, b_.data() + pos_, n);
+        pos_ += n;
+        return true;
+    }
+    int32_t i32() {
+        int32_t v = 0;
+        take(&v, sizeof v);
+        return v;
+    }
+    double real() {
+        double v = 0;
+        take(&v, sizeof v);
+        return v;
+    }
+    // A counted string; none when the count is negative or runs past the end.
+    std::optional<std::string> text() {
+        const int32_t n = i32();
+        if (failed || n < 0 || static_cast<size_t>(n) > b_.size() - pos_) {
+            failed = true;
+            return std::nullopt;
+        }
+        std::string s(reinterpret_cast<const char*>(b_.data() + pos_), static_cast<size_t>(n));
+        pos_ += static_cast<size_t>(n);
+        return s;
+    }
+
+  private:
+    std::span<const uint8_t> b_;
+    size_t pos_ = 0;
+};
+
+void writeFont(Writer& w, const FontOption& f) {
+    w.text(f.name, kMaxFontNameLength);
+    w.i32(f.color);
+    w.i32(f.size);
+    w.i32(f.bold);
+    w.i32(f.italic);
+    w.i32(f.underline);
+    w.i32(f.strikeout);
+}
+
+bool readFont(Reader& r, FontOption& f) {
+    std::optional<std::string> name = r.text();
+    if (!name) return false;
+    if (name->size() > kMaxFontNameLength) name->resize(kMaxFontNameLength);
+    f.name = model::utf8FromWindows1252(*name);
+    f.color = r.i32();
+    f.size = r.i32();
+    f.bold = r.i32();
+    f.italic = r.i32();
+    f.underline = r.i32();
+    f.strikeout = r.i32();
+    return !r.failed;
+}
+
+bool inRange(int32_t v, int32_t lo, int32_t hi) {
+    return v >= lo && v <= hi;
+}
+
+// Values that every options dialog keeps in range; anything else means a corrupt file, and
+// trusting it would give divisions by zero, huge sample arrays or unreadable numbers later.
+bool plausible(const Options& o) {
+    const auto fontOk = [](const FontOption& f) { return inRange(f.size, 1, 1638); };
+    return inRange(o.windowState, 0, 2) && std::isfinite(o.planeSize) && o.planeSize > 0 &&
+           o.planeSize <= 1e6 && std::isfinite(o.angleArcRatio) && fontOk(o.textFont) &&
+           fontOk(o.namesFont) && fontOk(o.numbersFont) && fontOk(o.cursorFont) &&
+           fontOk(o.listFont) && inRange(o.detectionDistance, 2, 20) &&
+           inRange(o.nameDistance, 20, 100) && inRange(o.lengthUnit, 0, 3) &&
+           inRange(o.angleUnit, 0, 2) && inRange(o.pixelsPerUnit, 1, 1000) &&
+           inRange(o.coordSystem, 0, 1) && inRange(o.decimals, 0, 8) &&
+           inRange(o.locusPoints, 10, 10000);
+}
+
+} // namespace
+
+std::vector<uint8_t> serializeOptions(const Options& o, const DocumentDefaults& d) {
+    Writer w;
+    w.bytes(kSignature.data(), kSignature.size());
+    w.i32(kOptionsVersion);
+    w.text(o.languageFile, kMaxLanguageNameLength);
+    w.i32(o.windowLeft);
+    w.i32(o.windowTop);
+    w.i32(o.windowHeight);
+    w.i32(o.windowWidth);
+    w.i32(o.windowState);
+    w.i32(d.backgroundColor);
+    w.i32(o.selectionColor);
+    w.i32(o.hiddenColor);
+    w.real(o.planeSize);
+    w.i32(o.showMainButtons);
+    w.i32(o.showEditButtons);
+    w.i32(o.showStatusBar);
+    w.i32(o.fullScreen);
+    w.i32(o.showHidden);
+    writeFont(w, o.textFont);
+    writeFont(w, o.namesFont);
+    writeFont(w, o.numbersFont);
+    writeFont(w, o.cursorFont);
+    writeFont(w, o.listFont);
+    w.i32(o.listBackground);
+    w.real(o.angleArcRatio);
+    w.i32(o.detectionDistance);
+    w.i32(o.nameDistance);
+    w.i32(o.adaptCursorColor);
+    w.i32(d.lengthUnit);
+    w.i32(d.angleUnit);
+    w.i32(d.pixelsPerUnit);
+    w.i32(d.coordSystem);
+    w.i32(o.decimals);
+    w.i32(o.locusPoints);
+    w.i32(o.hideIntermediate);
+    for (model::ElementClass c : kStoredClasses)
+        w.i32(o.colorOf(c));
+    for (model::ElementClass c : kStoredClasses)
+        w.i32(o.styleOf(c));
+    return w.take();
+}
+
+std::optional<Options> parseOptions(std::span<const uint8_t> bytes, const Options& base,
+                                    OptionsError* error) {
+    const auto fail = [error](OptionsError e) -> std::optional<Options> {
+        if (error) *error = e;
+        return std::nullopt;
+    };
+    Reader r(bytes);
+    std::array<uint8_t, 4> signature{};
+    if (!r.take(signature.data(), signature.size())) return fail(OptionsError::Truncated);
+    if (signature != kSignature) return fail(OptionsError::BadSignature);
+    const int32_t version = r.i32();
+    if (r.failed) return fail(OptionsError::Truncated);
+    if (version != kOptionsVersion) return fail(OptionsError::BadVersion);
+    const int32_t languageCount = r.i32();
+    if (r.failed) return fail(OptionsError::Truncated);
+    if (!inRange(languageCount, 0, static_cast<int32_t>(kMaxLanguageNameLength)))
+        return fail(OptionsError::BadLanguageName);
+    std::string language(static_cast<size_t>(languageCount), '\0');
+    r.take(language.data(), language.size());
+
+    Options o = base;
+    o.languageFile = model::utf8FromWindows1252(language);
+    o.windowLeft = r.i32();
+    o.windowTop = r.i32();
+    o.windowHeight = r.i32();
+    o.windowWidth = r.i32();
+    o.windowState = r.i32();
+    o.backgroundColor = r.i32();
+    o.selectionColor = r.i32();
+    o.hiddenColor = r.i32();
+    o.planeSize = r.real();
+    o.showMainButtons = r.i32();
+    o.showEditButtons = r.i32();
+    o.showStatusBar = r.i32();
+    o.fullScreen = r.i32();
+    o.showHidden = r.i32();
+    for (FontOption* f : {&o.textFont, &o.namesFont, &o.numbersFont, &o.cursorFont, &o.listFont})
+        if (!readFont(r, *f)) return fail(OptionsError::Truncated);
+    o.listBackground = r.i32();
+    o.angleArcRatio = r.real();
+    o.detectionDistance = r.i32();
+    o.nameDistance = r.i32();
+    o.adaptCursorColor = r.i32();
+    o.lengthUnit = r.i32();
+    o.angleUnit = r.i32();
+    o.pixelsPerUnit = r.i32();
+    o.coordSystem = r.i32();
+    o.decimals = r.i32();
+    o.locusPoints = r.i32();
+    o.hideIntermediate = r.i32();
+    for (model::ElementClass c : kStoredClasses)
+        o.classColor[model::toInt(c)] = r.i32();
+    for (model::ElementClass c : kStoredClasses)
+        o.classStyle[model::toInt(c)] = r.i32();
+    if (r.failed) return fail(OptionsError::Truncated);
+    if (!plausible(o)) return fail(OptionsError::BadValue);
+    if (error) *error = OptionsError::None;
+    return o;
+}
+
+OptionsError readOptionsFile(const std::filesystem::path& file, Options& o) {
+    std::ifstream in(file, std::ios::binary);
+    if (!in) return OptionsError::Missing;
+    // The file is a few hundred bytes; anything far larger is not an options file.
+    constexpr std::streamsize kMaxSize = 1 << 16;
+    std::vector<uint8_t> bytes;
+    bytes.resize(kMaxSize + 1);
+    in.read(reinterpret_cast<char*>(bytes.data()), kMaxSize + 1);
+    bytes.resize(static_cast<size_t>(in.gcount()));
+    if (in.bad()) return OptionsError::Missing;
+    OptionsError error = OptionsError::None;
+    std::optional<Options> read = parseOptions(bytes, o, &error);
+    if (!read) return error;
+    o = std::move(*read);
+    return OptionsError::None;
+}
+
+bool writeOptionsFile(const std::filesystem::path& file, const Options& o,
+                      const DocumentDefaults& documentOptions) {
+    std::error_code ec;
+    if (file.has_parent_path()) std::filesystem::create_directories(file.parent_path(), ec);
+    const std::vector<uint8_t> bytes = serializeOptions(o, documentOptions);
+    std::filesystem::path temporary = file;
+    temporary += ".tmp";
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        if (!out) return false;
+        out.write(reinterpret_cast<const char*>(bytes.data()),
+                  static_cast<std::streamsize>(bytes.size()));
+        out.close();
+        if (!out) {
+            std::filesystem::remove(temporary, ec);
+            return false;
+        }
+    }
+    std::filesystem::rename(temporary, file, ec);
+    if (ec) {
+        std::filesystem::remove(temporary, ec);
+        return false;
+    }
+    return true;
+}
+
+bool saveOptionsWithDocument(const std::filesystem::path& file, Options& o,
+                             const DocumentDefaults& currentDocument) {
+    const bool written = writeOptionsFile(file, o, currentDocument);
+    o.setDocumentDefaults(currentDocument);
+    return written;
+}
+
+std::filesystem::path optionsFilePath(const std::filesystem::path& programDir) {
+    std::filesystem::path config;
+    const char* xdg = std::getenv("XDG_CONFIG_HOME");
+    const char* home = std::getenv("HOME");
+    if (xdg && *xdg && std::filesystem::path(xdg).is_absolute())
+        config = xdg;
+    else if (home && *home)
+        config = std::filesystem::path(home) / ".config";
+    else
+        return programDir / "zeva.ini";
+    return config / "ZEVA" / "ZEVA 3" / "zeva.ini";
+}
+
+} // namespace zeva::settings
