@@ -23,6 +23,8 @@ struct RecomputeContext {
     double viewTop = 384.0;
     double viewRight = 512.0;
     double viewBottom = -384.0;
+    // Side of the plane square centred on the origin (option "Ancho y Alto del plano").
+    double planeSize = 3000.0;
     // Drag state: loci are not resampled in some drag cases.
     const model::Element* draggedElement = nullptr;
     bool dragInProgress = false;

@@ -1,0 +1,56 @@
+#pragma once
+// Running the driving point of a locus over its host: shared by sampling, exact points on a
+// locus and families. Internal to the locus files.
+
+#include "geometry/recompute.h"
+#include "model/element.h"
+
+#include <vector>
+
+namespace zeva::geometry {
+
+// The driving points of a locus, from its own (parent2) down to the effective one whose host
+// is not a locus. All of them take the same parameter: a point on a locus sits where the
+// traced element is when the locus's driving point has that parameter.
+struct DrivingChain {
+    std::vector<model::Element*> points; // front: parent2; back: the effective driving point
+    std::vector<Point> saved;            // each point's (x2, y2) before the run
+
+    model::Element* effective() const { return points.empty() ? nullptr : points.back(); }
+};
+DrivingChain drivingChainOf(const model::Element& locus);
+
+// Which elements one step of a run recomputes.
+enum class RunScope {
+    Sample, // dependents of the driving point before the locus, except loci, names and the
+            // locus's own crossings
+    Family, // the same, but the traced element is recomputed even when it is a locus
+};
+
+// One run of a locus: remembers the driving parameters, collects once the elements each step
+// recomputes (the effective driving point first, then its dependents in list order), and puts
+// everything back on restore().
+class LocusRun {
+  public:
+    LocusRun(model::Element& locus, const RecomputeContext& ctx, RunScope scope);
+
+    bool valid() const { return chain_.effective() != nullptr; }
+    model::Element& driving() const { return *chain_.effective(); }
+
+    // Sets every driving point of the chain to parameter t (points on elements) or to the
+    // grid node (u, v) in axis units, and recomputes the collected elements.
+    void stepTo(double t);
+    void stepToNode(Point node);
+
+    // Puts the driving parameters back and recomputes the collected elements once more.
+    void restore();
+
+  private:
+    void recomputeWork();
+
+    const RecomputeContext& ctx_;
+    DrivingChain chain_;
+    std::vector<model::Element*> work_;
+};
+
+} // namespace zeva::geometry

@@ -1,0 +1,340 @@
+#include "geometry/conics.h"
+#include "geometry/locus.h"
+#include "geometry/primitives.h"
+#include "tests/model/builders.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace zeva::geometry {
+namespace {
+
+using model::Element;
+using model::Kind;
+
+::testing::AssertionResult near(Point actual, Point expected, double tol = 1e-9) {
+    if (dist(actual, expected) <= tol) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "(" << actual.x << ", " << actual.y << ") vs ("
+                                         << expected.x << ", " << expected.y << "), tol " << tol;
+}
+
+// A construction with a driving point D on a circle of radius 100 about the origin, and
+// helpers to add what the loci trace.
+struct LocusFixture : ::testing::Test {
+    model::Construction c;
+    RecomputeContext ctx;
+    Element* centre = nullptr;
+    Element* rim = nullptr;
+    Element* circle = nullptr;
+    Element* d = nullptr;
+
+    LocusFixture() {
+        ctx.construction = &c;
+        centre = point(0, 0);
+        rim = point(100, 0);
+        circle = add(Kind::CircleByCentreAndPoint, centre, rim);
+        d = add(Kind::PointOnElement, circle);
+        d->y2 = 0.3;
+    }
+
+    Element* add(Kind kind, Element* a = nullptr, Element* b = nullptr, Element* e = nullptr,
+                 int32_t capacity = 0) {
+        auto el = model::makeElement(kind, capacity);
+        el->parent1 = a;
+        el->parent2 = b;
+        el->parent3 = e;
+        return c.append(std::move(el));
+    }
+    Element* point(double x, double y) {
+        Element* p = add(Kind::FreePoint);
+        p->x1 = x;
+        p->y1 = y;
+        return p;
+    }
+    Element* locus(Element* traced, Element* driving, int32_t capacity) {
+        return add(Kind::Locus, traced, driving, nullptr, capacity);
+    }
+    void recompute() { recomputeAll(c, ctx); }
+
+    static Point onCircle(double t) { return {100 * std::cos(t), 100 * std::sin(t)}; }
+};
+
+TEST_F(LocusFixture, PointDrivenOnACircleIsClosedAndSampledAtEqualAngles) {
+    Element* far = point(200, 40);
+    Element* m = add(Kind::Midpoint, d, far);
+    Element* l = locus(m, d, 40);
+    recompute();
+    ASSERT_EQ(l->exists, 1);
+    EXPECT_EQ(l->param1, 1);
+    const auto& s = l->samples();
+    ASSERT_EQ(s.sampleCount, 40);
+    for (int i = 0; i < 40; ++i) {
+        const double t = i * 2 * kPi / 40;
+        EXPECT_NEAR(s.sampleParams[i], t, 1e-12) << i;
+        EXPECT_TRUE(near(s.samples[i], midpoint(onCircle(t), {200, 40}), 1e-9)) << i;
+        EXPECT_NE(s.sampleColors[i], model::kInvalidSample);
+    }
+    // the figure is as before
+    EXPECT_EQ(d->y2, 0.3);
+    EXPECT_TRUE(near(d->point(), onCircle(0.3)));
+    EXPECT_TRUE(near(m->point(), midpoint(onCircle(0.3), {200, 40})));
+}
+
+TEST_F(LocusFixture, ClosedOnlyForClosedHosts) {
+    Element* a = point(-50, 0);
+    Element* b = point(50, 10);
+    Element* segment = add(Kind::Segment, a, b);
+    Element* onSegment = add(Kind::PointOnElement, segment);
+    Element* m = add(Kind::Midpoint, onSegment, rim);
+    Element* open = locus(m, onSegment, 11);
+    Element* closed = locus(add(Kind::Midpoint, d, rim), d, 11);
+    recompute();
+    EXPECT_EQ(open->param1, 0);
+    EXPECT_EQ(closed->param1, 1);
+    // segments run from end to end inclusive
+    EXPECT_EQ(open->samples().sampleParams[0], 0.0);
+    EXPECT_EQ(open->samples().sampleParams[10], 1.0);
+    EXPECT_TRUE(near(open->samples().samples[10], midpoint({50, 10}, {100, 0})));
+}
+
+TEST_F(LocusFixture, DrivingParametersByHostClass) {
+    Element* a = point(0, 0);
+    Element* b = point(10, 0);
+    struct Case {
+        Element* host;
+        double first, second, last; // t of samples 0, 1 and 9 with n = 10
+    };
+    Element* line2 = add(Kind::LineThroughTwoPoints, a, b); // k = 3000 / 10 = 300
+    Element* ray2 = add(Kind::RayThroughTwoPoints, a, b);   // k = 1500 / 10 = 150
+    Element* ownLine = add(Kind::ParallelLine, line2, a);
+    recomputeElement(*line2, ctx);
+    recomputeElement(*ray2, ctx);
+    Element* poly = add(Kind::Polygon);
+    for (int i = 0; i < 4; ++i)
+        poly->polygon().sides.push_back(model::makeElement(Kind::PolygonSide));
+    Element* conic = add(Kind::Conic);
+    const std::vector<Case> cases{
+        {line2, -150, -120, 120},      {ray2, 0, 15, 135},
+        {ownLine, -1500, -1200, 1200}, {circle, 0, 2 * kPi / 10, 9 * 2 * kPi / 10},
+        {conic, 0, 12, 108},           {poly, 0, 0.4, 3.6},
+    };
+    for (const Case& k : cases) {
+        Element* p = add(Kind::PointOnElement, k.host);
+        Element* l = locus(p, p, 10);
+        const DrivingParameters params = drivingParameters(*l, ctx);
+        ASSERT_EQ(params.t.size(), 10u);
+        EXPECT_NEAR(params.t[0], k.first, 1e-9) << model::kindName(k.host->kind);
+        EXPECT_NEAR(params.t[1], k.second, 1e-9) << model::kindName(k.host->kind);
+        EXPECT_NEAR(params.t[9], k.last, 1e-9) << model::kindName(k.host->kind);
+    }
+}
+
+TEST_F(LocusFixture, PointLocusMarksTheSamplesWhereTheTracedPointIsMissing) {
+    // The traced point exists only while the driving point is away from the far point F: a
+    // line through D and F at parameter 2 vanishes when D lands on F.
+    Element* f = add(Kind::PointOnElement, circle);
+    f->y2 = 2 * kPi * 3 / 12; // on sample 3 of 12
+    Element* line = add(Kind::LineThroughTwoPoints, d, f);
+    Element* traced = add(Kind::PointOnElement, line);
+    traced->y2 = 2;
+    Element* l = locus(traced, d, 12);
+    recompute();
+    const auto& s = l->samples();
+    ASSERT_EQ(s.sampleCount, 12);
+    for (int i = 0; i < 12; ++i) {
+        if (i == 3) {
+            EXPECT_EQ(s.sampleColors[i], model::kInvalidSample);
+            EXPECT_EQ(s.samples[i], (Point{0, 0}));
+        } else {
+            EXPECT_NE(s.sampleColors[i], model::kInvalidSample) << i;
+        }
+    }
+    EXPECT_EQ(traced->exists, 1);
+}
+
+TEST_F(LocusFixture, LocusOfLinesStoresBothPointsAndSkipsMissingInstances) {
+    Element* q = point(100, 0); // D's position at t = 0: the line does not exist there
+    Element* line = add(Kind::LineThroughTwoPoints, d, q);
+    Element* l = locus(line, d, 50);
+    recompute();
+    const auto& s = l->samples();
+    ASSERT_EQ(s.sampleCount, 49);
+    for (int k = 0; k < 49; ++k) {
+        const double t = (k + 1) * 2 * kPi / 50;
+        EXPECT_NEAR(s.sampleParams[k], t, 1e-12);
+        EXPECT_TRUE(near(s.samples[k], onCircle(t), 1e-9)) << k;
+        EXPECT_TRUE(near(s.samples2[k], {100, 0})) << k;
+    }
+}
+
+TEST_F(LocusFixture, MovingTheDrivingPointByHandLeavesTheLocusAsItWas) {
+    Element* m = add(Kind::Midpoint, d, point(-30, 70));
+    Element* l = locus(m, d, 25);
+    recompute();
+    const model::SampleTail before = l->samples();
+    d->y2 = 1.7;
+    recompute();
+    EXPECT_EQ(l->samples().samples, before.samples);
+    EXPECT_EQ(l->samples().sampleParams, before.sampleParams);
+    EXPECT_EQ(d->y2, 1.7);
+    EXPECT_TRUE(near(d->point(), onCircle(1.7)));
+}
+
+TEST_F(LocusFixture, DragOfTheDrivingPointKeepsTheSamples) {
+    Element* m = add(Kind::Midpoint, d, point(-30, 70));
+    Element* l = locus(m, d, 25);
+    recompute();
+    l->samples().samples[0] = {1234, 5678};
+    RecomputeContext drag = ctx;
+    drag.dragInProgress = true;
+    drag.draggedElement = d;
+    recomputeLocus(*l, drag);
+    EXPECT_EQ(l->samples().samples[0], (Point{1234, 5678}));
+    drag.dragOfMultipleSelection = true; // part of a group: sampled as usual
+    recomputeLocus(*l, drag);
+    EXPECT_NE(l->samples().samples[0], (Point{1234, 5678}));
+}
+
+TEST_F(LocusFixture, ExactPointOnALocusAndTheParameterOfAPosition) {
+    Element* far = point(200, 40);
+    Element* m = add(Kind::Midpoint, d, far);
+    Element* l = locus(m, d, 8); // coarse: interpolation would be far off
+    recompute();
+    const auto p = locusPointAt(*l, 0.5, ctx);
+    ASSERT_TRUE(p);
+    EXPECT_TRUE(near(*p, midpoint(onCircle(0.5), {200, 40})));
+    EXPECT_EQ(d->y2, 0.3);
+    EXPECT_TRUE(near(m->point(), midpoint(onCircle(0.3), {200, 40})));
+    // the nearest valid sample gives the parameter
+    EXPECT_NEAR(locusParameterOf(*l, l->samples().samples[5], ctx), 5 * 2 * kPi / 8, 1e-12);
+    l->samples().sampleColors[5] = model::kInvalidSample;
+    EXPECT_NE(locusParameterOf(*l, l->samples().samples[5], ctx), 5 * 2 * kPi / 8);
+}
+
+TEST_F(LocusFixture, PointOnALocusDrivesALocusOfItsOwn) {
+    Element* far = point(200, 40);
+    Element* m = add(Kind::Midpoint, d, far);
+    Element* inner = locus(m, d, 20);
+    Element* onInner = add(Kind::PointOnElement, inner);
+    onInner->y2 = 1.0;
+    Element* n = add(Kind::Midpoint, onInner, point(0, -100));
+    Element* outer = locus(n, onInner, 16);
+    recompute();
+    ASSERT_EQ(outer->exists, 1);
+    EXPECT_EQ(outer->param1, 1); // its host, the inner locus, is closed
+    const auto& s = outer->samples();
+    ASSERT_EQ(s.sampleCount, 16);
+    for (int i = 0; i < 16; ++i) {
+        const double t = i * 2 * kPi / 16; // the circle's parameters run both loci
+        EXPECT_TRUE(near(s.samples[i], midpoint(midpoint(onCircle(t), {200, 40}), {0, -100}), 1e-9))
+            << i;
+    }
+    EXPECT_EQ(onInner->y2, 1.0);
+    EXPECT_EQ(d->y2, 0.3);
+    EXPECT_TRUE(near(onInner->point(), midpoint(onCircle(1.0), {200, 40})));
+}
+
+TEST_F(LocusFixture, AcceptsOnlyDependentsOfAPointOnAnElementOrGrid) {
+    Element* far = point(200, 40);
+    Element* m = add(Kind::Midpoint, d, far);
+    EXPECT_TRUE(acceptLocus(c, *m, *d));
+    EXPECT_FALSE(acceptLocus(c, *far, *d));
+    EXPECT_FALSE(acceptLocus(c, *m, *far)); // a free point drives nothing
+    EXPECT_FALSE(acceptLocus(c, *d, *d));
+    Element* axes = test::addAxes(c, centre);
+    Element* grid = add(Kind::Grid, axes);
+    Element* g = add(Kind::GridPoint, grid);
+    Element* triangle = add(Kind::Polygon);
+    for (Element* v : {g, far, rim}) {
+        auto side = model::makeElement(Kind::PolygonSide);
+        side->parent1 = v;
+        triangle->polygon().sides.push_back(std::move(side));
+    }
+    EXPECT_TRUE(acceptLocus(c, *add(Kind::Midpoint, g, far), *g));
+    EXPECT_FALSE(acceptLocus(c, *triangle, *g)); // only points, lines and circles on a grid
+    for (Element* e : c)
+        EXPECT_EQ(e->serial, 0);
+}
+
+TEST_F(LocusFixture, OneSamplePerGridNodeInsideThePlane) {
+    Element* axes = test::addAxes(c, centre); // 40 world units per axis unit: nodes every 40
+    Element* grid = add(Kind::Grid, axes);
+    Element* g = add(Kind::GridPoint, grid);
+    g->x2 = 1;
+    g->y2 = 1;
+    Element* traced = add(Kind::Midpoint, g, point(0, 0));
+    Element* l = locus(traced, g, 80);
+    ctx.viewLeft = -100;
+    ctx.viewRight = 100;
+    ctx.viewBottom = -100;
+    ctx.viewTop = 100;
+    recompute();
+    // x and y in -120, -80, ..., 80: six columns and six rows
+    auto& s = l->samples();
+    EXPECT_EQ(s.capacity, 36);
+    ASSERT_EQ(s.sampleCount, 36);
+    EXPECT_TRUE(near(s.samples[0], {-60, -60}));
+    EXPECT_TRUE(near(s.samples[1], {-40, -60})); // row by row
+    EXPECT_TRUE(near(s.samples[35], {40, 40}));
+    EXPECT_TRUE(near(g->point(), {40, 40})); // back on its own node
+    EXPECT_EQ(l->param1, 0);
+    ctx.planeSize = 100; // only -40, 0 and 40 lie inside
+    recompute();
+    EXPECT_EQ(s.sampleCount, 9);
+    EXPECT_TRUE(near(s.samples[0], {-20, -20}));
+}
+
+TEST_F(LocusFixture, ChangingTheNumberOfPointsResamples) {
+    Element* m = add(Kind::Midpoint, d, rim);
+    Element* l = locus(m, d, 30);
+    recompute();
+    setLocusPointCount(*l, 17, ctx);
+    EXPECT_EQ(l->samples().capacity, 17);
+    EXPECT_EQ(l->samples().samples.size(), 17u);
+    EXPECT_EQ(l->samples().sampleCount, 17);
+    EXPECT_NEAR(l->samples().sampleParams[1], 2 * kPi / 17, 1e-12);
+    setLocusPointCount(*l, -5, ctx); // the - key pressed too often
+    EXPECT_EQ(l->samples().capacity, 2);
+    EXPECT_EQ(l->samples().sampleCount, 2);
+}
+
+TEST_F(LocusFixture, FamiliesAreRunInstanceByInstanceAndLeaveTheFigureAlone) {
+    // a family of conics through D and four fixed points
+    // none on the circle, so no instance loses a point to a coincidence
+    const std::array<Element*, 5> through{d, point(-150, 0), point(0, -130), point(30, 150),
+                                          point(-80, 90)};
+    Element* conic = add(Kind::Conic);
+    conic->conic().points = through;
+    Element* l = locus(conic, d, 30);
+    recompute();
+    const auto samplesBefore = conic->conic().samples;
+    std::vector<Point> firstPoints;
+    drawFamily(*l, ctx, [&](const Element& instance) {
+        EXPECT_EQ(&instance, conic);
+        firstPoints.push_back(instance.conic().points[0]->point());
+    });
+    ASSERT_EQ(firstPoints.size(), 30u);
+    EXPECT_TRUE(near(firstPoints[7], onCircle(7 * 2 * kPi / 30), 1e-9));
+    EXPECT_EQ(conic->conic().samples, samplesBefore);
+    EXPECT_TRUE(near(d->point(), onCircle(0.3)));
+    int tested = 0;
+    EXPECT_TRUE(hitFamily(*l, ctx, [&](const Element&) { return ++tested == 4; }));
+    EXPECT_EQ(tested, 4);
+    EXPECT_FALSE(hitFamily(*l, ctx, [](const Element&) { return false; }));
+}
+
+TEST_F(LocusFixture, NoLocusWithoutAPointOnAnElementToDriveIt) {
+    Element* free = point(5, 5);
+    Element* m = add(Kind::Midpoint, free, rim);
+    Element* l = locus(m, free, 10);
+    recompute();
+    EXPECT_EQ(l->exists, 0);
+    Element* l2 = locus(add(Kind::Midpoint, d, rim), d, 10);
+    rim->x1 = 0; // the circle shrinks to nothing: its centre and point coincide
+    recompute();
+    EXPECT_EQ(l2->exists, 0);
+}
+
+} // namespace
+} // namespace zeva::geometry
