@@ -1,5 +1,6 @@
 #include "geometry/measure_values.h"
 
+#include "geometry/conics.h"
 #include "geometry/element_shapes.h"
 #include "geometry/parents.h"
 #include "geometry/primitives.h"
@@ -77,7 +78,7 @@ bool belongs(Point p, const Element& host, bool* known) {
                onArcSide(p, arc->first, arc->middle, arc->third);
     }
     case ElementClass::Conic:
-        return std::fabs(conicEquationValue(host, p)) < 0.001;
+        return std::fabs(conicValue(host.conic().coefficients, p)) < 0.001;
     default:
         *known = false;
         return false;
@@ -261,13 +262,6 @@ void recomputeChecker(Element& e) {
     default:
         return;
     }
-}
-
-double conicEquationValue(const Element& conic, Point p) {
-    const auto* tail = std::get_if<model::ConicTail>(&conic.tail);
-    if (!tail) return HUGE_VAL;         // no equation: nothing lies on it
-    const auto& k = tail->coefficients; // y², x·y, x², y, x, constant
-    return k[2] * p.x * p.x + k[1] * p.x * p.y + k[0] * p.y * p.y + k[4] * p.x + k[3] * p.y + k[5];
 }
 
 } // namespace zeva::geometry

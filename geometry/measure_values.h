@@ -32,8 +32,4 @@ void recomputeCircleEquation(model::Element& e);
 // element of a class it does not know leaves param1 as it was).
 void recomputeChecker(model::Element& e);
 
-// The conic's equation A·x² + B·x·y + C·y² + D·x + E·y + F at p, with the coefficients stored
-// in the conic tail's order (y², x·y, x², y, x, constant).
-double conicEquationValue(const model::Element& conic, Point p);
-
 } // namespace zeva::geometry

@@ -498,4 +498,16 @@ void recomputeMarked(model::Construction& c, const RecomputeContext& ctx) {
         if (e->deleteMark) recomputeElement(*e, ctx);
 }
 
+std::vector<Element*> markedElements(const model::Construction& c) {
+    std::vector<Element*> out;
+    for (Element* e = c.elements; e; e = e->next)
+        if (e->deleteMark) out.push_back(e);
+    return out;
+}
+
+void recomputeElements(std::span<Element* const> elements, const RecomputeContext& ctx) {
+    for (Element* e : elements)
+        recomputeElement(*e, ctx);
+}
+
 } // namespace zeva::geometry

@@ -3,6 +3,9 @@
 
 #include "model/construction.h"
 
+#include <span>
+#include <vector>
+
 namespace zeva::doc {
 struct Document;
 }
@@ -42,5 +45,13 @@ void recomputeAll(model::Construction& c, const RecomputeContext& ctx,
 
 // Only the elements whose deleteMark is set, in list order (the dependents of a dragged element).
 void recomputeMarked(model::Construction& c, const RecomputeContext& ctx);
+
+// The elements whose deleteMark is set, in list order. A drag gathers them once when it
+// starts and hands them to recomputeElements on every move, which avoids walking the whole
+// list each time.
+std::vector<model::Element*> markedElements(const model::Construction& c);
+
+// Recomputes the given elements in the given order (list order for a partial pass).
+void recomputeElements(std::span<model::Element* const> elements, const RecomputeContext& ctx);
 
 } // namespace zeva::geometry
