@@ -154,42 +154,6 @@ void angle(Element& e) {
     e.exists = 1;
 }
 
-// During a single drag a point locus keeps its samples when the drag cannot change it: the
-// dragged element is its driving point, or it is the (not on-element) traced point and this is
-// the first locus tracing it.
-bool keepsSamplesDuringDrag(const Element& locus, const RecomputeContext& ctx) {
-    if (!ctx.dragInProgress || ctx.dragOfMultipleSelection || !ctx.draggedElement) return false;
-    const Element* traced = locus.parent1;
-    const Element* driver = locus.parent2;
-    if (traced->elementClass() != ElementClass::Point || driver->kind == Kind::GridPoint)
-        return false;
-    if (ctx.draggedElement == driver || ctx.draggedElement == model::drivingPointOf(&locus))
-        return true;
-    return ctx.draggedElement == traced && traced->kind != Kind::PointOnElement &&
-           ctx.construction && ctx.construction->locusOfTraced(traced) == &locus;
-}
-
-void locus(Element& e, const RecomputeContext& ctx) {
-    const Element* driver = e.parent2;
-    if (!e.parent1 || !driver ||
-        (driver->kind != Kind::PointOnElement && driver->kind != Kind::GridPoint) ||
-        !present(driver->parent1)) {
-        e.exists = 0;
-        return;
-    }
-    e.exists = 1;
-    switch (e.parent1->elementClass()) {
-    case ElementClass::Locus:
-    case ElementClass::Arc:
-    case ElementClass::Conic:
-    case ElementClass::Polygon:
-        return; // families are run again when drawn, not sampled
-    default:
-        break;
-    }
-    if (!keepsSamplesDuringDrag(e, ctx)) recomputeLocus(e, ctx);
-}
-
 void displacement(Element& e, const RecomputeContext& ctx) {
     const double d = e.parent3->x1;
     const Element& path = *e.parent2;
@@ -358,7 +322,9 @@ void recomputeElement(Element& e, const RecomputeContext& ctx) {
         angle(e);
         return;
     case Kind::Locus:
-        locus(e, ctx);
+        // Its own rules: the driving point's host must exist (the traced element may vanish
+        // for some positions), families are not sampled, and some drags keep the samples.
+        recomputeLocus(e, ctx);
         return;
     case Kind::AxialSymmetry:
         if (!parentsPresent(e, 2)) break;
