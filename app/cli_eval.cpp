@@ -1,14 +1,19 @@
 #include "app/cli.h"
 
+#include "expr/evaluator.h"
+
 #include <cstdio>
 
 namespace zeva::app {
 
-// Placeholder until the eval command is built.
 int runEval(const std::string& expression, int angleUnit) {
-    (void)angleUnit;
-    std::fprintf(stderr, "zeva: --eval is not available yet (%s)\n", expression.c_str());
-    return 70;
+    const auto value = expr::evaluateText(expression, angleUnit);
+    if (!value) {
+        std::puts("error");
+        return 1;
+    }
+    std::printf("%.17g\n", *value);
+    return 0;
 }
 
 }  // namespace zeva::app
