@@ -1,9 +1,9 @@
 #include "expr/evaluator.h"
 
 #include "expr/compiler.h"
+#include "expr/operations.h"
 #include "expr/tokenizer.h"
 #include "expr/tokens.h"
-#include "model/units.h"
 
 #include <array>
 #include <cmath>
@@ -16,58 +16,9 @@ namespace {
 // A Función may call earlier ones; a damaged file could make them call each other in a circle.
 constexpr int kMaxCallDepth = 64;
 
-// log10 abs(x) + sign * log10 abs(y) > 99, tested on the computed result first: far from the
-// bound the result decides, near it the logarithms do.
-bool exceedsMagnitude(double result, double x, double y, double sign) {
-    const double r = std::fabs(result);
-    if (r < 1e98) return false;
-    if (!(r <= 1e100)) return true; // also an overflow to infinity
-    return std::log10(std::fabs(x)) + sign * std::log10(std::fabs(y)) > 99.0;
-}
-
-double angleFactorOf(int angleUnit) {
-    switch (angleUnit) {
-    case model::kDegrees:
-        return model::kDegreesPerRadian;
-    case model::kGrads:
-        return model::kGradsPerRadian;
-    default:
-        return 1.0;
-    }
-}
-
 std::optional<double> run(std::span<const int32_t> code, std::span<const double> table,
                           double variable, std::span<model::Element* const> functions,
                           int angleUnit, int depth);
-
-// r := a + b, a - b, a * b, a / b or a ^ b with their guards; false when there is no finite
-// result.
-inline bool applyBinary(int32_t c, double a, double b, double& r) {
-    switch (c) {
-    case code::kPlus:
-        r = a + b;
-        break;
-    case code::kMinus:
-        r = a - b;
-        break;
-    case code::kTimes:
-        r = a * b;
-        if (a != 0.0 && b != 0.0 && exceedsMagnitude(r, a, b, 1.0)) return false;
-        break;
-    case code::kDivide:
-        if (b == 0.0) return false;
-        r = a / b;
-        if (a != 0.0 && exceedsMagnitude(r, a, b, -1.0)) return false;
-        break;
-    default: {
-        const auto p = power(a, b);
-        if (!p) return false;
-        r = *p;
-        break;
-    }
-    }
-    return std::isfinite(r);
-}
 
 std::optional<double> callFunction(const model::Element* f, double variable, int angleUnit,
                                    int depth) {
@@ -76,6 +27,8 @@ std::optional<double> callFunction(const model::Element* f, double variable, int
     const auto* tail = std::get_if<model::ExpressionTail>(&f->tail);
     if (!tail) return std::nullopt;
     const auto v = static_cast<size_t>(operandCountOf(*tail));
+    for (size_t j = 0; j < v; ++j)
+        if (!tail->refs[j] || !model::isValidNumber(*tail->refs[j])) return std::nullopt;
     const std::span<model::Element* const> inner(tail->refs.data() + v, tail->refs.size() - v);
     return run(tail->code, tail->constants, variable, inner, angleUnit, depth + 1);
 }
@@ -115,110 +68,25 @@ std::optional<double> run(std::span<const int32_t> code, std::span<const double>
         }
         if (c == code::kEnd) break;
         if (count == 0) return std::nullopt;
-        const double b = top;
-        double r;
-        switch (c) {
-        case code::kPlus:
-        case code::kMinus:
-        case code::kTimes:
-        case code::kDivide:
-        case code::kPower:
+        if (isBinaryOperator(c)) {
             if (count < 2) return std::nullopt;
             --count;
-            if (!applyBinary(c, below[count - 1], b, top)) return std::nullopt;
-            continue;
-        case code::kSign:
-            r = -b;
-            break;
-        case code::kSin:
-            r = std::sin(b / angleFactor);
-            break;
-        case code::kCos:
-            r = std::cos(b / angleFactor);
-            break;
-        case code::kTan:
-            r = std::tan(b / angleFactor);
-            break;
-        case code::kAsin:
-            if (b < -1.0 || b > 1.0) return std::nullopt;
-            r = std::asin(b) * angleFactor;
-            break;
-        case code::kAcos:
-            if (b < -1.0 || b > 1.0) return std::nullopt;
-            r = std::acos(b) * angleFactor;
-            break;
-        case code::kAtan:
-            r = std::atan(b) * angleFactor;
-            break;
-        case code::kLn:
-            if (b <= 0.0) return std::nullopt;
-            r = std::log(b);
-            break;
-        case code::kLog:
-            if (b <= 0.0) return std::nullopt;
-            r = std::log10(b);
-            break;
-        case code::kAbs:
-            r = std::fabs(b);
-            break;
-        case code::kSqr:
-            if (b < 0.0) return std::nullopt;
-            r = std::sqrt(b);
-            break;
-        case code::kInt:
-            r = std::trunc(b);
-            break;
-        case code::kSgn:
-            r = b > 0.0 ? 1.0 : (b < 0.0 ? -1.0 : 0.0);
-            break;
-        case code::kCeil:
-            r = std::ceil(b);
-            break;
-        case code::kFloor:
-            r = std::floor(b);
-            break;
-        case code::kRound:
-            r = roundHalfUp(b);
-            break;
-        case code::kExp:
-            r = std::exp(b);
-            break;
-        case code::kSinh:
-            r = std::sinh(b);
-            break;
-        case code::kCosh:
-            r = std::cosh(b);
-            break;
-        case code::kTanh:
-            r = std::tanh(b);
-            break;
-        default: {
-            if (c <= code::kCallBase) return std::nullopt; // not a code of the table
+            if (!applyBinary(c, below[count - 1], top, top)) return std::nullopt;
+        } else if (c > code::kCallBase) {
             const auto n = static_cast<size_t>(c - code::kCallBase);
             if (n > functions.size()) return std::nullopt;
-            const auto v = callFunction(functions[n - 1], b, angleUnit, depth);
+            const auto v = callFunction(functions[n - 1], top, angleUnit, depth);
             if (!v) return std::nullopt;
-            r = *v;
-            break;
+            top = *v;
+        } else if (!applyUnary(c, top, angleFactor, top)) {
+            return std::nullopt;
         }
-        }
-        // What the math library would report as an overflow or a domain error.
-        if (!std::isfinite(r)) return std::nullopt;
-        top = r;
     }
     if (count != 1) return std::nullopt;
     return top;
 }
 
 } // namespace
-
-double roundHalfUp(double b) {
-    const double t = std::trunc(b);
-    const double d = b - t;
-    if (d < -0.5) return t - 1.0;
-    if (d >= 0.5) return t + 1.0;
-    return t;
-}
 
 std::optional<double> power(double a, double b) {
     if (b == 0.0) return 1.0;

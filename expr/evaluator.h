@@ -3,6 +3,7 @@
 // function: overflow guards, domain checks, the power rules for negative bases and the angle
 // unit of trigonometric functions. A result is always finite; every failure is "no value".
 
+#include "expr/operations.h"
 #include "model/element.h"
 
 #include <cstdint>
@@ -28,12 +29,6 @@ std::optional<double> evaluateFunction(const model::Element& function, double va
 // Compiles and evaluates an expression without operands, variables or user functions. None
 // for an empty text, a text longer than 100 characters, or one that does not evaluate.
 std::optional<double> evaluateText(std::string_view text, int angleUnit);
-
-// a^b with the guards and the odd-denominator rule for negative bases: (-8)^(1/3) = -2.
-std::optional<double> power(double a, double b);
-
-// ROUND: halves round up, so ROUND(2.5) = 3 and ROUND(-2.5) = -2.
-double roundHalfUp(double b);
 
 // Number of operand elements among an expression's refs: the refs before the first Función.
 int operandCountOf(const model::ExpressionTail& tail);
