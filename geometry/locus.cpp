@@ -207,7 +207,9 @@ void sampleLocus(Element& locus, const RecomputeContext& ctx) {
             tail.samples[k] = traced->point();
             tail.samples2[k] = traced->secondPoint();
             tail.sampleParams[k] = params.onGrid ? 0.0 : params.t[i];
-            tail.sampleColors[k] = traced->color;
+            tail.sampleColors[k] = traced->colorSource && ctx.parametricColor
+                                       ? ctx.parametricColor(*traced)
+                                       : traced->color;
         } else {
             tail.samples[k] = {};
             tail.samples2[k] = {};

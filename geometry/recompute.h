@@ -32,6 +32,9 @@ struct RecomputeContext {
     const model::Element* draggedElement = nullptr;
     bool dragInProgress = false;
     bool dragOfMultipleSelection = false;
+    // The colour of an element with a parametric colour at its source's present value (the
+    // renderer's rule); loci record it per sample. None: the element's own colour is recorded.
+    int32_t (*parametricColor)(const model::Element& e) = nullptr;
 };
 
 RecomputeContext contextFor(doc::Document& document);

@@ -81,6 +81,24 @@ TEST_F(LocusFixture, PointDrivenOnACircleIsClosedAndSampledAtEqualAngles) {
     EXPECT_TRUE(near(m->point(), midpoint(onCircle(0.3), {200, 40})));
 }
 
+TEST_F(LocusFixture, SampleColoursFollowAParametricColourSourcedAfterTheLocus) {
+    Element* far = point(200, 40);
+    Element* m = add(Kind::Midpoint, d, far);
+    Element* l = locus(m, d, 12);
+    // the colour's source comes after the locus: each sample must still see it updated
+    Element* length = add(Kind::DistancePointPoint, d, far);
+    m->colorSource = length;
+    ctx.parametricColor = [](const Element& e) { return int32_t(e.colorSource->x1 * 1000); };
+    recompute();
+    const auto& s = l->samples();
+    ASSERT_EQ(s.sampleCount, 12);
+    for (int i = 0; i < 12; ++i) {
+        const double world = dist(onCircle(i * 2 * kPi / 12), {200, 40});
+        EXPECT_EQ(s.sampleColors[i], int32_t(world / 40 * 1000)) << i;
+    }
+    EXPECT_NEAR(length->x1, dist(onCircle(0.3), {200, 40}) / 40, 1e-12);
+}
+
 TEST_F(LocusFixture, ClosedOnlyForClosedHosts) {
     Element* a = point(-50, 0);
     Element* b = point(50, 10);
