@@ -1,13 +1,23 @@
 #include "app/cli.h"
 
+#include "doc/document_dump.h"
+#include "doc/document_load.h"
+
 #include <cstdio>
 
 namespace zeva::app {
 
-// Placeholder until the dump command is built.
 int runDump(const std::string& path) {
-    std::fprintf(stderr, "zeva: --dump is not available yet (%s)\n", path.c_str());
-    return 70;
+    doc::DocumentEnvironment env; // a 1024 x 768 surface, the original options
+    auto loaded = doc::loadDocument(path, env);
+    auto* ok = std::get_if<doc::LoadedDocument>(&loaded);
+    if (!ok) {
+        std::fputs("no es un archivo válido\n", stderr);
+        return 2;
+    }
+    const std::string json = doc::dumpJson(*ok->document, ok->type, ok->version);
+    std::fwrite(json.data(), 1, json.size(), stdout);
+    return 0;
 }
 
-}  // namespace zeva::app
+} // namespace zeva::app

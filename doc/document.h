@@ -14,6 +14,22 @@ namespace zeva::doc {
 inline constexpr int kMaxOpenDocuments = 99;
 inline constexpr size_t kMaxFileNameLength = 259;
 
+// The five per-document options a new document copies from the application options.
+struct DocumentDefaults {
+    int32_t backgroundColor = 0; // black
+    int32_t lengthUnit = 1;      // cm
+    int32_t angleUnit = 0;       // RAD
+    int32_t pixelsPerUnit = 40;
+    int32_t coordSystem = 0; // rectangular
+};
+
+// Size of the whole screen in pixels: the drawing surface is as large as the screen, so the
+// view's right and bottom edges follow from it, not from the window.
+struct ScreenSize {
+    int width = 1024;
+    int height = 768;
+};
+
 struct Document {
     // The construction: its first and last element are construction.elements and
     // construction.lastElement; its trace list (tracedElements) and animation list
@@ -34,15 +50,16 @@ struct Document {
     int32_t traceLayerUsed = 0;
     int32_t pasteCount = 0;
 
-    int32_t backgroundColor = 0;  // 0x00BBGGRR
-    int32_t lengthUnit = 1;       // 0 mm, 1 cm, 2 m, 3 km
-    int32_t angleUnit = 0;        // 0 RAD, 1 DEG, 2 GRA
-    int32_t pixelsPerUnit = 40;   // 1..1000
-    int32_t coordSystem = 0;      // 0 rectangular, 1 polar
+    int32_t backgroundColor = 0; // 0x00BBGGRR
+    int32_t lengthUnit = 1;      // 0 mm, 1 cm, 2 m, 3 km
+    int32_t angleUnit = 0;       // 0 RAD, 1 DEG, 2 GRA
+    int32_t pixelsPerUnit = 40;  // 1..1000
+    int32_t coordSystem = 0;     // 0 rectangular, 1 polar
 
-    std::string fileName;  // full path, empty for a document never saved
+    std::string fileName; // full path, empty for a document never saved
+    int32_t number = 0;   // running number of its "Documento" caption while never saved
 
-    std::vector<macro::Macro> macros;  // used slots, contiguous from the first; at most 100
+    std::vector<macro::Macro> macros; // used slots, contiguous from the first; at most 100
 
     std::vector<model::Element*>& tracedElements() { return construction.traced; }
     std::vector<model::AnimationEntry>& animatedElements() { return construction.animations; }
@@ -50,4 +67,16 @@ struct Document {
     std::vector<model::AnimationEntry>& undoAnimatedElements() { return undoList.animations; }
 };
 
-}  // namespace zeva::doc
+// An empty document with the given options whose view is centred on the world origin: the
+// client area (clientWidth x clientHeight pixels) shows the origin in its middle, and the
+// right and bottom edges follow from the screen.
+Document newDocument(const DocumentDefaults& defaults, int clientWidth, int clientHeight,
+                     ScreenSize screen, double drawScale = 1.0);
+
+// viewRight and viewBottom from viewLeft, viewTop and the screen (left and top stay).
+void setViewExtent(Document& d, ScreenSize screen, double drawScale = 1.0);
+
+// The file name without its folder ("/a/b.KDO" gives "b.KDO").
+std::string bareFileName(const std::string& path);
+
+} // namespace zeva::doc

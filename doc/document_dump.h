@@ -1,0 +1,23 @@
+#pragma once
+// The document as one JSON object, for `zeva --dump` and golden tests: the document options,
+// every element in construction order (each sub-element right after its owner), the trace and
+// animation lists and the macros. Numbers have 17 significant digits; non-finite ones are null.
+
+#include "doc/document.h"
+#include "doc/document_file.h"
+
+#include <string>
+
+namespace zeva::doc {
+
+// Renumbers d's construction so that the serials shown are the ones a save would write.
+std::string dumpJson(Document& d, FileType fileType, int32_t version);
+
+// A double as JSON: 17 significant digits, always with a decimal point or exponent; null when
+// not finite.
+std::string jsonNumber(double v);
+
+// A UTF-8 text as a JSON string literal.
+std::string jsonString(std::string_view text);
+
+} // namespace zeva::doc
