@@ -23,7 +23,7 @@ std::optional<Point> lineCrossesSegment(Point a, Point b, Point p, Point q) {
     return p + e * s;
 }
 
-}  // namespace
+} // namespace
 
 ClipRect clipRectOf(const Edges& edges) {
     return {edges[kLeftEdge].a.x, edges[kTopEdge].a.y, edges[kRightEdge].a.x,
@@ -111,4 +111,4 @@ void gridPoints(const AxesLayout& axes, const ClipRect& clip, bool polar, bool m
     }
 }
 
-}  // namespace zeva::render
+} // namespace zeva::render

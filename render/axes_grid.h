@@ -21,20 +21,20 @@ ClipRect clipRectOf(const Edges& edges);
 
 struct AxesLayout {
     Point origin;
-    Point xAxisSecond;  // a second point of the x axis
-    Point yAxisSecond;  // a second point of the y axis
+    Point xAxisSecond; // a second point of the x axis
+    Point yAxisSecond; // a second point of the y axis
     double unitX = 40.0;
     double unitY = 40.0;
 };
 
 struct AxisTicks {
-    double factorX = 1.0;  // axis units per tick
+    double factorX = 1.0; // axis units per tick
     double factorY = 1.0;
-    double stepX = 40.0;   // world units per tick
+    double stepX = 40.0; // world units per tick
     double stepY = 40.0;
     std::vector<Point> xTicks;
     std::vector<Point> yTicks;
-    Point factorXAt;  // where the first tick value of each axis is printed
+    Point factorXAt; // where the first tick value of each axis is printed
     Point factorYAt;
 };
 
@@ -48,4 +48,4 @@ AxisTicks axisTicks(const AxesLayout& axes, const ClipRect& clip);
 void gridPoints(const AxesLayout& axes, const ClipRect& clip, bool polar, bool miniature,
                 double drawScale, std::vector<Point>& out);
 
-}  // namespace zeva::render
+} // namespace zeva::render

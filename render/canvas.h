@@ -13,7 +13,7 @@
 
 namespace zeva::render {
 
-using Color = int32_t;  // 0x00BBGGRR
+using Color = int32_t; // 0x00BBGGRR
 
 inline constexpr Color kBlack = 0x000000;
 inline constexpr Color kWhite = 0xFFFFFF;
@@ -66,7 +66,7 @@ struct TextSize {
 };
 
 class Canvas {
-public:
+  public:
     explicit Canvas(CanvasRole role) : role_(role) {}
     virtual ~Canvas() = default;
     Canvas(const Canvas&) = delete;
@@ -129,12 +129,12 @@ public:
     virtual void stretchPicture(int left, int top, int right, int bottom,
                                 const model::Picture& picture) = 0;
 
-protected:
+  protected:
     virtual void penChanged() {}
     virtual void brushChanged() {}
     virtual void fontChanged() {}
 
-private:
+  private:
     CanvasRole role_;
     Pen pen_;
     Brush brush_;
@@ -143,4 +143,4 @@ private:
     Color bkColor_ = kWhite;
 };
 
-}  // namespace zeva::render
+} // namespace zeva::render

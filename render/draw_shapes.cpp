@@ -3,6 +3,7 @@
 #include "doc/document.h"
 #include "model/units.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -10,7 +11,9 @@ namespace zeva::render {
 
 namespace {
 
-double dist(Point a, Point b) { return std::hypot(a.x - b.x, a.y - b.y); }
+double dist(Point a, Point b) {
+    return std::hypot(a.x - b.x, a.y - b.y);
+}
 
 // Crossing of segment a-b with segment p-q (ends included).
 std::optional<Point> segmentsCross(Point a, Point b, Point p, Point q) {
@@ -19,8 +22,8 @@ std::optional<Point> segmentsCross(Point a, Point b, Point p, Point q) {
     const double den = d.x * e.y - d.y * e.x;
     if (den == 0) return std::nullopt;
     const Point w = p - a;
-    const double s = (w.x * e.y - w.y * e.x) / den;  // along a-b
-    const double u = (w.x * d.y - w.y * d.x) / den;  // along p-q
+    const double s = (w.x * e.y - w.y * e.x) / den; // along a-b
+    const double u = (w.x * d.y - w.y * d.x) / den; // along p-q
     if (s < 0 || s > 1 || u < 0 || u > 1) return std::nullopt;
     return a + d * s;
 }
@@ -110,7 +113,7 @@ void drawChords(RenderContext& ctx, Canvas& canvas, Point centre, double radius,
     canvas.setPixel(s.x, s.y, color);
 }
 
-}  // namespace
+} // namespace
 
 std::optional<Pen> linePen(Color color, int style) {
     switch (style) {
@@ -216,7 +219,7 @@ void drawSegment(RenderContext& ctx, Canvas& canvas, Point a, Point b, Color col
 
 void drawLine(RenderContext& ctx, Canvas& canvas, Point first, Point second, Color color,
               int style) {
-    if (dist(first, second) < model::kEpsilon) second.y += 1;  // keep a direction: vertical
+    if (dist(first, second) < model::kEpsilon) second.y += 1; // keep a direction: vertical
     const Edges& edges = clipEdgesFor(*ctx.view, canvas.role());
     std::optional<Point> a;
     Point b = second;
@@ -294,8 +297,8 @@ void drawCircle(RenderContext& ctx, Canvas& canvas, Point centre, double radius,
     canvas.ellipse(c.x - R, c.y - R, c.x + R + 1, c.y + R + 1);
 }
 
-void drawArcPolyline(RenderContext& ctx, Canvas& canvas, Point centre, double radius,
-                     double start, double sweep, Color color, int style) {
+void drawArcPolyline(RenderContext& ctx, Canvas& canvas, Point centre, double radius, double start,
+                     double sweep, Color color, int style) {
     const std::optional<Pen> pen = linePen(color, style);
     if (!pen) return;
     canvas.setBrush({backgroundOf(ctx), BrushStyle::Clear});
@@ -405,4 +408,4 @@ void drawAngleMark(RenderContext& ctx, Canvas& canvas, Point first, Point vertex
     }
 }
 
-}  // namespace zeva::render
+} // namespace zeva::render

@@ -38,12 +38,12 @@ void drawArcThrough(RenderContext& ctx, Canvas& canvas, Point centre, Point a, P
                     Color color, int style);
 
 // The counter-clockwise arc from angle `start` sweeping `sweep` radians, as chords.
-void drawArcPolyline(RenderContext& ctx, Canvas& canvas, Point centre, double radius,
-                     double start, double sweep, Color color, int style);
+void drawArcPolyline(RenderContext& ctx, Canvas& canvas, Point centre, double radius, double start,
+                     double sweep, Color color, int style);
 
 // The mark of an angle at `vertex` from the arm through `first` to the arm through `third`,
 // `radius` world units from the vertex.
 void drawAngleMark(RenderContext& ctx, Canvas& canvas, Point first, Point vertex, Point third,
                    double radius, Color color, int style);
 
-}  // namespace zeva::render
+} // namespace zeva::render

@@ -23,10 +23,18 @@ void RecordingCanvas::record(std::string op, std::vector<int> args, std::string 
                      backgroundMode(), backgroundColor()});
 }
 
-void RecordingCanvas::moveTo(int x, int y) { record("moveTo", {x, y}); }
-void RecordingCanvas::lineTo(int x, int y) { record("lineTo", {x, y}); }
-void RecordingCanvas::rectangle(int l, int t, int r, int b) { record("rectangle", {l, t, r, b}); }
-void RecordingCanvas::ellipse(int l, int t, int r, int b) { record("ellipse", {l, t, r, b}); }
+void RecordingCanvas::moveTo(int x, int y) {
+    record("moveTo", {x, y});
+}
+void RecordingCanvas::lineTo(int x, int y) {
+    record("lineTo", {x, y});
+}
+void RecordingCanvas::rectangle(int l, int t, int r, int b) {
+    record("rectangle", {l, t, r, b});
+}
+void RecordingCanvas::ellipse(int l, int t, int r, int b) {
+    record("ellipse", {l, t, r, b});
+}
 void RecordingCanvas::arc(int l, int t, int r, int b, int x3, int y3, int x4, int y4) {
     record("arc", {l, t, r, b, x3, y3, x4, y4});
 }
@@ -49,8 +57,12 @@ TextSize RecordingCanvas::textExtent(std::string_view utf8) {
     return {8 * chars, (font().size * 4 + 2) / 3};
 }
 
-void RecordingCanvas::setPixel(int x, int y, Color c) { record("setPixel", {x, y, c}); }
-void RecordingCanvas::patBlt(int x, int y, int w, int h) { record("patBlt", {x, y, w, h}); }
+void RecordingCanvas::setPixel(int x, int y, Color c) {
+    record("setPixel", {x, y, c});
+}
+void RecordingCanvas::patBlt(int x, int y, int w, int h) {
+    record("patBlt", {x, y, w, h});
+}
 void RecordingCanvas::bitBlt(int x, int y, int w, int h, Canvas&, int sx, int sy, RasterOp op) {
     record("bitBlt", {x, y, w, h, sx, sy, static_cast<int>(op)});
 }
@@ -70,8 +82,9 @@ std::vector<CanvasCall> RecordingCanvas::callsOf(std::string_view op) const {
 
 std::string RecordingCanvas::log() const {
     std::string s;
-    for (const CanvasCall& c : calls) s += c.str() + '\n';
+    for (const CanvasCall& c : calls)
+        s += c.str() + '\n';
     return s;
 }
 
-}  // namespace zeva::render
+} // namespace zeva::render

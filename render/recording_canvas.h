@@ -10,11 +10,11 @@
 namespace zeva::render {
 
 struct CanvasCall {
-    std::string op;         // "moveTo", "lineTo", "rectangle", "ellipse", "arc", "polygon",
-                            // "textOut", "setPixel", "patBlt", "bitBlt", "drawPicture",
-                            // "stretchPicture"
-    std::vector<int> args;  // the integer arguments in call order (polygon: x0, y0, x1, y1...)
-    std::string text;       // textOut's text
+    std::string op;        // "moveTo", "lineTo", "rectangle", "ellipse", "arc", "polygon",
+                           // "textOut", "setPixel", "patBlt", "bitBlt", "drawPicture",
+                           // "stretchPicture"
+    std::vector<int> args; // the integer arguments in call order (polygon: x0, y0, x1, y1...)
+    std::string text;      // textOut's text
     Pen pen;
     Brush brush;
     FontSpec font;
@@ -26,9 +26,9 @@ struct CanvasCall {
 };
 
 class RecordingCanvas : public Canvas {
-public:
-    explicit RecordingCanvas(CanvasRole role = CanvasRole::Main, int width = 1024,
-                             int height = 768, int pixelsPerInch = 96);
+  public:
+    explicit RecordingCanvas(CanvasRole role = CanvasRole::Main, int width = 1024, int height = 768,
+                             int pixelsPerInch = 96);
 
     std::vector<CanvasCall> calls;
 
@@ -57,11 +57,11 @@ public:
     std::string log() const;
     void clear() { calls.clear(); }
 
-private:
+  private:
     void record(std::string op, std::vector<int> args, std::string text = {});
     int width_;
     int height_;
     int ppi_;
 };
 
-}  // namespace zeva::render
+} // namespace zeva::render

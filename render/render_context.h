@@ -24,7 +24,7 @@ struct RenderOptions {
     bool showHidden = false;
     Color tickColor = 0xC0C0C0;
     Color axisNumberColor = 0xC0C0C0;
-    int screenPixelsPerInch = 96;  // texts keep their pixel size on any screen resolution
+    int screenPixelsPerInch = 96; // texts keep their pixel size on any screen resolution
     std::string noValueText = "no existente";
     std::string defaultButtonCaption = "Ocultar/Ver";
 };
@@ -38,13 +38,13 @@ struct WorldRect {
 // What the window is doing while it asks for a redraw.
 struct RenderState {
     bool dragInProgress = false;
-    bool rubberBandActive = false;              // a selection rectangle is being dragged out
-    std::optional<WorldRect> pendingRectangle;  // a selection rectangle left on the drawing
+    bool rubberBandActive = false;             // a selection rectangle is being dragged out
+    std::optional<WorldRect> pendingRectangle; // a selection rectangle left on the drawing
     bool calculationDialogVisible = false;
     bool editDialogPicking = false;
     bool animationDialogVisible = false;
     bool parameterSliding = false;
-    bool clearTracesPending = false;  // the next redraw wipes the trace layer
+    bool clearTracesPending = false; // the next redraw wipes the trace layer
     // Operands picked in the calculation dialog, in pick order.
     std::vector<model::Element*> pickedNumbers;
     std::vector<model::Element*> pickedFunctions;
@@ -55,7 +55,7 @@ struct RenderContext {
     ViewTransform* view = nullptr;
     RenderOptions options;
     RenderState state;
-    Canvas* traceCanvas = nullptr;  // the trace layer, none when traces are not kept
+    Canvas* traceCanvas = nullptr; // the trace layer, none when traces are not kept
 };
 
-}  // namespace zeva::render
+} // namespace zeva::render

@@ -11,7 +11,7 @@ namespace zeva::render {
 namespace {
 
 int saturate(double v) {
-    if (!(v == v)) return 0;  // NaN
+    if (!(v == v)) return 0; // NaN
     if (v >= static_cast<double>(INT_MAX)) return INT_MAX;
     if (v <= static_cast<double>(INT_MIN + 1)) return INT_MIN + 1;
     return static_cast<int>(v);
@@ -22,13 +22,13 @@ Edges rectangleEdges(double left, double top, double right, double bottom) {
             Edge{{left, bottom}, {left, top}}, Edge{{right, bottom}, {right, top}}};
 }
 
-}  // namespace
+} // namespace
 
 int roundHalfAwayFromZero(double v) {
     const double t = std::trunc(v);
     const double frac = v - std::floor(v);
     if (v > 0) return saturate(frac >= 0.5 ? t + 1 : t);
-    if (v == 0 || frac == 0) return saturate(t);  // a negative whole number is already round
+    if (v == 0 || frac == 0) return saturate(t); // a negative whole number is already round
     return saturate(frac > 0.5 ? t : t - 1);
 }
 
@@ -38,8 +38,7 @@ int roundHalfUp(double v) {
 }
 
 IPoint worldToScreen(const ViewTransform& v, double x, double y) {
-    if (std::fabs(x) > kFarAway || std::fabs(y) > kFarAway || x != x || y != y)
-        return kOffScreen;
+    if (std::fabs(x) > kFarAway || std::fabs(y) > kFarAway || x != x || y != y) return kOffScreen;
     return {roundHalfAwayFromZero((x - v.viewLeft) * v.drawScale),
             roundHalfAwayFromZero(-(y - v.viewTop) * v.drawScale)};
 }
@@ -122,7 +121,7 @@ double viewTopFromScroll(const ViewTransform& v, int position, int max) {
 int horizontalScrollPosition(const ViewTransform& v, int max) {
     const double h = v.planeSize / 2;
     const double room = 2 * h - v.clientWidth;
-    if (room <= 0) return 0;  // the whole plane fits: nothing to scroll
+    if (room <= 0) return 0; // the whole plane fits: nothing to scroll
     return saturate(std::trunc(max * (v.viewLeft + h) / room));
 }
 
@@ -146,4 +145,4 @@ double niceStepFactor(double u) {
     return m * std::pow(10.0, c);
 }
 
-}  // namespace zeva::render
+} // namespace zeva::render

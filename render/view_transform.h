@@ -15,9 +15,9 @@ struct Document;
 
 namespace zeva::render {
 
-inline constexpr IPoint kOffScreen{999999, 999999};  // a point that cannot be placed
-inline constexpr double kFarAway = 1e10;              // beyond this a point maps to kOffScreen
-inline constexpr int kScrollMax = 10000;               // range of both scroll bars
+inline constexpr IPoint kOffScreen{999999, 999999}; // a point that cannot be placed
+inline constexpr double kFarAway = 1e10;            // beyond this a point maps to kOffScreen
+inline constexpr int kScrollMax = 10000;            // range of both scroll bars
 
 struct Edge {
     Point a;
@@ -37,7 +37,7 @@ struct ViewTransform {
     double viewTop = 384.0;
     double viewRight = 512.0;
     double viewBottom = -384.0;
-    double drawScale = 1.0;  // device pixels per world unit; 1.0 except on miniature and paper
+    double drawScale = 1.0; // device pixels per world unit; 1.0 except on miniature and paper
     double planeSize = 3000.0;
     // The drawing surface (the off-screen bitmap is (screenWidth + 1) x (screenHeight + 1)).
     int screenWidth = 1024;
@@ -59,15 +59,21 @@ int roundHalfUp(double v);
 
 // Device position of a world point, or kOffScreen when either coordinate exceeds 1e10.
 IPoint worldToScreen(const ViewTransform& v, double x, double y);
-inline IPoint worldToScreen(const ViewTransform& v, Point p) { return worldToScreen(v, p.x, p.y); }
+inline IPoint worldToScreen(const ViewTransform& v, Point p) {
+    return worldToScreen(v, p.x, p.y);
+}
 // World position of a device pixel (no rounding).
 Point screenToWorld(const ViewTransform& v, double sx, double sy);
 
 // Inside the view with a margin of one world unit on every side.
 bool pointInView(const ViewTransform& v, double x, double y);
 bool pointInPlane(const ViewTransform& v, double x, double y);
-inline bool pointInView(const ViewTransform& v, Point p) { return pointInView(v, p.x, p.y); }
-inline bool pointInPlane(const ViewTransform& v, Point p) { return pointInPlane(v, p.x, p.y); }
+inline bool pointInView(const ViewTransform& v, Point p) {
+    return pointInView(v, p.x, p.y);
+}
+inline bool pointInPlane(const ViewTransform& v, Point p) {
+    return pointInPlane(v, p.x, p.y);
+}
 
 // Rebuilds planeEdges from planeSize.
 void setPlaneSize(ViewTransform& v, double planeSize);
@@ -99,6 +105,8 @@ int verticalScrollPosition(const ViewTransform& v, int max = kScrollMax);
 // so that ticks are about 60 pixels apart or closer. 1 for a unit that is not positive.
 double niceStepFactor(double unitLength);
 // The same in world units.
-inline double niceStep(double unitLength) { return niceStepFactor(unitLength) * unitLength; }
+inline double niceStep(double unitLength) {
+    return niceStepFactor(unitLength) * unitLength;
+}
 
-}  // namespace zeva::render
+} // namespace zeva::render

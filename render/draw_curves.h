@@ -1,0 +1,31 @@
+#pragma once
+// Drawing of the figure's compound shapes: conics, loci and function graphs, coordinate axes,
+// grids and pictures.
+
+#include "model/element.h"
+#include "render/canvas.h"
+#include "render/render_context.h"
+
+namespace zeva::render {
+
+// A conic from its 120 samples; a line pair as its two lines, a circle as a circle.
+void drawConic(RenderContext& ctx, Canvas& canvas, const model::Element& conic, Color color,
+               int style);
+
+// A locus (kind 21) by the class of its traced element, or a function graph (kind 65).
+void drawLocus(RenderContext& ctx, Canvas& canvas, model::Element& locus, Color color, int style);
+
+// Both axes with their ticks and, except on the miniature, the first tick values.
+void drawAxes(RenderContext& ctx, Canvas& canvas, const model::Element& axes, Color color,
+              int style);
+
+// The points of a grid in the point shape `style`.
+void drawGrid(RenderContext& ctx, Canvas& canvas, const model::Element& grid, Color color,
+              int style);
+
+// A picture at its first corner or stretched between its corners; the halo code -2 draws the
+// selection frame instead.
+void drawPicture(RenderContext& ctx, Canvas& canvas, const model::Element& bitmap, Color color,
+                 int style);
+
+} // namespace zeva::render

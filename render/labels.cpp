@@ -1,0 +1,434 @@
+#include "render/labels.h"
+
+#include "doc/document.h"
+#include "expr/value_text.h"
+#include "geometry/element_shapes.h"
+#include "geometry/point_on_element.h"
+#include "geometry/primitives.h"
+#include "geometry/recompute.h"
+#include "render/draw_shapes.h"
+#include "render/equation_text.h"
+#include "render/renderer.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace zeva::render {
+
+namespace {
+
+using model::Element;
+using model::ElementClass;
+using model::Kind;
+
+constexpr std::string_view kOperandLetters = "ABCDEFGHIJKLMNOPQSTUVZ";
+constexpr std::string_view kOperators = "+-*/^()";
+constexpr size_t kMaxFontName = 31;
+
+const model::ElementFont& fontOf(const Element& e) {
+    static const model::ElementFont fallback;
+    return e.font ? *e.font : fallback;
+}
+
+// Device pixels of a length on the canvas, back to world units.
+double toWorld(const RenderContext& ctx, int pixels) {
+    return pixels / ctx.view->drawScale;
+}
+
+expr::ValueTexts valueTextsFor(const RenderContext& ctx) {
+    expr::ValueTexts t;
+    t.noValue = ctx.options.noValueText;
+    return t;
+}
+
+geometry::RecomputeContext recomputeContextFor(RenderContext& ctx) {
+    return ctx.document ? geometry::contextFor(*ctx.document) : geometry::RecomputeContext{};
+}
+
+bool isOperator(char c) {
+    return kOperators.find(c) != std::string_view::npos;
+}
+
+// Text colour of tables and buttons: the font's colour, unless the element is drawn in a
+// colour of its own moment (hidden, inverse video).
+Color textColorOf(const Element& e, Color color) {
+    return color == e.color && e.font ? e.font->color : color;
+}
+
+void drawTable(RenderContext& ctx, Canvas& canvas, Element& e, Color color, int style) {
+    const auto& t = e.table();
+    const Color textColor = textColorOf(e, color);
+    const model::ElementFont& font = fontOf(e);
+    canvas.setFont(canvasFont(ctx, font, textColor));
+    const bool swapped = e.param1 == -100;
+    const int elements = static_cast<int>(t.rows.size());
+    const int values = std::clamp(t.columnCount, 0, model::kTableMaxColumns);
+
+    std::vector<std::string> headers(elements);
+    for (int i = 0; i < elements; ++i)
+        if (t.rows[i]) headers[i] = std::string(expr::labelTextOf(*t.rows[i]));
+    auto cellText = [&](int element, int value) -> std::string {
+        const size_t index = static_cast<size_t>(element) * model::kTableMaxColumns + value;
+        if (index >= t.cells.size()) return " -";
+        const double v = t.cells[index];
+        if (v == std::numeric_limits<double>::infinity()) return " -";
+        return expr::fixedText(v, e.decimals);
+    };
+
+    int widest = 0;
+    for (int i = 0; i < elements; ++i) {
+        for (int j = 0; j < values; ++j)
+            widest = std::max(widest, canvas.textExtent(cellText(i, j)).width);
+        if (!swapped) widest = std::max(widest, canvas.textExtent(headers[i]).width);
+    }
+    const double cellW = toWorld(ctx, 7 + widest);
+    // Font height in screen pixels, as a font of that size is on a 96 dpi screen.
+    const FontSpec applied = canvasFont(ctx, font, textColor);
+    const double rowH = 3 + std::round(applied.size * 96.0 / 72.0);
+    const int columns = swapped ? values : elements;
+    const int rows = swapped ? elements : values + 1; // the header row in normal orientation
+    const Point o = e.secondPoint();
+    const double width = columns * cellW;
+    const double height = rows * rowH;
+
+    if (style >= 0 && columns > 0 && rows > 0) {
+        canvas.setPen({textColor, PenStyle::Clear, 1});
+        canvas.setBrush({style, BrushStyle::Solid});
+        const IPoint a = worldToScreen(*ctx.view, o);
+        const IPoint b = worldToScreen(*ctx.view, o.x + width, o.y - height);
+        canvas.rectangle(a.x, a.y, b.x + 1, b.y + 1);
+    }
+    if (columns > 0) {
+        for (int r = 0; r <= rows; ++r)
+            drawSegment(ctx, canvas, {o.x, o.y - r * rowH}, {o.x + width, o.y - r * rowH}, color,
+                        1);
+        for (int c = 0; c <= columns; ++c)
+            drawSegment(ctx, canvas, {o.x + c * cellW, o.y}, {o.x + c * cellW, o.y - height}, color,
+                        1);
+    }
+    for (int i = 0; i < elements; ++i) {
+        if (swapped) {
+            const double w = toWorld(ctx, canvas.textExtent(headers[i]).width);
+            outputText(ctx, canvas, font, textColor, -1, true, {o.x - 5 - w, o.y - i * rowH},
+                       headers[i]);
+            for (int j = 0; j < values; ++j)
+                outputText(ctx, canvas, font, textColor, -1, true,
+                           {o.x + j * cellW + 3, o.y - i * rowH}, cellText(i, j));
+        } else {
+            outputText(ctx, canvas, font, textColor, -1, true, {o.x + i * cellW + 3, o.y},
+                       headers[i]);
+            for (int j = 0; j < values; ++j)
+                outputText(ctx, canvas, font, textColor, -1, true,
+                           {o.x + i * cellW + 3, o.y - (j + 1) * rowH}, cellText(i, j));
+        }
+    }
+}
+
+void drawButton(RenderContext& ctx, Canvas& canvas, Element& e, Color color) {
+    const auto& b = e.button();
+    const std::string caption =
+        " " + (b.caption.empty() ? ctx.options.defaultButtonCaption : b.caption) + " ";
+    const model::ElementFont& font = fontOf(e);
+    canvas.setFont(canvasFont(ctx, font, color));
+    const TextSize size = canvas.textExtent(caption);
+    const IPoint p = worldToScreen(*ctx.view, e.secondPoint());
+    if (canvas.role() == CanvasRole::Miniature) {
+        canvas.setPen({e.style, PenStyle::Solid, 1});
+        canvas.setBrush({e.style, BrushStyle::Solid});
+        const int w = static_cast<int>(size.width * ctx.view->drawScale);
+        const int h = static_cast<int>(size.height * ctx.view->drawScale);
+        canvas.rectangle(p.x, p.y, p.x + w + 1, p.y + h + 1);
+        return;
+    }
+    const bool raised = e.param2 != 0;
+    const int l = p.x - 2;
+    const int t = p.y - 2;
+    const int r = p.x + size.width + 1;
+    const int bt = p.y + size.height + 4;
+    canvas.setPen({kSilver, PenStyle::Solid, 1});
+    canvas.setBrush({raised ? e.style : kGray, BrushStyle::Solid});
+    canvas.rectangle(l, t, r, bt);
+    const Color light = raised ? kWhite : kBlack;
+    const Color shade = raised ? kBlack : kWhite;
+    canvas.setPen({light, PenStyle::Solid, 1});
+    canvas.moveTo(l + 1, bt - 2);
+    canvas.lineTo(l + 1, t + 1);
+    canvas.lineTo(r - 1, t + 1);
+    canvas.setPen({shade, PenStyle::Solid, 1});
+    canvas.moveTo(r - 2, t + 1);
+    canvas.lineTo(r - 2, bt - 2);
+    canvas.lineTo(l, bt - 2);
+    const Color captionColor = raised ? color : kSilver;
+    canvas.setFont(canvasFont(ctx, font, captionColor));
+    canvas.setBackgroundMode(BackgroundMode::Transparent);
+    canvas.textOut(raised ? p.x - 1 : p.x, raised ? p.y - 1 : p.y, caption);
+}
+
+void drawFreeText(RenderContext& ctx, Canvas& canvas, Element& e, Color color, int style) {
+    const auto& t = e.text();
+    canvas.setFont(canvasFont(ctx, t.textFont, color));
+    const double lineH = toWorld(ctx, canvas.textExtent("Wg").height);
+    const Point o = e.point();
+    for (size_t i = 0; i < t.lines.size(); ++i) {
+        const Point at{o.x, o.y - static_cast<double>(i) * lineH};
+        if (canvas.role() == CanvasRole::Miniature) {
+            // One stroke per line stands for the text on the miniature.
+            const double w = toWorld(ctx, canvas.textExtent(t.lines[i]).width);
+            const IPoint a = worldToScreen(*ctx.view, at);
+            const IPoint b = worldToScreen(*ctx.view, at.x + w, at.y);
+            canvas.setPen({color, PenStyle::Solid, 1});
+            canvas.moveTo(a.x, a.y);
+            canvas.lineTo(b.x, b.y);
+            continue;
+        }
+        outputText(ctx, canvas, t.textFont, color, style, false, at, t.lines[i]);
+    }
+}
+
+// The coordinate pair: each of the two numbers is placed under its part of the text, so it
+// can be picked on its own.
+std::string coordinatesText(RenderContext& ctx, Canvas* canvas, Element& e) {
+    auto& parts = e.coordinates();
+    const std::string label(expr::labelTextOf(e));
+    const int decimals = e.decimals;
+    const std::string x = parts.xPart ? expr::signedNumberText(parts.xPart->x1, decimals) : "";
+    const std::string y = parts.yPart ? expr::signedNumberText(parts.yPart->x1, decimals) : "";
+    if (canvas && parts.xPart && parts.yPart) {
+        const double xAt = e.x2 + toWorld(ctx, canvas->textExtent(label + "(").width);
+        parts.xPart->x2 = xAt;
+        parts.xPart->y2 = e.y2;
+        parts.yPart->x2 = xAt + toWorld(ctx, canvas->textExtent(x + ";").width);
+        parts.yPart->y2 = e.y2;
+    }
+    return label + "(" + x + ";" + y + ")";
+}
+
+std::string textOfClass(RenderContext& ctx, Canvas* canvas, Element& e) {
+    const doc::Document* d = ctx.document;
+    switch (e.elementClass()) {
+    case ElementClass::Number:
+        return expr::valueText(e, d ? d->lengthUnit : 1, d ? d->angleUnit : 0, valueTextsFor(ctx));
+    case ElementClass::Function: {
+        const std::string_view label = expr::labelTextOf(e);
+        return label.empty() ? expressionDisplayText(e) : std::string(label);
+    }
+    case ElementClass::Coordinates:
+        return coordinatesText(ctx, canvas, e);
+    case ElementClass::Equation:
+        refreshEquationText(e);
+        return e.equation().text;
+    case ElementClass::Property:
+        return e.param1 == 1 ? e.checker().trueText : e.checker().falseText;
+    case ElementClass::Name:
+        return e.name().text;
+    default:
+        return {};
+    }
+}
+
+} // namespace
+
+FontSpec canvasFont(const RenderContext& ctx, const model::ElementFont& font, Color color) {
+    FontSpec f;
+    f.name = font.name.substr(0, kMaxFontName);
+    f.color = color;
+    const int ppi = ctx.options.screenPixelsPerInch > 0 ? ctx.options.screenPixelsPerInch : 96;
+    f.size = roundHalfUp(static_cast<double>(font.size) * 96 / ppi);
+    f.bold = font.bold != 0;
+    f.italic = font.italic != 0;
+    f.underline = font.underline != 0;
+    f.strikeout = font.strikeout != 0;
+    return f;
+}
+
+void outputText(RenderContext& ctx, Canvas& canvas, const model::ElementFont& font, Color color,
+                Color background, bool transparent, Point at, std::string_view text) {
+    canvas.setFont(canvasFont(ctx, font, color));
+    const IPoint p = worldToScreen(*ctx.view, at);
+    if (canvas.role() == CanvasRole::Miniature) {
+        const TextSize size = canvas.textExtent(text);
+        const double s = ctx.view->drawScale;
+        canvas.setPen({color, PenStyle::Solid, 1});
+        canvas.setBrush({background, background < 0 ? BrushStyle::Clear : BrushStyle::Solid});
+        canvas.rectangle(p.x, p.y, p.x + static_cast<int>(size.width * s),
+                         p.y + static_cast<int>(size.height * s));
+        canvas.setPenStyle(PenStyle::Clear);
+        return;
+    }
+    if (background < 0 || transparent) {
+        canvas.setBackgroundMode(BackgroundMode::Transparent);
+    } else {
+        canvas.setBackgroundMode(BackgroundMode::Opaque);
+        canvas.setBackgroundColor(background);
+    }
+    canvas.textOut(p.x, p.y, text);
+}
+
+std::string expressionDisplayText(const Element& e) {
+    const auto* tail = std::get_if<model::ExpressionTail>(&e.tail);
+    if (!tail) return {};
+    std::string s;
+    for (char c : tail->expression)
+        if (c != ' ') s += c;
+    std::string out;
+    for (size_t i = 0; i < s.size(); ++i) {
+        const char c = s[i];
+        const char upper = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+        const size_t letter = kOperandLetters.find(upper);
+        const bool alone = letter != std::string_view::npos && (i == 0 || isOperator(s[i - 1])) &&
+                           (i + 1 == s.size() || isOperator(s[i + 1]));
+        if (alone && letter < tail->refs.size() && tail->refs[letter]) {
+            const std::string_view name = expr::labelTextOf(*tail->refs[letter]);
+            if (!name.empty()) {
+                out += name;
+                continue;
+            }
+        }
+        out += c;
+    }
+    std::string shown;
+    for (char c : out) {
+        if (c == '*')
+            shown += "\xC2\xB7"; // middle dot
+        else
+            shown += c;
+    }
+    return shown;
+}
+
+void placeFollowingLabel(RenderContext& ctx, Element& e) {
+    if (e.param2 != 100) return;
+    const double r = e.y1;
+    Element* p1 = e.parent1;
+    std::optional<Point> at;
+    auto onHost = [&](Element* host, double t) -> std::optional<Point> {
+        if (!host || host->exists != 1) return std::nullopt;
+        const geometry::RecomputeContext rc = recomputeContextFor(ctx);
+        return geometry::pointAt(*host, t, rc);
+    };
+    switch (e.kind) {
+    case Kind::DistancePointPoint:
+        if (p1 && e.parent2) at = p1->point() + (e.parent2->point() - p1->point()) * r;
+        break;
+    case Kind::DistancePointLine:
+        if (p1 && e.parent2) {
+            if (auto foot =
+                    geometry::footOfPerpendicular(geometry::lineOf(*e.parent2), p1->point()))
+                at = p1->point() + (*foot - p1->point()) * r;
+        }
+        break;
+    case Kind::SegmentLength:
+        if (p1) at = p1->point() + (p1->secondPoint() - p1->point()) * r;
+        break;
+    case Kind::CircleLength:
+    case Kind::CircleArea:
+    case Kind::ArcLength:
+    case Kind::PolygonPerimeter:
+    case Kind::PolygonArea:
+    case Kind::Slope:
+        at = onHost(p1, r);
+        break;
+    case Kind::AngleValue:
+        if (p1 && e.parent2 && e.parent3) {
+            const Point v = e.parent2->point();
+            const double arm =
+                std::min(geometry::dist(v, p1->point()), geometry::dist(v, e.parent3->point()));
+            at = v;
+            if (auto b = geometry::angleBisector(p1->point(), v, e.parent3->point())) {
+                const Point d = b->second - b->first;
+                const double len = std::hypot(d.x, d.y);
+                if (len > 0) at = v + d * (0.2 * arm / len);
+            }
+        }
+        break;
+    case Kind::Coordinates:
+        if (p1) {
+            const double d = std::min(e.x1, 30.0);
+            at = p1->point() + Point{std::cos(r), std::sin(r)} * d;
+        }
+        break;
+    case Kind::LineEquation:
+    case Kind::CircleEquation:
+    case Kind::ConicEquation:
+        at = onHost(p1, e.equation().labelParam);
+        break;
+    default:
+        break;
+    }
+    if (at && std::isfinite(at->x) && std::isfinite(at->y)) {
+        e.x2 = at->x;
+        e.y2 = at->y;
+    }
+}
+
+std::string displayedText(RenderContext& ctx, Element& e) {
+    return textOfClass(ctx, nullptr, e);
+}
+
+void drawTextElement(RenderContext& ctx, Canvas& canvas, Element& e, Color color, int style) {
+    switch (e.elementClass()) {
+    case ElementClass::Text:
+        drawFreeText(ctx, canvas, e, color, style);
+        return;
+    case ElementClass::Table:
+        drawTable(ctx, canvas, e, color, style);
+        return;
+    case ElementClass::Button:
+        drawButton(ctx, canvas, e, color);
+        return;
+    case ElementClass::Name: {
+        if (e.param1 != 1) return;
+        const auto& n = e.name();
+        const Point at{n.anchorX, n.anchorY};
+        if (!pointInPlane(*ctx.view, at)) return;
+        outputText(ctx, canvas, fontOf(e), color, style, false, at, n.text);
+        return;
+    }
+    case ElementClass::Number:
+    case ElementClass::Equation:
+    case ElementClass::Coordinates:
+        placeFollowingLabel(ctx, e);
+        [[fallthrough]];
+    case ElementClass::Function:
+    case ElementClass::Property: {
+        canvas.setFont(canvasFont(ctx, fontOf(e), color));
+        const std::string text = textOfClass(ctx, &canvas, e);
+        outputText(ctx, canvas, fontOf(e), color, style, false, e.secondPoint(), text);
+        return;
+    }
+    default:
+        return;
+    }
+}
+
+void drawOperandLabels(RenderContext& ctx, Canvas& canvas) {
+    const Color boxColor = ctx.options.selectionColor;
+    auto mark = [&](Element& e, const std::string& shownText, const std::string& tag) {
+        canvas.setFont(canvasFont(ctx, fontOf(e), e.color));
+        const double w = toWorld(ctx, canvas.textExtent(shownText).width);
+        const double h = toWorld(ctx, canvas.textExtent("Wg").height);
+        const Point o = e.secondPoint();
+        outputText(ctx, canvas, fontOf(e), displayColor(ctx, e), -1, true, {o.x + w + 4, o.y + 2},
+                   tag);
+        const Point a{o.x - 1, o.y};
+        const Point b{o.x + w, o.y - h};
+        drawSegment(ctx, canvas, a, {b.x, a.y}, boxColor, 1);
+        drawSegment(ctx, canvas, {b.x, a.y}, b, boxColor, 1);
+        drawSegment(ctx, canvas, b, {a.x, b.y}, boxColor, 1);
+        drawSegment(ctx, canvas, {a.x, b.y}, a, boxColor, 1);
+    };
+    for (size_t i = 0; i < ctx.state.pickedNumbers.size() && i < kOperandLetters.size(); ++i) {
+        Element* e = ctx.state.pickedNumbers[i];
+        if (!e || !isDrawable(ctx, *e)) continue;
+        const char letter = static_cast<char>(kOperandLetters[i] - 'A' + 'a');
+        mark(*e, textOfClass(ctx, nullptr, *e), std::string(1, letter));
+    }
+    for (size_t i = 0; i < ctx.state.pickedFunctions.size(); ++i) {
+        Element* e = ctx.state.pickedFunctions[i];
+        if (!e || !isDrawable(ctx, *e)) continue;
+        mark(*e, textOfClass(ctx, nullptr, *e), "f" + std::to_string(i + 1));
+    }
+}
+
+} // namespace zeva::render

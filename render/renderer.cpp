@@ -1,0 +1,323 @@
+#include "render/renderer.h"
+
+#include "doc/document.h"
+#include "geometry/recompute.h"
+#include "model/construction.h"
+#include "render/draw_curves.h"
+#include "render/draw_shapes.h"
+#include "render/labels.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace zeva::render {
+
+namespace {
+
+using model::Element;
+using model::ElementClass;
+using model::Kind;
+
+Color backgroundOf(const RenderContext& ctx) {
+    return ctx.document ? ctx.document->backgroundColor : kBlack;
+}
+
+Color printable(Color c) {
+    return c == kGray || c == kSilver || c == kWhite ? kBlack : c;
+}
+
+Color hsvToColor(double hue, double saturation, double value) {
+    hue = std::fmod(hue, 360.0);
+    if (hue < 0) hue += 360.0;
+    const double h = hue / 60.0;
+    const int sector = static_cast<int>(h) % 6;
+    const double f = h - std::floor(h);
+    const double p = value * (1 - saturation);
+    const double q = value * (1 - saturation * f);
+    const double t = value * (1 - saturation * (1 - f));
+    double r = 0, g = 0, b = 0;
+    switch (sector) {
+    case 0:
+        r = value, g = t, b = p;
+        break;
+    case 1:
+        r = q, g = value, b = p;
+        break;
+    case 2:
+        r = p, g = value, b = t;
+        break;
+    case 3:
+        r = p, g = q, b = value;
+        break;
+    case 4:
+        r = t, g = p, b = value;
+        break;
+    default:
+        r = value, g = p, b = q;
+        break;
+    }
+    auto channel = [](double c) { return std::clamp(static_cast<int>(c * 255), 0, 255); };
+    return channel(r) | (channel(g) << 8) | (channel(b) << 16);
+}
+
+bool showsText(const Element& e) {
+    return e.font != nullptr || e.kind == Kind::Text;
+}
+
+void drawPolygon(RenderContext& ctx, Canvas& canvas, const Element& e, Color color, int style,
+                 Color fill) {
+    const auto& sides = e.polygon().sides;
+    if (fill >= 0 && !sides.empty()) {
+        static thread_local std::vector<IPoint> pts;
+        pts.clear();
+        for (const auto& s : sides)
+            pts.push_back(worldToScreen(*ctx.view, s->point()));
+        pts.push_back(pts.front());
+        canvas.setBrush({fill, BrushStyle::Solid});
+        canvas.setPen({color, PenStyle::Clear, 1});
+        canvas.polygon(pts);
+    }
+    for (const auto& s : sides)
+        if (s->exists == 1) drawSegment(ctx, canvas, s->point(), s->secondPoint(), color, style);
+}
+
+void drawArcElement(RenderContext& ctx, Canvas& canvas, const Element& e, Color color, int style) {
+    if (!e.parent1 || !e.parent2 || !e.parent3) return;
+    drawArcThrough(ctx, canvas, e.point(), e.parent1->point(), e.parent2->point(),
+                   e.parent3->point(), color, style);
+}
+
+void drawAngle(RenderContext& ctx, Canvas& canvas, const Element& e, Color color, int style) {
+    if (!e.parent1 || !e.parent2 || !e.parent3) return;
+    const Point v = e.parent2->point();
+    const Point a = e.parent1->point();
+    const Point b = e.parent3->point();
+    if (std::hypot(a.x - v.x, a.y - v.y) < 3 || std::hypot(b.x - v.x, b.y - v.y) < 3) return;
+    if (e.x1 < 0.01) return;
+    drawAngleMark(ctx, canvas, a, v, b, e.x2, color, style);
+}
+
+// Draws an element in selection: inverse video for texts, a halo under anything else.
+void drawSelectionHalo(RenderContext& ctx, Canvas& canvas, Element& e, bool isPoint) {
+    const Color sel = ctx.options.selectionColor;
+    const int halo = (!isPoint && (e.kind == Kind::Bitmap || e.style == 2)) ? -2 : -1;
+    drawElement(ctx, canvas, e, sel, halo);
+}
+
+bool selectionShown(const RenderContext& ctx, const Canvas& canvas, const Element& e) {
+    return e.selected && canvas.role() == CanvasRole::Main && !ctx.state.dragInProgress &&
+           !ctx.state.rubberBandActive;
+}
+
+void drawTraceLayer(RenderContext& ctx, Canvas& canvas) {
+    doc::Document& d = *ctx.document;
+    if (d.tracedElements().empty() && !d.traceLayerUsed) return;
+    d.traceLayerUsed = 1;
+    Canvas* trace = ctx.traceCanvas;
+    if (!trace) return;
+    if (ctx.state.clearTracesPending) {
+        clearSurface(ctx, *trace);
+    } else if (ctx.state.dragInProgress || ctx.state.calculationDialogVisible ||
+               ctx.state.animationDialogVisible || ctx.state.parameterSliding) {
+        int n = 0;
+        for (Element* e : d.tracedElements()) {
+            if (!e || n++ >= model::kMaxTraced) break;
+            if (isDrawable(ctx, *e)) drawElement(ctx, *trace, *e, e->color, e->style);
+        }
+    }
+    if (canvas.role() == CanvasRole::Main) {
+        // Traces are drawn on white (or black): AND keeps the figure on a light background,
+        // OR on black.
+        const RasterOp op = backgroundOf(ctx) != 0 ? RasterOp::And : RasterOp::Or;
+        canvas.bitBlt(0, 0, canvas.width(), canvas.height(), *trace, 0, 0, op);
+    }
+}
+
+void drawPendingRectangle(RenderContext& ctx, Canvas& canvas) {
+    if (canvas.role() != CanvasRole::Main || !ctx.state.pendingRectangle) return;
+    if (ctx.state.clearTracesPending) {
+        ctx.state.pendingRectangle.reset();
+        return;
+    }
+    const Point a = ctx.state.pendingRectangle->a;
+    const Point b = ctx.state.pendingRectangle->b;
+    const Color c = ctx.options.selectionColor;
+    drawSegment(ctx, canvas, a, {b.x, a.y}, c, 3);
+    drawSegment(ctx, canvas, {b.x, a.y}, b, c, 3);
+    drawSegment(ctx, canvas, b, {a.x, b.y}, c, 3);
+    drawSegment(ctx, canvas, {a.x, b.y}, a, c, 3);
+}
+
+} // namespace
+
+bool isDrawable(const RenderContext& ctx, const Element& e) {
+    return e.visible != 100 && e.exists == 1 && (e.visible == 1 || ctx.options.showHidden);
+}
+
+Color displayColor(const RenderContext& ctx, const Element& e) {
+    return e.visible == 1 ? e.color : ctx.options.hiddenColor;
+}
+
+void clearSurface(RenderContext& ctx, Canvas& canvas) {
+    const Color bg = backgroundOf(ctx);
+    Color c = bg;
+    if (canvas.role() == CanvasRole::Trace) {
+        c = bg != 0 ? kWhite : kBlack;
+        if (ctx.document) ctx.document->traceLayerUsed = 0;
+    }
+    canvas.setBrush({c, BrushStyle::Solid});
+    canvas.patBlt(0, 0, std::max(340, ctx.view->screenWidth),
+                  std::max(340, ctx.view->screenHeight));
+}
+
+Color parametricColor(double value, bool valid, int mode) {
+    const double v = valid && std::isfinite(value) ? value : 0.0;
+    double t = std::fabs(v - std::trunc(v));
+    if (t < 0.0001) t = std::fmod(std::fabs(std::trunc(v)), 2.0) == 0 ? 0.0 : 1.0;
+    const int m = std::abs(mode);
+    if (m == 1) return hsvToColor(360 * t * 0.84, 1, 1);
+    if (m == 2) return hsvToColor(0, 0, 1 - t);
+    // The slider position picks one hue; a negative mode (the fill) takes the same hue.
+    return hsvToColor(360 * 0.84 * std::abs(m - 3) / 97.0, t, 1);
+}
+
+void updateParametricColor(Element& e) {
+    const Element* src = e.colorSource;
+    if (!src) return;
+    const bool valid = src->exists == 1 && model::isValidNumber(*src);
+    const Color c = parametricColor(src->x1, valid, e.colorMode);
+    if (e.colorMode >= 0) {
+        e.color = c;
+        return;
+    }
+    switch (e.elementClass()) {
+    case ElementClass::Polygon:
+    case ElementClass::Circle:
+        e.param1 = c;
+        return;
+    default:
+        if (showsText(e)) e.style = c; // the text background
+        return;
+    }
+}
+
+void drawElement(RenderContext& ctx, Canvas& canvas, Element& e, Color color, int style,
+                 Color fill) {
+    if (canvas.role() == CanvasRole::Printer) color = printable(color);
+    switch (e.elementClass()) {
+    case ElementClass::Point:
+        drawPoint(ctx, canvas, e.point(), color, style);
+        return;
+    case ElementClass::Line:
+        drawLine(ctx, canvas, e.secondPoint(), e.point(), color, style);
+        return;
+    case ElementClass::Ray:
+        drawRay(ctx, canvas, e.point(), e.secondPoint(), color, style);
+        return;
+    case ElementClass::Segment:
+        drawSegment(ctx, canvas, e.point(), e.secondPoint(), color, style);
+        return;
+    case ElementClass::Polygon:
+        drawPolygon(ctx, canvas, e, color, style, fill);
+        return;
+    case ElementClass::Circle:
+        drawCircle(ctx, canvas, e.point(), std::hypot(e.x2 - e.x1, e.y2 - e.y1), color, style,
+                   fill);
+        return;
+    case ElementClass::Arc:
+        drawArcElement(ctx, canvas, e, color, style);
+        return;
+    case ElementClass::Angle:
+        drawAngle(ctx, canvas, e, color, style);
+        return;
+    case ElementClass::Locus:
+        drawLocus(ctx, canvas, e, color, style);
+        return;
+    case ElementClass::Text:
+    case ElementClass::Name:
+    case ElementClass::Number:
+    case ElementClass::Function:
+    case ElementClass::Table:
+    case ElementClass::Equation:
+    case ElementClass::Coordinates:
+    case ElementClass::Property:
+    case ElementClass::Button:
+        drawTextElement(ctx, canvas, e, color, style);
+        return;
+    case ElementClass::Axes:
+        drawAxes(ctx, canvas, e, color, style);
+        return;
+    case ElementClass::Conic:
+        drawConic(ctx, canvas, e, color, style);
+        return;
+    case ElementClass::Intersection:
+        return;
+    case ElementClass::Grid:
+        drawGrid(ctx, canvas, e, color, style);
+        return;
+    case ElementClass::Bitmap:
+        drawPicture(ctx, canvas, e, color, style);
+        return;
+    }
+}
+
+void redrawAll(RenderContext& ctx, Canvas& canvas, const Element* stopAt) {
+    doc::Document& d = *ctx.document;
+    loadView(*ctx.view, d);
+    if (canvas.role() != CanvasRole::Printer) clearSurface(ctx, canvas);
+    const Color bg = d.backgroundColor;
+
+    for (Element* e : d.construction) {
+        if (e == stopAt) break;
+        if (e->colorSource) updateParametricColor(*e);
+        const ElementClass c = e->elementClass();
+        if ((c == ElementClass::Polygon || c == ElementClass::Circle) && e->param1 >= 0 &&
+            isDrawable(ctx, *e))
+            drawElement(ctx, canvas, *e, displayColor(ctx, *e), e->style, e->param1);
+    }
+    for (Element* e : d.construction) {
+        if (e == stopAt) break;
+        if (e->elementClass() == ElementClass::Point || !isDrawable(ctx, *e)) continue;
+        if (selectionShown(ctx, canvas, *e)) {
+            if (showsText(*e)) {
+                drawElement(ctx, canvas, *e, bg, ctx.options.selectionColor);
+                continue;
+            }
+            drawSelectionHalo(ctx, canvas, *e, false);
+        }
+        drawElement(ctx, canvas, *e, displayColor(ctx, *e), e->style);
+    }
+    for (Element* e : d.construction) {
+        if (e == stopAt) break;
+        if (e->elementClass() != ElementClass::Point || !isDrawable(ctx, *e)) continue;
+        if (selectionShown(ctx, canvas, *e)) drawSelectionHalo(ctx, canvas, *e, true);
+        drawElement(ctx, canvas, *e, displayColor(ctx, *e), e->style);
+    }
+    if (ctx.state.calculationDialogVisible || ctx.state.editDialogPicking)
+        drawOperandLabels(ctx, canvas);
+    drawTraceLayer(ctx, canvas);
+    drawPendingRectangle(ctx, canvas);
+    ctx.state.clearTracesPending = false;
+}
+
+void recomputeAndRedraw(RenderContext& ctx, Canvas& canvas, const Element* stopAt) {
+    geometry::recomputeAll(ctx.document->construction, geometry::contextFor(*ctx.document), stopAt);
+    redrawAll(ctx, canvas, stopAt);
+}
+
+void recomputeMarkedAndRedraw(RenderContext& ctx, Canvas& canvas) {
+    geometry::recomputeMarked(ctx.document->construction, geometry::contextFor(*ctx.document));
+    redrawAll(ctx, canvas);
+}
+
+void drawLabelsUpTo(RenderContext& ctx, Canvas& canvas, const Element* stop) {
+    for (Element* e : ctx.document->construction) {
+        if (e == stop) break;
+        Element* label = e->label;
+        if (label && isDrawable(ctx, *label))
+            drawElement(ctx, canvas, *label, displayColor(ctx, *label), e->style);
+    }
+}
+
+} // namespace zeva::render
