@@ -1,0 +1,81 @@
+#pragma once
+// The canvas on Qt: QPainter on an off-screen QImage (the window's bitmap, the trace layer) or
+// on any other paint device (SVG and PDF export, the printer).
+
+#include "render/canvas.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
+
+#include <memory>
+#include <optional>
+
+namespace zeva::platform {
+
+class QtCanvas : public render::Canvas {
+  public:
+    // Paints on an image; the image must outlive the canvas.
+    QtCanvas(QImage& image, render::CanvasRole role);
+    // Paints on a device of the given size in device pixels (vector output, the printer).
+    QtCanvas(QPaintDevice& device, render::CanvasRole role, int width, int height,
+             int pixelsPerInch);
+    ~QtCanvas() override;
+
+    QImage* image() const { return image_; }
+    QPainter& painter() { return painter_; }
+
+    int width() const override { return width_; }
+    int height() const override { return height_; }
+    int pixelsPerInch() const override { return ppi_; }
+
+    void moveTo(int x, int y) override;
+    void lineTo(int x, int y) override;
+    void rectangle(int left, int top, int right, int bottom) override;
+    void ellipse(int left, int top, int right, int bottom) override;
+    void arc(int left, int top, int right, int bottom, int x3, int y3, int x4, int y4) override;
+    void polygon(std::span<const render::IPoint> points) override;
+    void textOut(int x, int y, std::string_view utf8) override;
+    render::TextSize textExtent(std::string_view utf8) override;
+    void setPixel(int x, int y, render::Color c) override;
+    void patBlt(int x, int y, int w, int h) override;
+    void bitBlt(int x, int y, int w, int h, render::Canvas& source, int sx, int sy,
+                render::RasterOp op) override;
+    void drawPicture(int x, int y, const model::Picture& picture) override;
+    void stretchPicture(int left, int top, int right, int bottom,
+                        const model::Picture& picture) override;
+
+  protected:
+    void penChanged() override;
+    void brushChanged() override;
+    void fontChanged() override;
+
+  private:
+    void usePen();
+    void useBrush();
+    const QImage* pictureImage(const model::Picture& picture);
+
+    QImage* image_ = nullptr;
+    QPainter painter_;
+    int width_ = 0;
+    int height_ = 0;
+    int ppi_ = 96;
+    int x_ = 0;
+    int y_ = 0;
+    QPen qpen_;
+    QBrush qbrush_;
+    QFont qfont_;
+    std::optional<QFontMetrics> metrics_;
+    // The last decoded picture, by content, so an unchanged figure does not decode again.
+    size_t pictureKey_ = 0;
+    size_t pictureSize_ = 0;
+    QImage picture_;
+};
+
+// Qt colour of a 0x00BBGGRR value.
+inline QColor toQColor(render::Color c) {
+    return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+}
+
+} // namespace zeva::platform
