@@ -104,7 +104,8 @@ void gridPoints(const AxesLayout& axes, const ClipRect& clip, bool polar, bool m
     }
     for (; r < rEnd; r += qx) {
         if (!miniature && r * a > 60) a /= 2;
-        for (double t = 0; t <= 2 * model::kPi; t += a) {
+        for (int k = 0; k * a <= 2 * model::kPi + 1e-12; ++k) {
+            const double t = k * a;
             out.push_back({o.x + r * std::cos(t), o.y + r * ratio * std::sin(t)});
             if (out.size() >= kMaxMarks) return;
         }

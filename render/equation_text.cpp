@@ -1,6 +1,7 @@
 #include "render/equation_text.h"
 
 #include "expr/value_text.h"
+#include "geometry/conics.h"
 #include "geometry/element_shapes.h"
 #include "geometry/primitives.h"
 
@@ -87,6 +88,8 @@ void refreshEquationText(model::Element& e) {
         return;
     }
     case model::Kind::ConicEquation:
+        if (auto c = geometry::conicEquationCoefficients(e))
+            tail->text = conicEquationText(*c, e.decimals);
         return;
     default:
         return;
