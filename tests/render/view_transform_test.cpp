@@ -226,7 +226,7 @@ TEST(Grid, PolarRingsHalveTheirAngleStepOutwards) {
     // Unequal units stretch the rings into ellipses.
     axes.unitY = 10;  // ticks every 50 units against 40 on x
     gridPoints(axes, ClipRect{-50, 50, 50, -50}, true, false, 1.0, pts);
-    EXPECT_NEAR(pts[13 + 3].y, 80, 1e-9); // radius 40 at a quarter turn, times 80 / 40
+    EXPECT_NEAR(pts[13 + 3].y, 50, 1e-9);  // radius 40 at a quarter turn, times 50 / 40
 }
 
 } // namespace
