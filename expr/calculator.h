@@ -1,0 +1,83 @@
+#pragma once
+// What the calculation dialog does with an expression, without its widgets: checking, compiling
+// and evaluating the typed text over the picked operands and functions, and redefining an
+// existing Cálculo or Función (the new element takes the old one's place in every reference and
+// its dependents move behind it).
+
+#include "model/construction.h"
+#include "model/element.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zeva::expr {
+
+// What the dialog has gathered: the text as typed, the picked números (operand letters a, b,
+// ... in pick order, at most 22) and Funciones ("f1", "f2", ..., at most 99), and for a
+// Función its type 1..4 (0 for a Cálculo or Parámetro).
+struct CalculatorInput {
+    std::string text;
+    std::vector<model::Element*> operands;
+    std::vector<model::Element*> functions;
+    int functionType = 0;
+};
+
+// A compiled expression ready to be stored in a Cálculo or Función: what the factory takes
+// (formula, code, value table, the two reference lists, the dimension).
+struct CompiledExpression {
+    std::string text; // trimmed, as typed
+    std::vector<int32_t> code;
+    std::vector<double> valueTable; // result, operand values, function slots, constants
+    std::vector<model::Element*> operands;
+    std::vector<model::Element*> functions;
+    int functionType = 0;
+    int dimension = 0; // the dimension a Cálculo yields (0..3)
+};
+
+// The text without leading and trailing blanks and control characters.
+std::string trimmedExpression(std::string_view text);
+
+// Compiles the input: none when the text does not compile, is too long, or more operands or
+// functions are given than letters and calls exist. Operand slots hold the current values of
+// operands that have one.
+std::optional<CompiledExpression> compileCalculatorInput(const CalculatorInput& input);
+
+// The value of a compiled Cálculo or Parámetro over the operands' current values; none when an
+// operand has no value or the evaluation fails.
+std::optional<double> evaluateCompiled(const CompiledExpression& compiled, int angleUnit);
+
+// Outcome of "evaluate" in the dialog.
+enum class CalculatorStatus {
+    Empty,   // nothing typed: the result edit is emptied
+    TooLong, // more than 100 characters: "La expresión está limitada a 100 caracteres"
+    Invalid, // "la expresión no es válida"
+    Ready,   // the result can be placed
+};
+
+struct CalculatorOutcome {
+    CalculatorStatus status = CalculatorStatus::Empty;
+    std::string resultText;      // what the result edit shows
+    std::optional<double> value; // Cálculo and Parámetro: the value, when there is one
+    std::optional<CompiledExpression> compiled;
+};
+
+// Evaluate for the tool making `kind` (37 Cálculo, 63 Parámetro, 64 Función): a Función shows
+// "f(x)=" + the text; a Cálculo or Parámetro its value with 4 decimals. A Cálculo without value
+// shows `noValueText` and can still be placed; a Parámetro without value is invalid.
+CalculatorOutcome evaluateCalculator(model::Kind kind, const CalculatorInput& input, int angleUnit,
+                                     std::string_view noValueText = "no existente");
+
+// Replaces the Cálculo or Función `old` by a new element of the same kind holding `compiled`:
+// the new one keeps old's label position, visibility, colours, colour source and mode, name
+// label, decimals, dimension and font, and is appended to the construction; the elements that
+// depended on old move behind it in their order and refer to it instead; old is deleted. A
+// Cálculo's dimension and that of every later Cálculo is inferred again; a Función's name label
+// reads "f(x)=" + its display text. The caller recomputes the figure. Refused (none, nothing
+// changed) when the expression would refer to old or to one of its dependents, or when the
+// function type does not fit the kind.
+model::Element* redefineExpressionElement(model::Construction& c, model::Element& old,
+                                          const CompiledExpression& compiled);
+
+} // namespace zeva::expr

@@ -1,0 +1,119 @@
+#include "expr/calculator.h"
+
+#include "expr/dimension.h"
+#include "expr/display_text.h"
+#include "expr/tokens.h"
+
+#include <algorithm>
+
+namespace zeva::expr {
+
+namespace {
+
+// The new element: old's appearance and place data, the compiled expression as its tail.
+std::unique_ptr<model::Element> replacementFor(const model::Element& old,
+                                               const CompiledExpression& compiled) {
+    auto e = model::makeElement(old.kind);
+    e->x1 = old.x1;
+    e->y1 = old.y1;
+    e->x2 = old.x2;
+    e->y2 = old.y2;
+    e->exists = old.exists;
+    e->visible = old.visible;
+    e->param1 = old.kind == model::Kind::Function ? compiled.functionType : old.param1;
+    e->param2 = old.param2;
+    e->dimension = old.dimension;
+    e->decimals = old.decimals;
+    e->color = old.color;
+    e->style = old.style;
+    e->colorSource = old.colorSource;
+    e->colorMode = old.colorMode;
+    e->label = old.label;
+    if (old.font) e->font = std::make_unique<model::ElementFont>(*old.font);
+    auto& t = e->expression();
+    t.expression = compiled.text;
+    t.code = compiled.code;
+    t.constants = compiled.valueTable;
+    t.measureCount = static_cast<int32_t>(compiled.operands.size());
+    t.refs = compiled.operands;
+    t.refs.insert(t.refs.end(), compiled.functions.begin(), compiled.functions.end());
+    t.refIndices.assign(t.refs.size(), -1);
+    return e;
+}
+
+// Moves every marked element except `skip` to the end of the list, keeping their order.
+void moveMarkedToEnd(model::Construction& c, const model::Element* skip) {
+    std::vector<model::Element*> moved;
+    model::Element* prev = nullptr;
+    for (model::Element* n = c.elements; n;) {
+        model::Element* next = n->next;
+        if (n->deleteMark != 0 && n != skip) {
+            if (prev)
+                prev->next = next;
+            else
+                c.elements = next;
+            if (c.lastElement == n) c.lastElement = prev;
+            moved.push_back(n);
+        } else {
+            prev = n;
+        }
+        n = next;
+    }
+    for (model::Element* e : moved) {
+        e->next = nullptr;
+        if (c.lastElement)
+            c.lastElement->next = e;
+        else
+            c.elements = e;
+        c.lastElement = e;
+    }
+}
+
+} // namespace
+
+model::Element* redefineExpressionElement(model::Construction& c, model::Element& old,
+                                          const CompiledExpression& compiled) {
+    const bool isFunction = old.kind == model::Kind::Function;
+    if (old.kind != model::Kind::Calculation && !isFunction) return nullptr;
+    if (isFunction ? compiled.functionType < kYofX || compiled.functionType > kWofR
+                   : compiled.functionType != kCalculation)
+        return nullptr;
+    if (!std::holds_alternative<model::ExpressionTail>(old.tail)) return nullptr;
+
+    c.clearDeleteMarks();
+    c.markDependents(&old);
+    old.deleteMark = 1;
+    const auto circular = [](const model::Element* r) { return !r || r->deleteMark != 0; };
+    if (std::any_of(compiled.operands.begin(), compiled.operands.end(), circular) ||
+        std::any_of(compiled.functions.begin(), compiled.functions.end(), circular)) {
+        c.clearDeleteMarks();
+        return nullptr;
+    }
+
+    model::Element* fresh = c.append(replacementFor(old, compiled));
+    moveMarkedToEnd(c, &old);
+    for (model::Element* e : c)
+        model::replaceReferences(*e, &old, fresh);
+    for (model::Element*& t : c.traced)
+        if (t == &old) t = fresh;
+    for (model::AnimationEntry& a : c.animations)
+        if (a.element == &old) a.element = fresh;
+    old.label = nullptr; // the name label now belongs to the new element
+    old.colorSource = nullptr;
+    c.deleteElement(&old);
+    c.clearDeleteMarks();
+
+    if (isFunction) {
+        if (fresh->label && fresh->label->kind == model::Kind::Name)
+            fresh->label->name().text = functionLabelText(*fresh);
+    } else {
+        bool after = false;
+        for (model::Element* e : c) {
+            if (e == fresh) after = true;
+            if (after && e->kind == model::Kind::Calculation) e->dimension = inferDimension(*e);
+        }
+    }
+    return fresh;
+}
+
+} // namespace zeva::expr

@@ -1,0 +1,261 @@
+#include "expr/calculation.h"
+#include "expr/calculator.h"
+#include "expr/display_text.h"
+#include "expr/parameter.h"
+#include "expr/tokens.h"
+#include "expression_fixture.h"
+#include "model/construction.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace zeva::expr {
+namespace {
+
+using model::Kind;
+using testing::Elements;
+
+// ---- the dialog's evaluate step ----
+
+struct OutcomeCase {
+    const char* name;
+    Kind kind;
+    const char* text;
+    int functionType;
+    bool operandHasValue;
+    CalculatorStatus status;
+    const char* resultText;
+};
+
+class EvaluateCalculatorTest : public ::testing::TestWithParam<OutcomeCase> {};
+
+TEST_P(EvaluateCalculatorTest, StatusAndResultText) {
+    const OutcomeCase& c = GetParam();
+    Elements els;
+    auto* a = els.number(1.5, 1);
+    if (!c.operandHasValue) a->param1 = -100;
+    CalculatorInput in{c.text, {a}, {}, c.functionType};
+    const CalculatorOutcome out = evaluateCalculator(c.kind, in, 0);
+    EXPECT_EQ(out.status, c.status);
+    EXPECT_EQ(out.resultText, c.resultText);
+    EXPECT_EQ(out.compiled.has_value(), c.status == CalculatorStatus::Ready);
+}
+
+const std::string kLong(101, '1');
+
+INSTANTIATE_TEST_SUITE_P(
+    Outcomes, EvaluateCalculatorTest,
+    ::testing::Values(
+        OutcomeCase{"calc", Kind::Calculation, " a*2 ", 0, true, CalculatorStatus::Ready, "3.0000"},
+        OutcomeCase{"calcNoValue", Kind::Calculation, "a*2", 0, false, CalculatorStatus::Ready,
+                    "no existente"},
+        OutcomeCase{"calcFails", Kind::Calculation, "1/(a-a)", 0, true, CalculatorStatus::Ready,
+                    "no existente"},
+        OutcomeCase{"param", Kind::Parameter, "a+pi", 0, true, CalculatorStatus::Ready, "4.6416"},
+        OutcomeCase{"paramNoValue", Kind::Parameter, "a", 0, false, CalculatorStatus::Invalid, ""},
+        OutcomeCase{"function", Kind::Function, "a*x^2", 1, true, CalculatorStatus::Ready,
+                    "f(x)=a*x^2"},
+        OutcomeCase{"polar", Kind::Function, "2*w", 3, false, CalculatorStatus::Ready, "f(w)=2*w"},
+        OutcomeCase{"wrongVariable", Kind::Function, "2*x", 2, true, CalculatorStatus::Invalid, ""},
+        OutcomeCase{"xInCalc", Kind::Calculation, "x", 1, true, CalculatorStatus::Invalid, ""},
+        OutcomeCase{"letterNotPicked", Kind::Calculation, "b", 0, true, CalculatorStatus::Invalid,
+                    ""},
+        OutcomeCase{"empty", Kind::Calculation, "   ", 0, true, CalculatorStatus::Empty, ""},
+        OutcomeCase{"tooLong", Kind::Calculation, kLong.c_str(), 0, true, CalculatorStatus::TooLong,
+                    ""}),
+    [](const ::testing::TestParamInfo<OutcomeCase>& info) { return std::string(info.param.name); });
+
+TEST(CompileCalculatorInputTest, CarriesReferencesValuesAndDimension) {
+    Elements els;
+    auto* a = els.number(2.0, 1);
+    auto* b = els.number(3.0, 1);
+    auto* f = els.expression("x+1", {}, {}, kYofX);
+    const auto c = compileCalculatorInput({"a*b+f1(0)", {a, b}, {f}, 0});
+    ASSERT_TRUE(c);
+    EXPECT_EQ(c->dimension, 0); // area + pure number
+    EXPECT_EQ(c->valueTable.size(), 1u + 2 + 1 + 1);
+    EXPECT_EQ(c->valueTable[1], 2.0);
+    EXPECT_EQ(evaluateCompiled(*c, 0), 7.0);
+    const auto area = compileCalculatorInput({"a*b", {a, b}, {}, 0});
+    EXPECT_EQ(area->dimension, 2);
+    std::vector<model::Element*> tooMany(23, a);
+    EXPECT_FALSE(compileCalculatorInput({"a", tooMany, {}, 0}));
+}
+
+// ---- redefinition ----
+
+struct Figure {
+    model::Construction c;
+
+    model::Element* add(std::unique_ptr<model::Element> e) { return c.append(std::move(e)); }
+    model::Element* number(double v, int dimension) {
+        auto e = model::makeElement(Kind::Parameter);
+        e->x1 = v;
+        e->param1 = 100;
+        e->dimension = dimension;
+        return add(std::move(e));
+    }
+    model::Element* calculation(const std::string& text, std::vector<model::Element*> operands,
+                                std::vector<model::Element*> functions = {}, int type = 0) {
+        auto compiled = compileCalculatorInput({text, operands, functions, type});
+        auto e = model::makeElement(type == 0 ? Kind::Calculation : Kind::Function);
+        e->param1 = type == 0 ? 100 : type;
+        e->dimension = compiled->dimension;
+        auto& t = e->expression();
+        t.expression = compiled->text;
+        t.code = compiled->code;
+        t.constants = compiled->valueTable;
+        t.refs = operands;
+        t.refs.insert(t.refs.end(), functions.begin(), functions.end());
+        return add(std::move(e));
+    }
+    std::vector<model::Element*> order() const {
+        std::vector<model::Element*> out;
+        for (model::Element* e : c)
+            out.push_back(e);
+        return out;
+    }
+};
+
+TEST(RedefineTest, DependentsMoveBehindTheNewElementAndReferToIt) {
+    Figure fig;
+    auto* a = fig.number(2.0, 1);
+    auto* b = fig.number(3.0, 1);
+    auto* calc = fig.calculation("a+b", {a, b}); // a length
+    auto* other = fig.number(1.0, 0);
+    auto* twice = fig.calculation("a*2", {calc}); // a length, depends on calc
+    auto* point = fig.add(model::makeElement(Kind::PointByCoordinates));
+    point->parent1 = twice;
+    point->parent2 = other;
+    auto name = model::makeElement(Kind::Name);
+    name->parent1 = calc;
+    name->name().text = "s = ";
+    model::Element* label = fig.add(std::move(name));
+    calc->label = label;
+    calc->color = 0x123456;
+    calc->decimals = 4;
+    calc->x2 = 17.0;
+    fig.c.traced.push_back(point);
+
+    const auto compiled = compileCalculatorInput({"a*b", {a, b}, {}, 0});
+    model::Element* fresh = redefineExpressionElement(fig.c, *calc, *compiled);
+    ASSERT_NE(fresh, nullptr);
+    // a, b and other stay; the new element comes next, then the dependents in their order
+    // (the name label depends on what it names).
+    const auto order = fig.order();
+    const std::vector<model::Element*> expected{a, b, other, fresh, twice, point, label};
+    EXPECT_EQ(order, expected);
+    EXPECT_EQ(fig.c.lastElement, label);
+    EXPECT_EQ(twice->expression().refs[0], fresh);
+    EXPECT_EQ(point->parent1, twice);
+    EXPECT_EQ(label->parent1, fresh);
+    EXPECT_EQ(fresh->label, label);
+    EXPECT_EQ(fresh->color, 0x123456);
+    EXPECT_EQ(fresh->decimals, 4);
+    EXPECT_EQ(fresh->x2, 17.0);
+    EXPECT_EQ(fresh->expression().expression, "a*b");
+    // Dimensions inferred again: the new one is an area, and so is twice (area times 2).
+    EXPECT_EQ(fresh->dimension, 2);
+    EXPECT_EQ(twice->dimension, 2);
+    EXPECT_EQ(fig.c.traced.size(), 1u);
+    for (model::Element* e : fig.c)
+        EXPECT_EQ(e->deleteMark, 0);
+    recomputeCalculation(*fresh, 0);
+    recomputeCalculation(*twice, 0);
+    EXPECT_EQ(twice->x1, 12.0);
+}
+
+TEST(RedefineTest, RefusesAnExpressionOverItselfOrItsDependents) {
+    Figure fig;
+    auto* a = fig.number(2.0, 1);
+    auto* calc = fig.calculation("a", {a});
+    auto* dependent = fig.calculation("a+1", {calc});
+    const auto before = fig.order();
+    const auto overSelf = compileCalculatorInput({"a", {calc}, {}, 0});
+    EXPECT_EQ(redefineExpressionElement(fig.c, *calc, *overSelf), nullptr);
+    const auto overDependent = compileCalculatorInput({"a", {dependent}, {}, 0});
+    EXPECT_EQ(redefineExpressionElement(fig.c, *calc, *overDependent), nullptr);
+    const auto asFunction = compileCalculatorInput({"x", {}, {}, kYofX});
+    EXPECT_EQ(redefineExpressionElement(fig.c, *calc, *asFunction), nullptr);
+    EXPECT_EQ(fig.order(), before);
+    for (model::Element* e : fig.c)
+        EXPECT_EQ(e->deleteMark, 0);
+}
+
+TEST(RedefineTest, FunctionKeepsItsGraphsAndRenamesItsLabel) {
+    Figure fig;
+    auto* k = fig.number(3.0, 0);
+    auto* f = fig.calculation("x", {}, {}, kYofX);
+    auto* graph = fig.add(model::makeElement(Kind::FunctionGraph));
+    graph->parent1 = f;
+    auto name = model::makeElement(Kind::Name);
+    name->parent1 = f;
+    f->label = fig.add(std::move(name));
+    auto nameK = model::makeElement(Kind::Name);
+    nameK->parent1 = k;
+    nameK->name().text = "k";
+    k->label = fig.add(std::move(nameK));
+    const auto compiled = compileCalculatorInput({"a*r", {k}, {}, kWofR});
+    model::Element* fresh = redefineExpressionElement(fig.c, *f, *compiled);
+    ASSERT_NE(fresh, nullptr);
+    EXPECT_EQ(fresh->param1, kWofR);
+    EXPECT_EQ(graph->parent1, fresh);
+    const std::vector<model::Element*> expected{k, k->label, fresh, graph, fresh->label};
+    EXPECT_EQ(fig.order(), expected);
+    EXPECT_EQ(fresh->label->name().text, "f(r)=k\u00b7r");
+}
+
+// ---- texts ----
+
+TEST(DisplayTextTest, OperandLettersStandingAloneTakeTheirNames) {
+    Elements els;
+    auto* a = els.number(1.0);
+    auto* b = els.number(2.0);
+    auto name = model::makeElement(Kind::Name);
+    name->name().text = "AB";
+    a->label = els.keep(std::move(name));
+    auto* calc = els.expression("a * (b+A) / sin(a)+ab", {a, b});
+    EXPECT_EQ(expressionDisplayText(*calc), "AB\u00b7(b+AB)/sin(AB)+ab");
+    EXPECT_EQ(expressionDescription(*calc), expressionDisplayText(*calc));
+    auto* f = els.expression("a*x", {a}, {}, kYofX);
+    EXPECT_EQ(expressionDescription(*f), "y = AB\u00b7x");
+    EXPECT_EQ(functionLabelText(*f), "f(x)=AB\u00b7x");
+}
+
+TEST(DisplayTextTest, CheckerShowsTheTextOfItsResult) {
+    auto checker = model::makeElement(Kind::ParallelChecker);
+    checker->checker().trueText = "paralelos";
+    checker->checker().falseText = "no paralelos";
+    checker->param1 = 1;
+    EXPECT_EQ(checkerText(*checker), "paralelos");
+    checker->param1 = 0;
+    EXPECT_EQ(checkerText(*checker), "no paralelos");
+}
+
+// ---- parameters ----
+
+TEST(ParameterTest, RangeOfANewParameter) {
+    auto p = model::makeElement(Kind::Parameter);
+    initParameter(*p, 3.7);
+    EXPECT_EQ(p->x1, 3.7);
+    EXPECT_EQ(p->param1, 100);
+    EXPECT_EQ(p->parameter().minimum, -6.0);
+    EXPECT_EQ(p->parameter().maximum, 13.0);
+    const auto negative = parameterRangeFor(-3.7);
+    EXPECT_EQ(negative.minimum, -13.0);
+    EXPECT_EQ(negative.maximum, 6.0);
+}
+
+TEST(ParameterTest, TrackBar) {
+    EXPECT_EQ(valueAtTrackBar(500, 0, 10), 5.0);
+    EXPECT_EQ(trackBarPosition(5.0, 0, 10), 500);
+    EXPECT_EQ(trackBarPosition(10.0, 0, 10), 1000);
+    EXPECT_EQ(trackBarPosition(3.0, 3, 3), 0);
+    EXPECT_EQ(trackBarPosition(11.0, 0, 10), std::nullopt);
+    EXPECT_EQ(trackBarPosition(1.0, 10, 0), std::nullopt);
+    EXPECT_EQ(trackBarPosition(0.0, -INFINITY, INFINITY), std::nullopt);
+}
+
+} // namespace
+} // namespace zeva::expr
