@@ -37,10 +37,10 @@ Options& options() {
     return shared;
 }
 
-void loadOriginalOptions(Options& o) {
+void loadOriginalOptions(Options& o, bool documentDefaultsToo) {
     Options fresh;
     fresh.languageFile = o.languageFile;
-    fresh.setDocumentDefaults(o.documentDefaults());
+    if (!documentDefaultsToo) fresh.setDocumentDefaults(o.documentDefaults());
     fresh.currentColor = o.currentColor;
     fresh.useCurrentColor = o.useCurrentColor;
     o = fresh;

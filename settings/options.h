@@ -111,9 +111,9 @@ inline constexpr std::array<model::ElementClass, 10> kStoredClasses = {
 // The program's one options record (starts with the defaults).
 Options& options();
 
-// Sets every option to its default, keeping the language and the five document defaults as
-// they are ("Cargar opciones originales"); the colour-button state is left alone too.
-void loadOriginalOptions(Options& o);
+// Sets every option to its default ("Cargar opciones originales"). The language, the colour-button
+// state and, unless `documentDefaultsToo`, the five document defaults are kept.
+void loadOriginalOptions(Options& o, bool documentDefaultsToo = false);
 inline void loadOriginalOptions() {
     loadOriginalOptions(options());
 }

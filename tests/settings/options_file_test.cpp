@@ -297,6 +297,9 @@ TEST(Options, LoadOriginalOptionsKeepsLanguageAndDocumentDefaults) {
     expected.languageFile = "Español";
     expected.setDocumentDefaults({0x112233, 3, 2, 55, 1});
     EXPECT_EQ(o, expected);
+    loadOriginalOptions(o, true);
+    expected.setDocumentDefaults({});
+    EXPECT_EQ(o, expected);
 }
 
 } // namespace
