@@ -267,7 +267,7 @@ void setLocusPointCount(Element& locus, int32_t count, const RecomputeContext& c
 std::optional<Point> locusPointAt(Element& locus, double t, const RecomputeContext& ctx) {
     Element* traced = locus.parent1;
     if (!traced || !ctx.construction) return std::nullopt;
-    LocusRun run(locus, ctx, RunScope::Sample);
+    LocusRun run(locus, ctx, RunScope::Exact);
     if (!run.valid() || run.driving().kind != Kind::PointOnElement) return std::nullopt;
     run.stepTo(t);
     std::optional<Point> p;

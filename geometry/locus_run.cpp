@@ -42,11 +42,12 @@ LocusRun::LocusRun(Element& locus, const RecomputeContext& ctx, RunScope scope)
     c.markDependentsAlt(driving);
     // With a parametric colour the traced element may take its colour from an element after
     // the locus, so the run then goes to the end of the list.
-    const bool toEnd = locus.parent1 && locus.parent1->colorSource;
+    const bool toEnd = locus.parent1 && locus.parent1->colorSource && scope != RunScope::Exact;
     work_.push_back(driving);
     for (Element* e = driving->next; e; e = e->next) {
         if (e == &locus && !toEnd) break;
         if (e->serial != 0 && !skippedInRun(*e, locus, scope)) work_.push_back(e);
+        if (e == locus.parent1 && scope == RunScope::Exact) break;
     }
     c.clearSerials();
 }

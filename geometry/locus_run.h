@@ -25,6 +25,8 @@ enum class RunScope {
     Sample, // dependents of the driving point before the locus, except loci, names and the
             // locus's own crossings
     Family, // the same, but the traced element is recomputed even when it is a locus
+    Exact,  // as Sample, but only up to the traced element: a point on the locus recomputed
+            // on the way would otherwise run the locus again, without end
 };
 
 // One run of a locus: remembers the driving parameters, collects once the elements each step

@@ -97,6 +97,12 @@ TEST_F(LocusFixture, SampleColoursFollowAParametricColourSourcedAfterTheLocus) {
         EXPECT_EQ(s.sampleColors[i], int32_t(world / 40 * 1000)) << i;
     }
     EXPECT_NEAR(length->x1, dist(onCircle(0.3), {200, 40}) / 40, 1e-12);
+    // a point on that locus is recomputed in every sample's run, and runs the locus itself
+    Element* on = add(Kind::PointOnElement, l);
+    on->y2 = 0.5;
+    recompute();
+    EXPECT_TRUE(near(on->point(), midpoint(onCircle(0.5), {200, 40})));
+    EXPECT_EQ(s.sampleCount, 12);
 }
 
 TEST_F(LocusFixture, ClosedOnlyForClosedHosts) {
