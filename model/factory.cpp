@@ -1,6 +1,7 @@
 #include "model/factory.h"
 
 #include "doc/document.h"
+#include "expr/parameter.h"
 #include "geometry/conics.h"
 #include "geometry/intersections.h"
 #include "geometry/locus.h"
@@ -256,6 +257,7 @@ void initialiseKind(Element& e, doc::Document& d, const CreationRequest& request
         t.refs = in.measurements;
         t.refs.insert(t.refs.end(), in.parameters.begin(), in.parameters.end());
         t.refIndices.assign(t.refs.size(), -1);
+        if (in.calculatorSetting) e.param1 = *in.calculatorSetting;
         return;
     }
     case Kind::Table: {
@@ -341,14 +343,10 @@ void initialiseKind(Element& e, doc::Document& d, const CreationRequest& request
         e.color = 0xC08000; // RGB(0, 128, 192)
         e.style = 1;
         return;
-    case Kind::Parameter: {
+    case Kind::Parameter:
         e.color = textColor;
-        e.x1 = in.parameterValue;
-        e.parameter().minimum = std::trunc(in.parameterValue - 10.0);
-        e.parameter().maximum = std::trunc(in.parameterValue + 10.0);
-        e.param1 = 100;
+        expr::initParameter(e, in.parameterValue);
         return;
-    }
     case Kind::HideShowButton: {
         ButtonTail& t = e.button();
         t.caption = in.buttonCaption;
@@ -375,6 +373,18 @@ void initialiseKind(Element& e, doc::Document& d, const CreationRequest& request
 }
 
 } // namespace
+
+CreationInputs inputsFor(const expr::CompiledExpression& compiled, Kind kind) {
+    CreationInputs in;
+    in.measurements = compiled.operands;
+    in.parameters = compiled.functions;
+    in.formula = compiled.text;
+    in.code = compiled.code;
+    in.constants = compiled.valueTable;
+    in.formulaDimension = compiled.dimension;
+    in.calculatorSetting = kind == Kind::Function ? compiled.functionType : 100;
+    return in;
+}
 
 void CreationRequest::reset() {
     parent1 = parent2 = parent3 = nullptr;

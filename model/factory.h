@@ -3,6 +3,7 @@
 // of its kind, and linked at the end of the document's construction. The factory never
 // computes coordinates; the caller runs the recompute pass afterwards.
 
+#include "expr/calculator.h"
 #include "model/construction.h"
 #include "model/element.h"
 #include "settings/options.h"
@@ -45,13 +46,17 @@ struct CreationInputs {
     int activeTool = 0;             // ToolCode of the tool making the element
     std::optional<Point> lastClick; // world position of the last click (places a new Nombre)
 
-    // Cálculo (37) and Función (64): the calculator's lists, formula and its compiled form.
+    // Cálculo (37) and Función (64): the calculator's two reference lists (the números the
+    // formula reads, then the other elements it calls), the formula and its compiled form.
     std::vector<Element*> measurements;
     std::vector<Element*> parameters;
     std::string formula;
     std::vector<int32_t> code;
     std::vector<double> constants;
     int32_t formulaDimension = 0; // dimension the formula yields: 0 pure, 1, 2, 3
+    // param1 of the new Cálculo or Función when given (the calculator's setting: 100 for a
+    // Cálculo, the function type for a Función); otherwise the request's param1.
+    std::optional<int32_t> calculatorSetting;
 
     double parameterValue = 0.0; // Parámetro (63): the typed value
 
@@ -62,6 +67,9 @@ struct CreationInputs {
     std::string buttonCaption;        // Botón Ocultar/Ver (66)
     const Picture* picture = nullptr; // Bitmap (67): copied
 };
+
+// Inputs carrying what the calculator compiled, for a new Cálculo (37) or Función (64).
+CreationInputs inputsFor(const expr::CompiledExpression& compiled, Kind kind);
 
 // Makes the element the request describes, links it at the end of the document's construction,
 // sets the document's `modified`, and resets the request. Sub-element kinds (15, 40, 41, 43,

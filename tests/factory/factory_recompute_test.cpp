@@ -88,3 +88,31 @@ TEST_F(FactoryRecompute, TransformedSegmentIsTheImage) {
 
 } // namespace
 } // namespace zeva::model
+
+#include "expr/calculator.h"
+
+namespace zeva::model {
+namespace {
+
+TEST_F(FactoryRecompute, CalculationFromTheCalculator) {
+    Element* a = point(0, 0);
+    Element* b = point(80, 0);
+    Element* length = make(Kind::DistancePointPoint, a, b);
+    recompute();
+    expr::CalculatorInput input;
+    input.text = "a*a";
+    input.operands = {length};
+    const auto compiled = expr::compileCalculatorInput(input);
+    ASSERT_TRUE(compiled.has_value());
+    Element* calc =
+        make(Kind::Calculation, nullptr, nullptr, inputsFor(*compiled, Kind::Calculation));
+    EXPECT_EQ(calc->param1, 100);
+    EXPECT_EQ(calc->dimension, compiled->dimension);
+    EXPECT_EQ(calc->expression().refs, (std::vector<Element*>{length}));
+    recompute();
+    EXPECT_EQ(calc->param1, 100);
+    EXPECT_NEAR(calc->x1, 4.0, 1e-12); // 80 pixels at 40 per centimetre, squared
+}
+
+} // namespace
+} // namespace zeva::model
