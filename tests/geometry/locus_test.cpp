@@ -230,6 +230,22 @@ TEST_F(LocusFixture, ExactPointOnALocusAndTheParameterOfAPosition) {
     EXPECT_TRUE(near(*p, midpoint(onCircle(0.5), {200, 40})));
     EXPECT_EQ(d->y2, 0.3);
     EXPECT_TRUE(near(m->point(), midpoint(onCircle(0.3), {200, 40})));
+    // reached through a polygon's side, a sub-element
+    Element* triangle = add(Kind::Polygon);
+    for (Element* v : {m, far, rim}) {
+        auto side = model::makeElement(Kind::PolygonSide);
+        side->parent1 = v;
+        side->parent3 = triangle;
+        triangle->polygon().sides.push_back(std::move(side));
+    }
+    for (size_t i = 0; i < 3; ++i)
+        triangle->polygon().sides[i]->parent2 = triangle->polygon().sides[(i + 1) % 3]->parent1;
+    Element* onSide = add(Kind::PointOnElement, triangle->polygon().sides[0].get());
+    onSide->y2 = 0.5;
+    Element* l2 = locus(onSide, d, 8);
+    recompute();
+    EXPECT_TRUE(near(*locusPointAt(*l2, 2.0, ctx),
+                     midpoint(midpoint(onCircle(2.0), {200, 40}), {200, 40})));
     // the nearest valid sample gives the parameter
     EXPECT_NEAR(locusParameterOf(*l, l->samples().samples[5], ctx), 5 * 2 * kPi / 8, 1e-12);
     l->samples().sampleColors[5] = model::kInvalidSample;
