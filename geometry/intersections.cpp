@@ -1,19 +1,153 @@
 #include "geometry/intersections.h"
 
+#include "geometry/intersection_families.h"
+
+#include <algorithm>
+#include <array>
+#include <utility>
+
 namespace zeva::geometry {
 
-int intersectionType(model::ElementClass, model::ElementClass, bool* swap) {
+using model::Element;
+using model::ElementClass;
+
+namespace {
+
+// The classes that take part in intersections, in the order of the table below.
+enum Curve : int { kLine, kRay, kSegment, kCircle, kArc, kConic, kCurveCount, kNotACurve };
+
+Curve curveOf(ElementClass c) {
+    switch (c) {
+    case ElementClass::Line:
+        return kLine;
+    case ElementClass::Ray:
+        return kRay;
+    case ElementClass::Segment:
+        return kSegment;
+    case ElementClass::Circle:
+        return kCircle;
+    case ElementClass::Arc:
+        return kArc;
+    case ElementClass::Conic:
+        return kConic;
+    case ElementClass::Point:
+    case ElementClass::Polygon:
+    case ElementClass::Angle:
+    case ElementClass::Locus:
+    case ElementClass::Text:
+    case ElementClass::Name:
+    case ElementClass::Number:
+    case ElementClass::Function:
+    case ElementClass::Axes:
+    case ElementClass::Table:
+    case ElementClass::Equation:
+    case ElementClass::Coordinates:
+    case ElementClass::Property:
+    case ElementClass::Intersection:
+    case ElementClass::Grid:
+    case ElementClass::Button:
+    case ElementClass::Bitmap:
+        return kNotACurve;
+    }
+    return kNotACurve;
+}
+
+struct PairType {
+    int code;
+    bool swap; // the second class must become parent1
+};
+
+// Row: class of parent1, column: class of parent2. A mixed pair is read with the line of a
+// segment or ray first, the segment of a ray, the curve of a line-like element, the circle of
+// an arc and the conic of a circle or arc.
+constexpr std::array<std::array<PairType, kCurveCount>, kCurveCount> kPairTable{{
+    //  line              ray               segment           circle            arc conic
+    {{{0, false}, {2, false}, {1, false}, {6, true}, {14, true}, {24, true}}},        // line
+    {{{2, true}, {5, false}, {4, true}, {10, true}, {18, true}, {28, true}}},         // ray
+    {{{1, true}, {4, false}, {3, false}, {8, true}, {16, true}, {26, true}}},         // segment
+    {{{6, false}, {10, false}, {8, false}, {12, false}, {22, false}, {34, true}}},    // circle
+    {{{14, false}, {18, false}, {16, false}, {22, true}, {20, false}, {38, true}}},   // arc
+    {{{24, false}, {28, false}, {26, false}, {34, false}, {38, false}, {30, false}}}, // conic
+}};
+
+} // namespace
+
+int intersectionType(ElementClass first, ElementClass second, bool* swap) {
     if (swap) *swap = false;
-    return -1;  // placeholder until intersections are built
+    if (first == ElementClass::Locus || second == ElementClass::Locus) return kLocusCrossing;
+    const Curve a = curveOf(first);
+    const Curve b = curveOf(second);
+    if (a == kNotACurve || b == kNotACurve) return kNoIntersection;
+    const PairType t = kPairTable[a][b];
+    if (swap) *swap = t.swap;
+    return t.code;
 }
 
-int countLocusCrossings(const model::Element&, const model::Element&, const RecomputeContext&) {
-    return 0;  // placeholder until intersections are built
+int intersectionType(Element& point, int s) {
+    if (!point.parent1 || !point.parent2) return kNoIntersection;
+    bool swap = false;
+    const int base =
+        intersectionType(point.parent1->elementClass(), point.parent2->elementClass(), &swap);
+    if (base == kNoIntersection) return kNoIntersection;
+    if (swap) {
+        std::swap(point.parent1, point.parent2);
+        std::swap(point.parent1Index, point.parent2Index);
+    }
+    const int solutions = solutionCountOf(base);
+    if (solutions <= 1) return base;
+    return base + std::clamp(s, 0, solutions - 1);
 }
 
-void recomputeIntersection(model::Element& e, const RecomputeContext& ctx) {
-    (void)ctx;
-    e.exists = 0;  // placeholder until intersections are built
+int solutionCountOf(int code) {
+    if (code >= kLineLine && code < kCircleLine) return 1;
+    if (code >= kCircleLine && code < kConicConic) return 2;
+    if (code >= kConicConic && code < kLocusCrossing) return 4;
+    return 0;
 }
 
-}  // namespace zeva::geometry
+int baseCodeOf(int code) {
+    if (code >= kLineLine && code < kCircleLine) return code;
+    if (code >= kCircleLine && code < kConicConic) return code - (code - kCircleLine) % 2;
+    if (code >= kConicConic && code < kLocusCrossing) return code - (code - kConicConic) % 4;
+    if (code == kLocusCrossing) return kLocusCrossing;
+    return kNoIntersection;
+}
+
+void recomputeIntersection(Element& e, const RecomputeContext& ctx) {
+    const Element* a = e.parent1;
+    const Element* b = e.parent2;
+    const int code = e.param1;
+    if (code == kLocusCrossing) {
+        recomputeLocusIntersection(e, ctx);
+        return;
+    }
+    if (!a || !b || a->exists != 1 || b->exists != 1) {
+        e.exists = 0;
+        return;
+    }
+    // The parents are read by their classes, so a point whose stored order or code does not
+    // fit its parents (a damaged file) simply does not exist.
+    bool swap = false;
+    const int base = intersectionType(a->elementClass(), b->elementClass(), &swap);
+    if (base == kNoIntersection || base == kLocusCrossing || base != baseCodeOf(code)) {
+        e.exists = 0;
+        return;
+    }
+    if (swap) std::swap(a, b);
+    switch (solutionCountOf(base)) {
+    case 1:
+        recomputeLineLikeIntersection(e, *a, *b, ctx);
+        return;
+    case 2:
+        recomputeTwoSolutionIntersection(e, code, *a, *b, ctx);
+        return;
+    case 4:
+        recomputeFourSolutionIntersection(e, code, *a, *b, ctx);
+        return;
+    default:
+        e.exists = 0;
+        return;
+    }
+}
+
+} // namespace zeva::geometry

@@ -1,0 +1,113 @@
+#include "geometry/intersection_solvers.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace zeva::geometry {
+
+namespace {
+
+double dot(Point u, Point v) {
+    return u.x * v.x + u.y * v.y;
+}
+
+} // namespace
+
+CurveCrossings lineCircleCrossings(Line line, Circle circle) {
+    CurveCrossings out;
+    const double len = dist(line.first, line.second);
+    if (len < 1e-12) return out;
+    const Point u = (line.second - line.first) * (1.0 / len);
+    // Parametrised from the foot of the perpendicular, the quadratic is well conditioned
+    // however far the line's first point lies from the circle.
+    const Point foot = line.first + u * dot(circle.centre - line.first, u);
+    const Point w = foot - circle.centre;
+    const double d = std::sqrt(dot(w, w));
+    if (std::fabs(d - circle.radius) < kTangencyTolerance) {
+        out.count = 1;
+        out.points[0] = foot;
+        return out;
+    }
+    const QuadraticRoots roots =
+        solveQuadratic(1.0, 2.0 * dot(u, w), dot(w, w) - circle.radius * circle.radius);
+    if (roots.count == 0) return out;
+    if (roots.count == 1) {
+        out.count = 1;
+        out.points[0] = foot + u * roots.x[0];
+        return out;
+    }
+    const double t1 = std::min(roots.x[0], roots.x[1]);
+    const double t2 = std::max(roots.x[0], roots.x[1]);
+    out.count = 2;
+    out.points[0] = foot + u * t1;
+    out.points[1] = foot + u * t2;
+    return out;
+}
+
+CurveCrossings circleCircleCrossings(Circle c1, Circle c2) {
+    CurveCrossings out;
+    const double d = dist(c1.centre, c2.centre);
+    if (d < kEpsilon) return out;
+    const double r1 = c1.radius;
+    const double r2 = c2.radius;
+    const Point axis = (c2.centre - c1.centre) * (1.0 / d);
+    if (std::fabs(d - (r1 + r2)) < kTangencyTolerance) {
+        out.count = 1;
+        out.points[0] = c1.centre + axis * r1;
+        return out;
+    }
+    const bool firstIsLarger = r1 >= r2;
+    const double larger = firstIsLarger ? r1 : r2;
+    const double smaller = firstIsLarger ? r2 : r1;
+    if (std::fabs(smaller + d - larger) < kTangencyTolerance) {
+        // The small circle touches the large one from inside, on the far side of its centre.
+        out.count = 1;
+        out.points[0] = firstIsLarger ? c1.centre + axis * larger : c2.centre - axis * larger;
+        return out;
+    }
+    if (r1 + r2 < d || std::fabs(r1 - r2) > d) return out;
+    const double v = (r1 * r1 + d * d - r2 * r2) / (2.0 * d);
+    const Point m = c1.centre + axis * v;
+    const double h = std::sqrt(std::max(0.0, r1 * r1 - v * v));
+    const Point chord{axis.y, -axis.x}; // the line of centres turned by -90°
+    out.count = 2;
+    out.points[0] = m - chord * h;
+    out.points[1] = m + chord * h;
+    return out;
+}
+
+CurveCrossings lineConicCrossings(const model::Element& conic, Line line) {
+    CurveCrossings out;
+    const auto* tail = std::get_if<model::ConicTail>(&conic.tail);
+    const double len = dist(line.first, line.second);
+    if (!tail || len < 1e-12) return out;
+    const auto& c = tail->coefficients; // y², xy, x², y, x, 1
+    const Point u = (line.second - line.first) * (1.0 / len);
+    const Point o = line.first;
+    const double a = c[2] * u.x * u.x + c[1] * u.x * u.y + c[0] * u.y * u.y;
+    const double b = 2.0 * c[2] * o.x * u.x + c[1] * (o.x * u.y + o.y * u.x) +
+                     2.0 * c[0] * o.y * u.y + c[4] * u.x + c[3] * u.y;
+    const double k =
+        c[2] * o.x * o.x + c[1] * o.x * o.y + c[0] * o.y * o.y + c[4] * o.x + c[3] * o.y + c[5];
+    QuadraticRoots roots = solveQuadratic(a, b, k);
+    if (roots.count == 2 && roots.x[1] < roots.x[0]) std::swap(roots.x[0], roots.x[1]);
+    for (int i = 0; i < roots.count; ++i)
+        if (std::isfinite(roots.x[i])) out.points[out.count++] = o + u * roots.x[i];
+    return out;
+}
+
+bool withinSegment(Point p, Line segment, double tolerance) {
+    const double limit = dist(segment.first, segment.second) + tolerance;
+    return dist(p, segment.first) <= limit && dist(p, segment.second) <= limit;
+}
+
+bool withinRay(Point p, Line ray) {
+    return dot(p - ray.first, ray.second - ray.first) >= 0.0 || coincident(p, ray.first);
+}
+
+bool withinArc(Point p, const Arc& arc) {
+    return std::fabs(dist(p, arc.centre) - arc.radius) < kEpsilon &&
+           onArcSide(p, arc.first, arc.middle, arc.third);
+}
+
+} // namespace zeva::geometry
