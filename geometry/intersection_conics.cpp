@@ -1,6 +1,7 @@
 // Intersections of a conic with a conic, a circle or an arc (codes 30..41): up to four
 // crossings found chord by chord along the conic's samples, then refined onto both curves.
 
+#include "geometry/conics.h"
 #include "geometry/element_shapes.h"
 #include "geometry/intersection_families.h"
 #include "geometry/intersection_solvers.h"
@@ -19,24 +20,17 @@ using model::kConicSampleCount;
 
 namespace {
 
-constexpr int kHyperbola = 2;
-constexpr int kParabola = 3;
-constexpr int kCrossingLines = 4;
-constexpr int kParallelLines = 5;
 constexpr int kLastSample = kConicSampleCount - 1;
 constexpr int kHalfSample = kConicSampleCount / 2; // the last sample of a hyperbola's first branch
 constexpr double kChordStep = 3.0;                 // a chord spans more than 3 world units
 constexpr double kRepeatTolerance = 0.001;         // solutions this close count as one
 constexpr double kEquationTolerance = 0.001;       // the final check on the first conic
 
-using Coefficients = std::array<double, 6>; // y², xy, x², y, x, 1
-
-double conicAt(const Coefficients& c, Point p) {
-    return c[2] * p.x * p.x + c[1] * p.x * p.y + c[0] * p.y * p.y + c[4] * p.x + c[3] * p.y + c[5];
-}
+using Coefficients = ConicCoefficients;
 
 Point conicGradient(const Coefficients& c, Point p) {
-    return {2.0 * c[2] * p.x + c[1] * p.y + c[4], c[1] * p.x + 2.0 * c[0] * p.y + c[3]};
+    return {2.0 * c[kCoefX2] * p.x + c[kCoefXY] * p.y + c[kCoefX],
+            c[kCoefXY] * p.x + 2.0 * c[kCoefY2] * p.y + c[kCoefY]};
 }
 
 // The curve the conic is cut with: another conic or the circle of a circle or an arc.
@@ -50,7 +44,7 @@ struct OtherCurve {
         return conic ? lineConicCrossings(*conic, line) : lineCircleCrossings(line, circle);
     }
     double value(Point p) const {
-        if (coefficients) return conicAt(*coefficients, p);
+        if (coefficients) return conicValue(*coefficients, p);
         const Point d = p - circle.centre;
         return d.x * d.x + d.y * d.y - circle.radius * circle.radius;
     }
@@ -104,7 +98,8 @@ void cutChord(Point p, Point q, const OtherCurve& other, double tolerance, Found
 // A chord of a hyperbola that jumps from one branch to the other, or of a parabola that joins
 // its two far ends, is not part of the curve.
 bool chordOnCurve(int type, int from, int to) {
-    if (type == kHyperbola || type == kParabola) return !(from <= kHalfSample && to > kHalfSample);
+    if (type == kConicHyperbola || type == kConicParabola)
+        return !(from <= kHalfSample && to > kHalfSample);
     return true;
 }
 
@@ -112,7 +107,7 @@ void collectCrossings(const model::ConicTail& conic, const OtherCurve& other, do
                       Found& found) {
     const auto& s = conic.samples;
     if (static_cast<int>(s.size()) < kConicSampleCount) return;
-    if (conic.conicType == kCrossingLines || conic.conicType == kParallelLines) {
+    if (conic.conicType == kConicCrossingLines || conic.conicType == kConicParallelLines) {
         // A line pair keeps its two lines in samples 0-1 and 2-3: cut each whole line.
         for (int line = 0; line < 2 && !found.full(); ++line) {
             const CurveCrossings c = other.crossings({s[2 * line], s[2 * line + 1]});
@@ -129,7 +124,7 @@ void collectCrossings(const model::ConicTail& conic, const OtherCurve& other, do
             cutChord(s[start], s[j], other, tolerance, found);
         start = j;
     }
-    if (!found.full() && conic.conicType != kHyperbola)
+    if (!found.full() && conic.conicType != kConicHyperbola)
         cutChord(s[kLastSample], s[0], other, tolerance, found);
 }
 
@@ -138,7 +133,7 @@ void collectCrossings(const model::ConicTail& conic, const OtherCurve& other, do
 Point refine(Point p, const Coefficients& conic, const OtherCurve& other) {
     const Point start = p;
     for (int iteration = 0; iteration < 20; ++iteration) {
-        const double f = conicAt(conic, p);
+        const double f = conicValue(conic, p);
         const double g = other.value(p);
         const Point gf = conicGradient(conic, p);
         const Point gg = other.gradient(p);
@@ -198,7 +193,7 @@ void recomputeFourSolutionIntersection(Element& e, int code, const Element& a, c
         return;
     }
     p = refine(p, conic->coefficients, other);
-    if (std::fabs(conicAt(conic->coefficients, p)) >= kEquationTolerance) {
+    if (std::fabs(conicValue(conic->coefficients, p)) >= kEquationTolerance) {
         e.exists = 0;
         return;
     }

@@ -1,5 +1,7 @@
 #include "geometry/intersection_solvers.h"
 
+#include "geometry/conics.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -79,20 +81,10 @@ CurveCrossings circleCircleCrossings(Circle c1, Circle c2) {
 CurveCrossings lineConicCrossings(const model::Element& conic, Line line) {
     CurveCrossings out;
     const auto* tail = std::get_if<model::ConicTail>(&conic.tail);
-    const double len = dist(line.first, line.second);
-    if (!tail || len < 1e-12) return out;
-    const auto& c = tail->coefficients; // y², xy, x², y, x, 1
-    const Point u = (line.second - line.first) * (1.0 / len);
-    const Point o = line.first;
-    const double a = c[2] * u.x * u.x + c[1] * u.x * u.y + c[0] * u.y * u.y;
-    const double b = 2.0 * c[2] * o.x * u.x + c[1] * (o.x * u.y + o.y * u.x) +
-                     2.0 * c[0] * o.y * u.y + c[4] * u.x + c[3] * u.y;
-    const double k =
-        c[2] * o.x * o.x + c[1] * o.x * o.y + c[0] * o.y * o.y + c[4] * o.x + c[3] * o.y + c[5];
-    QuadraticRoots roots = solveQuadratic(a, b, k);
-    if (roots.count == 2 && roots.x[1] < roots.x[0]) std::swap(roots.x[0], roots.x[1]);
-    for (int i = 0; i < roots.count; ++i)
-        if (std::isfinite(roots.x[i])) out.points[out.count++] = o + u * roots.x[i];
+    if (!tail) return out;
+    const LineConicCrossings c = lineConicIntersection(tail->coefficients, line.first, line.second);
+    out.count = c.count;
+    out.points = c.points;
     return out;
 }
 

@@ -1,0 +1,227 @@
+// Crossings with a locus: the sampled polyline against lines, circles, arcs, polygons, conics and
+// other loci, and the one computation per pass that serves every crossing point of a pair.
+
+#include "intersection_fixture.h"
+
+#include <vector>
+
+namespace zeva::geometry::testing {
+namespace {
+
+// A point locus with the given samples (the sampler is not run: only kind 2 points are
+// recomputed in these tests).
+Element* locus(Figure& f, const std::vector<Point>& samples, bool closed = false) {
+    Element* traced = f.point(0, 0);
+    Element* driver = f.add(Kind::PointOnElement, f.point(0, 0));
+    Element* l = f.add(Kind::Locus, traced, driver);
+    auto& tail = l->samples();
+    tail.resize(static_cast<int32_t>(samples.size()));
+    for (size_t i = 0; i < samples.size(); ++i)
+        tail.samples[i] = samples[i];
+    tail.sampleCount = static_cast<int32_t>(samples.size());
+    l->param1 = closed ? 1 : 0;
+    return l;
+}
+
+// A segment whose ends are placed by hand (no pass computes it here).
+Element* fixedSegment(Figure& f, Point a, Point b, Kind kind = Kind::Segment) {
+    Element* s = f.add(kind);
+    s->x1 = a.x;
+    s->y1 = a.y;
+    s->x2 = b.x;
+    s->y2 = b.y;
+    return s;
+}
+
+Element* crossingPoint(Figure& f, Element* l, Element* other, int index) {
+    Element* x = f.add(Kind::Intersection, l, other);
+    x->param1 = kLocusCrossing;
+    x->param2 = index;
+    return x;
+}
+
+// One pass over the list, recomputing the intersection points only.
+void pass(Figure& f) {
+    for (Element* e : f.c)
+        if (e->kind == Kind::Intersection) recomputeIntersection(*e, f.ctx);
+}
+
+// Crosses y = 30 at x = -82.5, x = -6.67 and x = 6.67.
+const std::vector<Point> kZigzag{{-100, 100}, {-50, -100}, {0, 50}, {50, -100}, {100, 20}};
+
+TEST(LocusCrossings, ThirdPointLeavesAndComesBackWithItsCrossing) {
+    Figure f;
+    Element* l = locus(f, kZigzag);
+    Element* seg = fixedSegment(f, {-200, 30}, {20, 30});
+    std::array<Element*, 3> xs{};
+    for (int i = 0; i < 3; ++i)
+        xs[i] = crossingPoint(f, l, seg, i);
+    EXPECT_EQ(countLocusCrossings(*l, *seg, f.ctx), 3);
+
+    pass(f);
+    EXPECT_TRUE(sitsOn(*xs[0], {-82.5, 30}));
+    EXPECT_TRUE(sitsOn(*xs[1], {-50 + 50 * 130.0 / 150.0, 30}));
+    EXPECT_TRUE(sitsOn(*xs[2], {50 * 20.0 / 150.0, 30}));
+    for (Element* x : xs)
+        EXPECT_EQ(x->dimension, 0) << "flags are cleared by the end of a pass";
+
+    seg->x2 = 0; // the segment now stops before the third crossing
+    pass(f);
+    EXPECT_EQ(countLocusCrossings(*l, *seg, f.ctx), 2);
+    EXPECT_TRUE(sitsOn(*xs[0], {-82.5, 30}));
+    EXPECT_EQ(xs[2]->exists, 0);
+
+    seg->x2 = 20;
+    pass(f);
+    EXPECT_TRUE(sitsOn(*xs[2], {50 * 20.0 / 150.0, 30}));
+}
+
+TEST(LocusCrossings, FirstPointOfAPairServesTheOthersInOnePass) {
+    Figure f;
+    Element* l = locus(f, kZigzag);
+    Element* seg = fixedSegment(f, {-200, 30}, {20, 30});
+    Element* otherSeg = fixedSegment(f, {-200, 0}, {200, 0});
+    Element* first = crossingPoint(f, l, seg, 0);
+    Element* elsewhere = crossingPoint(f, l, otherSeg, 1);
+    Element* reversed = f.add(Kind::Intersection, seg, l); // parents in the other order
+    reversed->param1 = kLocusCrossing;
+    reversed->param2 = 2;
+    Element* beyond = crossingPoint(f, l, seg, 5);
+    elsewhere->x1 = 1234;
+
+    recomputeIntersection(*first, f.ctx);
+    // The later points of the pair already hold their crossings and are flagged as done;
+    // a point of another pair is left alone.
+    EXPECT_TRUE(sitsOn(*reversed, {50 * 20.0 / 150.0, 30}));
+    EXPECT_EQ(reversed->dimension, 1);
+    EXPECT_EQ(beyond->exists, 0);
+    EXPECT_EQ(beyond->dimension, 1);
+    EXPECT_EQ(elsewhere->x1, 1234);
+    EXPECT_EQ(elsewhere->dimension, 0);
+    EXPECT_EQ(first->dimension, 0);
+
+    // Reaching a flagged point only clears its flag.
+    seg->x2 = 0;
+    recomputeIntersection(*reversed, f.ctx);
+    EXPECT_EQ(reversed->dimension, 0);
+    EXPECT_EQ(reversed->exists, 1);
+    // The next pass computes it again.
+    pass(f);
+    EXPECT_EQ(reversed->exists, 0);
+    EXPECT_EQ(elsewhere->exists, 1);
+}
+
+TEST(LocusCrossings, MissingParentsOrNoLocusGiveNoPoint) {
+    Figure f;
+    Element* l = locus(f, kZigzag);
+    Element* seg = fixedSegment(f, {-200, 30}, {20, 30});
+    Element* x = crossingPoint(f, l, seg, 0);
+    Element* notALocus = f.add(Kind::Intersection, seg, seg);
+    notALocus->param1 = kLocusCrossing;
+    notALocus->param2 = 0;
+    seg->exists = 0;
+    pass(f);
+    EXPECT_EQ(x->exists, 0);
+    seg->exists = 1;
+    pass(f);
+    EXPECT_EQ(x->exists, 1);
+    EXPECT_EQ(notALocus->exists, 0);
+}
+
+struct PolylineRow {
+    const char* name;
+    std::vector<Point> samples;
+    std::vector<int> invalid; // samples marked invalid
+    bool closed;
+    int expected; // crossings with the line y = 0
+};
+
+class LocusPolyline : public ::testing::TestWithParam<PolylineRow> {};
+
+TEST_P(LocusPolyline, CrossingsFollowTheDrawnPieces) {
+    const PolylineRow& row = GetParam();
+    Figure f;
+    Element* l = locus(f, row.samples, row.closed);
+    for (int i : row.invalid)
+        l->samples().sampleColors[i] = model::kInvalidSample;
+    Element* axis = fixedSegment(f, {-1000, 0}, {1000, 0}, Kind::LineThroughTwoPoints);
+    EXPECT_EQ(countLocusCrossings(*l, *axis, f.ctx), row.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, LocusPolyline,
+    ::testing::Values(
+        PolylineRow{"Open", {{-10, 10}, {0, -10}, {10, 10}}, {}, false, 2},
+        PolylineRow{"InvalidSampleBreaksIt", {{-10, 10}, {0, -10}, {10, 10}}, {1}, false, 0},
+        PolylineRow{"FarSamplesAreNotJoined", {{-10, 10}, {0, -10}, {200, 10}}, {}, false, 1},
+        PolylineRow{"ClosedJoinsLastToFirst", {{-10, 10}, {10, 10}, {10, -10}}, {}, true, 2},
+        PolylineRow{"OpenDoesNot", {{-10, 10}, {10, 10}, {10, -10}}, {}, false, 1},
+        PolylineRow{"CrossingAtASampleCountsOnce", {{-10, 10}, {0, 0}, {10, -10}}, {}, false, 1},
+        PolylineRow{"TouchingAtASampleCountsOnce", {{-10, 10}, {0, 0}, {10, 10}}, {}, false, 1},
+        PolylineRow{"AlongTheLineCountsNothing", {{-10, 0}, {10, 0}}, {}, false, 0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(LocusCrossings, LociNotDrawnAsAPolylineHaveNoCrossings) {
+    Figure f;
+    Element* line = fixedSegment(f, {-1000, 0}, {1000, 0}, Kind::LineThroughTwoPoints);
+    Element* family = locus(f, {{-10, 10}, {0, -10}});
+    family->parent1 = line; // a locus of a line: a family of lines
+    Element* onGrid = locus(f, {{-10, 10}, {0, -10}});
+    onGrid->parent2 = f.add(Kind::GridPoint);
+    EXPECT_EQ(countLocusCrossings(*family, *line, f.ctx), 0);
+    EXPECT_EQ(countLocusCrossings(*onGrid, *line, f.ctx), 0);
+    Element* zigzag = locus(f, kZigzag);
+    EXPECT_EQ(countLocusCrossings(*zigzag, *f.point(0, 0), f.ctx), 0);
+}
+
+TEST(LocusCrossings, CurvesPolygonsAndLoci) {
+    Figure f;
+    // A horizontal polyline from x = -100 to 100 along y = 0, in four pieces.
+    Element* l = locus(f, {{-100, 0}, {-50, 0}, {0, 0}, {50, 0}, {100, 0}});
+    Element* circle = f.add(Kind::CircleByCentre);
+    circle->x1 = 10;
+    circle->x2 = 10;
+    circle->y2 = 30; // radius 30 about (10, 0)
+    const std::vector<Point> onCircle = locusCrossings(*l, *circle, f.ctx);
+    ASSERT_EQ(onCircle.size(), 2u);
+    EXPECT_NEAR(onCircle[0].x, -20, 1e-9); // in sampling order
+    EXPECT_NEAR(onCircle[1].x, 40, 1e-9);
+
+    Element* p1 = f.point(-80, -10);
+    Element* p2 = f.point(-60, 10);
+    Element* p3 = f.point(60, 10);
+    Element* p4 = f.point(80, -10);
+    for (Element* p : {p1, p2, p3, p4})
+        p->exists = 1;
+    Element* poly = f.add(Kind::Polygon);
+    const std::array<Element*, 4> v{p1, p2, p3, p4};
+    for (int i = 0; i < 4; ++i) {
+        auto side = model::makeElement(Kind::PolygonSide);
+        side->parent1 = v[i];
+        side->parent2 = v[(i + 1) % 4];
+        side->parent3 = poly;
+        side->x1 = v[i]->x1;
+        side->y1 = v[i]->y1;
+        side->x2 = v[(i + 1) % 4]->x1;
+        side->y2 = v[(i + 1) % 4]->y1;
+        poly->polygon().sides.push_back(std::move(side));
+    }
+    const std::vector<Point> onPolygon = locusCrossings(*l, *poly, f.ctx);
+    ASSERT_EQ(onPolygon.size(), 2u);
+    EXPECT_NEAR(onPolygon[0].x, -70, 1e-9);
+    EXPECT_NEAR(onPolygon[1].x, 70, 1e-9);
+
+    Element* vShape = locus(f, {{-30, 50}, {0, -50}, {30, 50}});
+    EXPECT_EQ(countLocusCrossings(*l, *vShape, f.ctx), 2);
+    EXPECT_EQ(countLocusCrossings(*vShape, *l, f.ctx), 2);
+
+    Element* ray = fixedSegment(f, {0, 10}, {10, -10}, Kind::RayThroughTwoPoints);
+    const std::vector<Point> onRay = locusCrossings(*l, *ray, f.ctx);
+    ASSERT_EQ(onRay.size(), 1u);
+    EXPECT_NEAR(onRay[0].x, 5, 1e-9);
+    Element* backwards = fixedSegment(f, {0, 10}, {-10, 20}, Kind::RayThroughTwoPoints);
+    EXPECT_EQ(countLocusCrossings(*l, *backwards, f.ctx), 0);
+}
+
+} // namespace
+} // namespace zeva::geometry::testing
