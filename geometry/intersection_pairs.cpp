@@ -25,22 +25,37 @@ bool isLineLike(ElementClass c) {
     return c == ElementClass::Line || c == ElementClass::Ray || c == ElementClass::Segment;
 }
 
-// What bounds a parent's carrier curve: its segment ends, its ray origin or its arc.
+// What bounds a parent's carrier curve: its segment ends, its ray origin or its arc. Filled in
+// place: this runs for every intersection point of every pass.
 struct Bounds {
     ElementClass cls = ElementClass::Line;
+    bool hasArc = false;
     Line line;
-    std::optional<Arc> arc;
+    Arc arc;
 };
 
-std::optional<Bounds> boundsOf(const Element& e) {
-    Bounds b;
-    b.cls = e.elementClass();
-    if (isLineLike(b.cls)) b.line = lineOf(e);
-    if (b.cls == ElementClass::Arc) {
-        b.arc = arcOf(e);
-        if (!b.arc) return std::nullopt;
+// False when the parent is an arc that lacks one of its points.
+bool fillBounds(const Element& e, Bounds& b) {
+    b.cls = classOfElement(e);
+    b.hasArc = false;
+    switch (b.cls) {
+    case ElementClass::Line:
+    case ElementClass::Ray:
+    case ElementClass::Segment:
+        b.line = lineOf(e);
+        return true;
+    case ElementClass::Arc:
+        if (!e.parent1 || !e.parent2 || !e.parent3) return false;
+        b.hasArc = true;
+        b.arc.centre = e.point();
+        b.arc.radius = norm(e.secondPoint() - e.point());
+        b.arc.first = e.parent1->point();
+        b.arc.middle = e.parent2->point();
+        b.arc.third = e.parent3->point();
+        return true;
+    default:
+        return true;
     }
-    return b;
 }
 
 bool within(Point p, const Bounds& b, double segmentTol) {
@@ -50,14 +65,14 @@ bool within(Point p, const Bounds& b, double segmentTol) {
     case ElementClass::Ray:
         return withinRay(p, b.line);
     case ElementClass::Arc:
-        return withinArc(p, *b.arc);
+        return withinArc(p, b.arc);
     default:
         return true;
     }
 }
 
 bool onArcs(Point p, const Bounds& a, const Bounds& b) {
-    return (!a.arc || withinArc(p, *a.arc)) && (!b.arc || withinArc(p, *b.arc));
+    return (!a.hasArc || withinArc(p, a.arc)) && (!b.hasArc || withinArc(p, b.arc));
 }
 
 void place(Element& e, Point p) {
@@ -68,11 +83,11 @@ void place(Element& e, Point p) {
 
 // The candidate solutions on the carrier curves, ordered along the line or the common chord.
 CurveCrossings carrierCrossings(const Element& a, const Element& b) {
-    if (isLineLike(b.elementClass())) {
-        if (a.elementClass() == ElementClass::Conic) return lineConicCrossings(a, lineOf(b));
-        return lineCircleCrossings(lineOf(b), circleOf(a));
+    if (isLineLike(classOfElement(b))) {
+        if (classOfElement(a) == ElementClass::Conic) return lineConicCrossings(a, lineOf(b));
+        return lineCircleCrossings(lineOf(b), circleOfElement(a));
     }
-    return circleCircleCrossings(circleOf(a), circleOf(b));
+    return circleCircleCrossings(circleOfElement(a), circleOfElement(b));
 }
 
 } // namespace
@@ -81,7 +96,10 @@ void recomputeLineLikeIntersection(Element& e, const Element& a, const Element& 
                                    const RecomputeContext& ctx) {
     const std::optional<Point> p = lineIntersection(lineOf(a), lineOf(b));
     const double tol = segmentTolerance(ctx);
-    if (!p || !within(*p, *boundsOf(a), tol) || !within(*p, *boundsOf(b), tol)) {
+    Bounds boundsA;
+    Bounds boundsB;
+    if (!p || !fillBounds(a, boundsA) || !fillBounds(b, boundsB) || !within(*p, boundsA, tol) ||
+        !within(*p, boundsB, tol)) {
         e.exists = 0;
         return;
     }
@@ -90,10 +108,14 @@ void recomputeLineLikeIntersection(Element& e, const Element& a, const Element& 
 
 void recomputeTwoSolutionIntersection(Element& e, int code, const Element& a, const Element& b,
                                       const RecomputeContext& ctx) {
-    const std::optional<Bounds> boundsA = boundsOf(a);
-    const std::optional<Bounds> boundsB = boundsOf(b);
+    Bounds boundsA;
+    Bounds boundsB;
+    if (!fillBounds(a, boundsA) || !fillBounds(b, boundsB)) {
+        e.exists = 0;
+        return;
+    }
     const CurveCrossings s = carrierCrossings(a, b);
-    if (!boundsA || !boundsB || s.count == 0) {
+    if (s.count == 0) {
         e.exists = 0;
         return;
     }
@@ -102,12 +124,12 @@ void recomputeTwoSolutionIntersection(Element& e, int code, const Element& a, co
     const double tol = segmentTolerance(ctx);
     bool valid[2] = {false, false};
     for (int i = 0; i < s.count; ++i)
-        valid[i] = within(s.points[i], *boundsA, tol) && within(s.points[i], *boundsB, tol);
+        valid[i] = within(s.points[i], boundsA, tol) && within(s.points[i], boundsB, tol);
 
     if (s.count == 1) {
         // Touching curves. Two circles that touch keep only the first point; a line touching
         // a curve gives its one point to the second code too, unless that is a strict candidate.
-        const bool twoCircles = !isLineLike(b.elementClass());
+        const bool twoCircles = !isLineLike(classOfElement(b));
         if (!valid[0] || (own == 1 && (twoCircles || strict))) {
             e.exists = 0;
             return;
@@ -137,7 +159,7 @@ void recomputeTwoSolutionIntersection(Element& e, int code, const Element& a, co
     // Only the other solution is left. With an arc, a point whose own solution is off the arc
     // moves to the other one even as a candidate; otherwise only a user-made point moves.
     const bool ownOffArc =
-        (boundsA->arc || boundsB->arc) && !onArcs(s.points[own], *boundsA, *boundsB);
+        (boundsA.hasArc || boundsB.hasArc) && !onArcs(s.points[own], boundsA, boundsB);
     if (ownOffArc || !strict) {
         place(e, s.points[other]);
         return;

@@ -17,7 +17,7 @@ double dot(Point u, Point v) {
 
 CurveCrossings lineCircleCrossings(Line line, Circle circle) {
     CurveCrossings out;
-    const double len = dist(line.first, line.second);
+    const double len = norm(line.second - line.first);
     if (len < 1e-12) return out;
     const Point u = (line.second - line.first) * (1.0 / len);
     // Parametrised from the foot of the perpendicular, the quadratic is well conditioned
@@ -48,7 +48,7 @@ CurveCrossings lineCircleCrossings(Line line, Circle circle) {
 
 CurveCrossings circleCircleCrossings(Circle c1, Circle c2) {
     CurveCrossings out;
-    const double d = dist(c1.centre, c2.centre);
+    const double d = norm(c2.centre - c1.centre);
     if (d < kEpsilon) return out;
     const double r1 = c1.radius;
     const double r2 = c2.radius;
@@ -89,8 +89,8 @@ CurveCrossings lineConicCrossings(const model::Element& conic, Line line) {
 }
 
 bool withinSegment(Point p, Line segment, double tolerance) {
-    const double limit = dist(segment.first, segment.second) + tolerance;
-    return dist(p, segment.first) <= limit && dist(p, segment.second) <= limit;
+    const double limit = norm(segment.second - segment.first) + tolerance;
+    return norm(p - segment.first) <= limit && norm(p - segment.second) <= limit;
 }
 
 bool withinRay(Point p, Line ray) {
@@ -98,7 +98,7 @@ bool withinRay(Point p, Line ray) {
 }
 
 bool withinArc(Point p, const Arc& arc) {
-    return std::fabs(dist(p, arc.centre) - arc.radius) < kEpsilon &&
+    return std::fabs(norm(p - arc.centre) - arc.radius) < kEpsilon &&
            onArcSide(p, arc.first, arc.middle, arc.third);
 }
 

@@ -7,8 +7,21 @@
 #include "geometry/primitives.h"
 
 #include <array>
+#include <cmath>
 
 namespace zeva::geometry {
+
+// The hot paths below run for every intersection point of every pass, so they avoid calls for
+// the smallest steps: the length of a vector, the class of an element, the circle of an element.
+inline double norm(Point v) {
+    return std::sqrt(v.x * v.x + v.y * v.y);
+}
+inline model::ElementClass classOfElement(const model::Element& e) {
+    return model::kKindTable[static_cast<size_t>(e.kind)].elementClass;
+}
+inline Circle circleOfElement(const model::Element& e) {
+    return {e.point(), norm(e.secondPoint() - e.point())};
+}
 
 // Up to two crossings of two carrier curves, ordered along the line (or common chord).
 struct CurveCrossings {

@@ -1,6 +1,7 @@
 #include "geometry/intersections.h"
 
 #include "geometry/intersection_families.h"
+#include "geometry/intersection_solvers.h"
 
 #include <algorithm>
 #include <array>
@@ -128,7 +129,7 @@ void recomputeIntersection(Element& e, const RecomputeContext& ctx) {
     // The parents are read by their classes, so a point whose stored order or code does not
     // fit its parents (a damaged file) simply does not exist.
     bool swap = false;
-    const int base = intersectionType(a->elementClass(), b->elementClass(), &swap);
+    const int base = intersectionType(classOfElement(*a), classOfElement(*b), &swap);
     if (base == kNoIntersection || base == kLocusCrossing || base != baseCodeOf(code)) {
         e.exists = 0;
         return;

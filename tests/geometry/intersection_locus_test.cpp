@@ -46,40 +46,43 @@ void pass(Figure& f) {
         if (e->kind == Kind::Intersection) recomputeIntersection(*e, f.ctx);
 }
 
-// Crosses y = 30 at x = -82.5, x = -6.67 and x = 6.67.
-const std::vector<Point> kZigzag{{-100, 100}, {-50, -100}, {0, 50}, {50, -100}, {100, 20}};
+// Crosses y = 15 at x = -41.25, x = -3.33 and x = 3.33, and y = 0 four times.
+const std::vector<Point> kZigzag{{-50, 50}, {-25, -50}, {0, 25}, {25, -50}, {50, 10}};
+const Point kCrossing0{-41.25, 15};
+const Point kCrossing1{-10.0 / 3.0, 15};
+const Point kCrossing2{10.0 / 3.0, 15};
 
 TEST(LocusCrossings, ThirdPointLeavesAndComesBackWithItsCrossing) {
     Figure f;
     Element* l = locus(f, kZigzag);
-    Element* seg = fixedSegment(f, {-200, 30}, {20, 30});
+    Element* seg = fixedSegment(f, {-100, 15}, {10, 15});
     std::array<Element*, 3> xs{};
     for (int i = 0; i < 3; ++i)
         xs[i] = crossingPoint(f, l, seg, i);
     EXPECT_EQ(countLocusCrossings(*l, *seg, f.ctx), 3);
 
     pass(f);
-    EXPECT_TRUE(sitsOn(*xs[0], {-82.5, 30}));
-    EXPECT_TRUE(sitsOn(*xs[1], {-50 + 50 * 130.0 / 150.0, 30}));
-    EXPECT_TRUE(sitsOn(*xs[2], {50 * 20.0 / 150.0, 30}));
+    EXPECT_TRUE(sitsOn(*xs[0], kCrossing0));
+    EXPECT_TRUE(sitsOn(*xs[1], kCrossing1));
+    EXPECT_TRUE(sitsOn(*xs[2], kCrossing2));
     for (Element* x : xs)
         EXPECT_EQ(x->dimension, 0) << "flags are cleared by the end of a pass";
 
     seg->x2 = 0; // the segment now stops before the third crossing
     pass(f);
     EXPECT_EQ(countLocusCrossings(*l, *seg, f.ctx), 2);
-    EXPECT_TRUE(sitsOn(*xs[0], {-82.5, 30}));
+    EXPECT_TRUE(sitsOn(*xs[0], kCrossing0));
     EXPECT_EQ(xs[2]->exists, 0);
 
-    seg->x2 = 20;
+    seg->x2 = 10;
     pass(f);
-    EXPECT_TRUE(sitsOn(*xs[2], {50 * 20.0 / 150.0, 30}));
+    EXPECT_TRUE(sitsOn(*xs[2], kCrossing2));
 }
 
 TEST(LocusCrossings, FirstPointOfAPairServesTheOthersInOnePass) {
     Figure f;
     Element* l = locus(f, kZigzag);
-    Element* seg = fixedSegment(f, {-200, 30}, {20, 30});
+    Element* seg = fixedSegment(f, {-100, 15}, {10, 15});
     Element* otherSeg = fixedSegment(f, {-200, 0}, {200, 0});
     Element* first = crossingPoint(f, l, seg, 0);
     Element* elsewhere = crossingPoint(f, l, otherSeg, 1);
@@ -92,7 +95,7 @@ TEST(LocusCrossings, FirstPointOfAPairServesTheOthersInOnePass) {
     recomputeIntersection(*first, f.ctx);
     // The later points of the pair already hold their crossings and are flagged as done;
     // a point of another pair is left alone.
-    EXPECT_TRUE(sitsOn(*reversed, {50 * 20.0 / 150.0, 30}));
+    EXPECT_TRUE(sitsOn(*reversed, kCrossing2));
     EXPECT_EQ(reversed->dimension, 1);
     EXPECT_EQ(beyond->exists, 0);
     EXPECT_EQ(beyond->dimension, 1);
@@ -114,7 +117,7 @@ TEST(LocusCrossings, FirstPointOfAPairServesTheOthersInOnePass) {
 TEST(LocusCrossings, MissingParentsOrNoLocusGiveNoPoint) {
     Figure f;
     Element* l = locus(f, kZigzag);
-    Element* seg = fixedSegment(f, {-200, 30}, {20, 30});
+    Element* seg = fixedSegment(f, {-100, 15}, {10, 15});
     Element* x = crossingPoint(f, l, seg, 0);
     Element* notALocus = f.add(Kind::Intersection, seg, seg);
     notALocus->param1 = kLocusCrossing;
