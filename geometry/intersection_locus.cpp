@@ -2,10 +2,12 @@
 // the other element; and the shared computation that hands the crossings to every point of
 // the same pair in one pass.
 
+#include "expr/function_graph.h"
 #include "geometry/element_shapes.h"
 #include "geometry/intersection_families.h"
 #include "geometry/intersection_solvers.h"
 #include "geometry/intersections.h"
+#include "model/construction.h"
 
 #include <algorithm>
 #include <cmath>
@@ -32,10 +34,12 @@ double dot(Point u, Point v) {
 
 // The drawn polyline of a locus: which samples exist and which neighbours are joined.
 struct Polyline {
+    const Element* element = nullptr;
     const model::SampleTail* tail = nullptr;
     int count = 0;
     bool closed = false;
     bool graph = false;
+    int angleUnit = 0;
 
     bool valid(int i) const {
         const Point p = tail->samples[i];
@@ -45,24 +49,29 @@ struct Polyline {
     }
     bool joined(int i, int j) const {
         if (!valid(i) || !valid(j)) return false;
-        return graph || dist(tail->samples[i], tail->samples[j]) < kJoinLimit;
+        // A graph is broken where its function is (poles, gaps); a point locus where the
+        // traced point jumps.
+        if (graph) return j == i + 1 && expr::functionGraphJoins(*element, i, angleUnit);
+        return dist(tail->samples[i], tail->samples[j]) < kJoinLimit;
     }
     // Calls f(from, to) for every drawn piece, in sampling order.
     template <class F> void forEachPiece(F&& f) const {
         for (int i = 0; i + 1 < count; ++i)
             if (joined(i, i + 1)) f(tail->samples[i], tail->samples[i + 1]);
-        if (closed && count > 2 && joined(count - 1, 0))
+        if (closed && count > 1 && joined(count - 1, 0))
             f(tail->samples[count - 1], tail->samples[0]);
     }
 };
 
 // The polyline of a point locus or a function graph; none for a family of lines or circles
 // and for a locus driven on a grid (drawn as separate points).
-std::optional<Polyline> polylineOf(const Element& locus) {
+std::optional<Polyline> polylineOf(const Element& locus, const RecomputeContext& ctx) {
     const auto* tail = std::get_if<model::SampleTail>(&locus.tail);
     if (!tail) return std::nullopt;
     Polyline p;
+    p.element = &locus;
     p.tail = tail;
+    p.angleUnit = ctx.angleUnit;
     p.count = std::clamp<int>(
         tail->sampleCount, 0,
         static_cast<int>(std::min(tail->samples.size(), tail->sampleColors.size())));
@@ -73,7 +82,8 @@ std::optional<Polyline> polylineOf(const Element& locus) {
     if (locus.kind != Kind::Locus || !locus.parent1 ||
         locus.parent1->elementClass() != ElementClass::Point)
         return std::nullopt;
-    if (locus.parent2 && locus.parent2->kind == Kind::GridPoint) return std::nullopt;
+    const Element* driver = model::drivingPointOf(&locus);
+    if (driver && driver->kind == Kind::GridPoint) return std::nullopt;
     p.closed = locus.param1 == 1;
     return p;
 }
@@ -178,12 +188,12 @@ void crossPiece(Point from, Point to, const Element& other, const std::optional<
 std::vector<Point> locusCrossings(const Element& locus, const Element& other,
                                   const RecomputeContext& ctx) {
     std::vector<Point> found;
-    const std::optional<Polyline> polyline = polylineOf(locus);
+    const std::optional<Polyline> polyline = polylineOf(locus, ctx);
     if (!polyline) return found;
     std::optional<Arc> arc;
     if (other.elementClass() == ElementClass::Arc) arc = arcOf(other);
     std::optional<Polyline> otherPolyline;
-    if (other.elementClass() == ElementClass::Locus) otherPolyline = polylineOf(other);
+    if (other.elementClass() == ElementClass::Locus) otherPolyline = polylineOf(other, ctx);
     const double segmentTol = kEpsilon * ctx.zoomFactor;
 
     PieceCrossings piece; // reused from piece to piece

@@ -1,7 +1,10 @@
 // Crossings with a locus: the sampled polyline against lines, circles, arcs, polygons, conics and
 // other loci, and the one computation per pass that serves every crossing point of a pair.
 
+#include "expr/calculation.h"
+#include "expr/tokens.h"
 #include "intersection_fixture.h"
+#include "tests/expr/expression_fixture.h"
 
 #include <vector>
 
@@ -224,6 +227,73 @@ TEST(LocusCrossings, CurvesPolygonsAndLoci) {
     EXPECT_NEAR(onRay[0].x, 5, 1e-9);
     Element* backwards = fixedSegment(f, {0, 10}, {-10, 20}, Kind::RayThroughTwoPoints);
     EXPECT_EQ(countLocusCrossings(*l, *backwards, f.ctx), 0);
+}
+
+TEST(LocusCrossings, FunctionGraphIsNotJoinedAcrossItsPole) {
+    expr::testing::Elements els;
+    Element* function = els.expression("1/x", {}, {}, expr::kYofX);
+    Element* graph = els.graph(function, els.axes());
+    expr::sampleFunctionGraph(*graph, expr::GraphView{-512.0, 384.0, 512.0, -384.0}, 0);
+    Figure f;
+    // y = 0.5 and y = -0.5 in axis units (40 world units each) meet 1/x once each.
+    Element* above = fixedSegment(f, {-1000, 20}, {1000, 20}, Kind::LineThroughTwoPoints);
+    Element* below = fixedSegment(f, {-1000, -20}, {1000, -20}, Kind::LineThroughTwoPoints);
+    const std::vector<Point> up = locusCrossings(*graph, *above, f.ctx);
+    ASSERT_EQ(up.size(), 1u);
+    EXPECT_NEAR(up[0].x, 80, 0.5);
+    const std::vector<Point> down = locusCrossings(*graph, *below, f.ctx);
+    ASSERT_EQ(down.size(), 1u);
+    EXPECT_NEAR(down[0].x, -80, 0.5);
+}
+
+TEST(LocusCrossings, SampledLocusThroughTheWholePass) {
+    Figure f;
+    // D runs on the circle of radius 100; T = midpoint of D and half of D's mirror image in the
+    // x axis traces the ellipse (x/75)² + (y/25)² = 1.
+    Element* origin = f.point(0, 0);
+    Element* host = f.circle(origin, f.point(100, 0));
+    Element* d = f.pointOn(host, 0.0);
+    Element* axis = f.line(f.point(-100, 0), f.point(100, 0));
+    Element* mirrored = f.add(Kind::AxialSymmetry, d, axis);
+    Element* half = f.add(Kind::Homothety, mirrored, origin, f.add(Kind::Parameter));
+    half->parent3->x1 = 0.5;
+    half->parent3->param1 = 100;
+    Element* traced = f.add(Kind::Midpoint, d, half);
+    Element* ellipse = f.add(Kind::Locus, traced, d);
+    Element* centre = f.point(0, 0);
+    Element* rim = f.point(50, 0);
+    Element* circle = f.circle(centre, rim);
+    f.update();
+    ASSERT_EQ(ellipse->exists, 1);
+    ASSERT_EQ(countLocusCrossings(*ellipse, *circle, f.ctx), 4);
+    std::array<Element*, 4> xs{};
+    for (int i = 0; i < 4; ++i)
+        xs[i] = crossingPoint(f, ellipse, circle, i);
+
+    auto expectOnBoth = [&](int count) {
+        for (int i = 0; i < 4; ++i) {
+            if (i >= count) {
+                EXPECT_EQ(xs[i]->exists, 0) << i;
+                continue;
+            }
+            ASSERT_EQ(xs[i]->exists, 1) << i;
+            EXPECT_NEAR(dist(xs[i]->point(), centre->point()), dist(rim->point(), centre->point()),
+                        1e-9);
+            const double u = xs[i]->x1 / 75, v = xs[i]->y1 / 25;
+            EXPECT_NEAR(u * u + v * v, 1.0, 0.05) << i;
+            EXPECT_EQ(xs[i]->dimension, 0);
+        }
+    };
+    f.update();
+    expectOnBoth(4);
+    Figure::move(centre, 75, 0);
+    Figure::move(rim, 75, 20);
+    f.update();
+    expectOnBoth(2);
+    Figure::move(centre, 0, 0);
+    Figure::move(rim, 50, 0);
+    f.update();
+    expectOnBoth(4);
 }
 
 } // namespace
