@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <fstream>
 #include <limits>
 #include <new>
@@ -308,14 +309,16 @@ bool FileReader::finishMacros() {
 
 std::vector<uint8_t> readWholeFile(const std::string& path, bool& ok) {
     ok = false;
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) return {};
+    const auto size = std::filesystem::file_size(path, ec);
+    if (ec) return {};
     std::ifstream in(path, std::ios::binary);
     if (!in) return {};
-    in.seekg(0, std::ios::end);
-    const std::streamoff size = in.tellg();
-    if (size < 0) return {};
-    in.seekg(0, std::ios::beg);
     std::vector<uint8_t> bytes(static_cast<size_t>(size));
-    if (size > 0 && !in.read(reinterpret_cast<char*>(bytes.data()), size)) return {};
+    if (size > 0 &&
+        !in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(size)))
+        return {};
     ok = true;
     return bytes;
 }
