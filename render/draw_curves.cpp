@@ -1,6 +1,7 @@
 #include "render/draw_curves.h"
 
 #include "doc/document.h"
+#include "expr/function_graph.h"
 #include "geometry/element_shapes.h"
 #include "geometry/primitives.h"
 #include "model/construction.h"
@@ -51,14 +52,6 @@ void drawChordIfNear(RenderContext& ctx, Canvas& canvas, Point a, Point b, Color
     drawSegment(ctx, canvas, a, b, color, style);
 }
 
-// Whether the graph may join sample i to sample i + 1: polar graphs break where consecutive
-// points are far apart; graphs in x or y also break at poles.
-bool graphSamplesJoin(const Element& graph, int type, int i) {
-    const auto& t = graph.samples();
-    if (type == 3 || type == 4) return dist(t.samples[i], t.samples[i + 1]) <= 999;
-    return true;
-}
-
 // Families of polygons, arcs, loci and conics are not stored: the construction is run again
 // for every instance.
 void drawRunFamily(RenderContext&, Canvas&, Element&, Color, int) {}
@@ -83,7 +76,7 @@ void drawFunctionGraph(RenderContext& ctx, Canvas& canvas, const Element& graph,
     auto valid = [&](Point p, IPoint s) {
         return std::fabs(p.x) <= 1e8 && std::fabs(p.y) <= 1e8 && !farOnScreen(s, 10000);
     };
-    const int type = graph.parent1 ? graph.parent1->param1 : 1;
+    const int angleUnit = ctx.document ? ctx.document->angleUnit : 0;
     canvas.setPen(*pen);
     Point prev = t.samples[0];
     IPoint sPrev = worldToScreen(v, prev);
@@ -92,7 +85,7 @@ void drawFunctionGraph(RenderContext& ctx, Canvas& canvas, const Element& graph,
         const Point p = t.samples[i];
         const IPoint s = worldToScreen(v, p);
         const bool ok = valid(p, s);
-        if (ok && prevValid && graphSamplesJoin(graph, type, i - 1)) {
+        if (ok && prevValid && expr::functionGraphJoins(graph, i - 1, angleUnit)) {
             canvas.moveTo(sPrev.x, sPrev.y);
             canvas.lineTo(s.x, s.y);
             canvas.setPixel(s.x, s.y, color);

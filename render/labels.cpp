@@ -42,10 +42,6 @@ expr::ValueTexts valueTextsFor(const RenderContext& ctx) {
     return t;
 }
 
-geometry::RecomputeContext recomputeContextFor(RenderContext& ctx) {
-    return ctx.document ? geometry::contextFor(*ctx.document) : geometry::RecomputeContext{};
-}
-
 bool isOperator(char c) {
     return kOperators.find(c) != std::string_view::npos;
 }
@@ -304,7 +300,8 @@ void placeFollowingLabel(RenderContext& ctx, Element& e) {
     std::optional<Point> at;
     auto onHost = [&](Element* host, double t) -> std::optional<Point> {
         if (!host || host->exists != 1) return std::nullopt;
-        const geometry::RecomputeContext rc = recomputeContextFor(ctx);
+        const geometry::RecomputeContext rc =
+            ctx.document ? recomputeContextFor(ctx) : geometry::RecomputeContext{};
         return geometry::pointAt(*host, t, rc);
     };
     switch (e.kind) {

@@ -182,6 +182,21 @@ Color parametricColor(double value, bool valid, int mode) {
     return hsvToColor(360 * 0.84 * std::abs(m - 3) / 97.0, t, 1);
 }
 
+Color currentParametricColor(const Element& e) {
+    const Element* src = e.colorSource;
+    if (!src || e.colorMode < 0) return e.color;
+    const bool valid = src->exists == 1 && model::isValidNumber(*src);
+    return parametricColor(src->x1, valid, e.colorMode);
+}
+
+geometry::RecomputeContext recomputeContextFor(const RenderContext& ctx) {
+    geometry::RecomputeContext rc = geometry::contextFor(*ctx.document);
+    rc.planeSize = ctx.view->planeSize;
+    rc.zoomFactor = ctx.view->drawScale;
+    rc.parametricColor = &currentParametricColor;
+    return rc;
+}
+
 void updateParametricColor(Element& e) {
     const Element* src = e.colorSource;
     if (!src) return;
@@ -302,12 +317,12 @@ void redrawAll(RenderContext& ctx, Canvas& canvas, const Element* stopAt) {
 }
 
 void recomputeAndRedraw(RenderContext& ctx, Canvas& canvas, const Element* stopAt) {
-    geometry::recomputeAll(ctx.document->construction, geometry::contextFor(*ctx.document), stopAt);
+    geometry::recomputeAll(ctx.document->construction, recomputeContextFor(ctx), stopAt);
     redrawAll(ctx, canvas, stopAt);
 }
 
 void recomputeMarkedAndRedraw(RenderContext& ctx, Canvas& canvas) {
-    geometry::recomputeMarked(ctx.document->construction, geometry::contextFor(*ctx.document));
+    geometry::recomputeMarked(ctx.document->construction, recomputeContextFor(ctx));
     redrawAll(ctx, canvas);
 }
 

@@ -2,6 +2,7 @@
 // The redraw pass: the current document painted onto a canvas in passes (fills, lines, points,
 // operand marks, the trace layer, the pending selection rectangle), every element by its class.
 
+#include "geometry/recompute.h"
 #include "model/element.h"
 #include "render/canvas.h"
 #include "render/render_context.h"
@@ -19,6 +20,14 @@ void clearSurface(RenderContext& ctx, Canvas& canvas);
 
 // Draws the document's elements before stopAt (none = all) onto the canvas.
 void redrawAll(RenderContext& ctx, Canvas& canvas, const model::Element* stopAt = nullptr);
+
+// The recompute context of the document with the view's plane and scale and the renderer's
+// parametric colour rule, so loci record each sample's colour.
+geometry::RecomputeContext recomputeContextFor(const RenderContext& ctx);
+
+// The colour an element with a parametric colour takes now (its own colour for negative modes,
+// which colour its fill or text background instead).
+Color currentParametricColor(const model::Element& e);
 
 // Recomputes the elements before stopAt, then redraws.
 void recomputeAndRedraw(RenderContext& ctx, Canvas& canvas, const model::Element* stopAt = nullptr);
