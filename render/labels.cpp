@@ -1,6 +1,7 @@
 #include "render/labels.h"
 
 #include "doc/document.h"
+#include "expr/display_text.h"
 #include "expr/value_text.h"
 #include "geometry/element_shapes.h"
 #include "geometry/point_on_element.h"
@@ -23,7 +24,6 @@ using model::ElementClass;
 using model::Kind;
 
 constexpr std::string_view kOperandLetters = "ABCDEFGHIJKLMNOPQSTUVZ";
-constexpr std::string_view kOperators = "+-*/^()";
 constexpr size_t kMaxFontName = 31;
 
 const model::ElementFont& fontOf(const Element& e) {
@@ -40,10 +40,6 @@ expr::ValueTexts valueTextsFor(const RenderContext& ctx) {
     expr::ValueTexts t;
     t.noValue = ctx.options.noValueText;
     return t;
-}
-
-bool isOperator(char c) {
-    return kOperators.find(c) != std::string_view::npos;
 }
 
 // Text colour of tables and buttons: the font's colour, unless the element is drawn in a
@@ -207,7 +203,7 @@ std::string textOfClass(RenderContext& ctx, Canvas* canvas, Element& e) {
         return expr::valueText(e, d ? d->lengthUnit : 1, d ? d->angleUnit : 0, valueTextsFor(ctx));
     case ElementClass::Function: {
         const std::string_view label = expr::labelTextOf(e);
-        return label.empty() ? expressionDisplayText(e) : std::string(label);
+        return label.empty() ? expr::expressionDisplayText(e) : std::string(label);
     }
     case ElementClass::Coordinates:
         return coordinatesText(ctx, canvas, e);
@@ -215,7 +211,7 @@ std::string textOfClass(RenderContext& ctx, Canvas* canvas, Element& e) {
         refreshEquationText(e);
         return e.equation().text;
     case ElementClass::Property:
-        return e.param1 == 1 ? e.checker().trueText : e.checker().falseText;
+        return std::string(expr::checkerText(e));
     case ElementClass::Name:
         return e.name().text;
     default:
@@ -259,38 +255,6 @@ void outputText(RenderContext& ctx, Canvas& canvas, const model::ElementFont& fo
         canvas.setBackgroundColor(background);
     }
     canvas.textOut(p.x, p.y, text);
-}
-
-std::string expressionDisplayText(const Element& e) {
-    const auto* tail = std::get_if<model::ExpressionTail>(&e.tail);
-    if (!tail) return {};
-    std::string s;
-    for (char c : tail->expression)
-        if (c != ' ') s += c;
-    std::string out;
-    for (size_t i = 0; i < s.size(); ++i) {
-        const char c = s[i];
-        const char upper = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-        const size_t letter = kOperandLetters.find(upper);
-        const bool alone = letter != std::string_view::npos && (i == 0 || isOperator(s[i - 1])) &&
-                           (i + 1 == s.size() || isOperator(s[i + 1]));
-        if (alone && letter < tail->refs.size() && tail->refs[letter]) {
-            const std::string_view name = expr::labelTextOf(*tail->refs[letter]);
-            if (!name.empty()) {
-                out += name;
-                continue;
-            }
-        }
-        out += c;
-    }
-    std::string shown;
-    for (char c : out) {
-        if (c == '*')
-            shown += "\xC2\xB7"; // middle dot
-        else
-            shown += c;
-    }
-    return shown;
 }
 
 void placeFollowingLabel(RenderContext& ctx, Element& e) {

@@ -22,10 +22,6 @@ FontSpec canvasFont(const RenderContext& ctx, const model::ElementFont& font, Co
 void outputText(RenderContext& ctx, Canvas& canvas, const model::ElementFont& font, Color color,
                 Color background, bool transparent, Point at, std::string_view text);
 
-// The typed formula of a Cálculo or Función without blanks, each stand-alone operand letter
-// replaced by its operand's name when it has one, "*" shown as a middle dot.
-std::string expressionDisplayText(const model::Element& e);
-
 // Moves a value, coordinate or equation text that follows its object (param2 100) to its
 // place on the object, from the stored relative position.
 void placeFollowingLabel(RenderContext& ctx, model::Element& e);

@@ -186,18 +186,6 @@ TEST(Texts, CoordinatePairPlacesItsTwoParts) {
     EXPECT_DOUBLE_EQ(c->coordinates().yPart->y2, 5);
 }
 
-TEST(Texts, ExpressionDisplayTextNamesItsOperands) {
-    Scene s;
-    model::Element* a = number(s, Kind::Parameter, 1);
-    model::Element* b = number(s, Kind::Parameter, 2);
-    nameFor(s, a, "r", {0, 0});
-    model::Element* calc = s.add(Kind::Calculation);
-    calc->expression().expression = "A * b + SIN(A) + AB";
-    calc->expression().refs = {a, b};
-    // A stands alone three times? Not inside "AB"; b has no name and stays.
-    EXPECT_EQ(expressionDisplayText(*calc), "r·b+SIN(r)+AB");
-}
-
 TEST(Texts, CheckersShowTheirResult) {
     Scene s;
     model::Element* c = s.add(Kind::ParallelChecker);
