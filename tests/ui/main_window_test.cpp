@@ -1,0 +1,100 @@
+#include "qt_app.h"
+
+#include "render/view_transform.h"
+#include "ui/drawing_area.h"
+#include "ui/main_window.h"
+
+#include <QScrollBar>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace zeva::ui {
+namespace {
+
+const QString kGallery = QStringLiteral(ZEVA_SOURCE_DIR "/examples/gallery.kdo");
+
+class Viewer : public ::testing::Test {
+  protected:
+    void SetUp() override { testing::qtApp(); }
+};
+
+TEST_F(Viewer, ShowsTheDocumentFromTheCommandLine) {
+    MainWindow w(kGallery);
+    EXPECT_TRUE(w.openError().empty());
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("ZEVA - gallery.kdo"));
+    // The saved view puts the world origin at (512, 384): point A (-470, 330) is red at (42, 54).
+    const render::IPoint a = render::worldToScreen(w.view(), -470, 330);
+    EXPECT_EQ(a, (render::IPoint{42, 54}));
+    EXPECT_EQ(w.bitmap().pixel(42, 54), qRgb(255, 0, 0));
+    EXPECT_EQ(w.bitmap().pixel(43, 55), qRgb(255, 0, 0));
+    EXPECT_EQ(w.bitmap().width(), w.view().screenWidth + 1);
+    // The drawing area shows the bitmap's top-left part.
+    w.resize(640, 480);
+    w.show();
+    QApplication::processEvents();
+    const QImage shown = w.drawingArea()->grab().toImage();
+    EXPECT_EQ(shown.pixel(42, 54), qRgb(255, 0, 0));
+}
+
+TEST_F(Viewer, ResizeKeepsTheTopLeftWorldPoint) {
+    MainWindow w(kGallery);
+    w.show();
+    QApplication::processEvents();
+    const double left = w.document().viewLeft;
+    const double top = w.document().viewTop;
+    w.resize(500, 400);
+    QApplication::processEvents();
+    EXPECT_EQ(w.document().viewLeft, left);
+    EXPECT_EQ(w.document().viewTop, top);
+    EXPECT_EQ(w.view().clientWidth, w.drawingArea()->width());
+    // The far edges follow the surface, not the window.
+    EXPECT_EQ(w.document().viewRight, left + w.view().screenWidth);
+    EXPECT_EQ(w.document().viewBottom, top - w.view().screenHeight);
+}
+
+TEST_F(Viewer, ScrollBarsMoveTheViewOverThePlane) {
+    MainWindow w(kGallery);
+    w.show();
+    QApplication::processEvents();
+    const render::ViewTransform& v = w.view();
+    const double h = v.planeSize / 2;
+    // The saved view's position on the bars.
+    EXPECT_EQ(w.horizontalBar()->value(), render::horizontalScrollPosition(v));
+    w.document().modified = 0;
+    w.horizontalBar()->setValue(2500);
+    EXPECT_DOUBLE_EQ(w.document().viewLeft, -h + (2 * h - v.clientWidth) * 0.25);
+    EXPECT_DOUBLE_EQ(w.view().viewLeft, w.document().viewLeft);
+    EXPECT_DOUBLE_EQ(w.document().viewRight, w.document().viewLeft + v.screenWidth);
+    EXPECT_EQ(w.document().modified, 1);
+    w.verticalBar()->setValue(0);
+    EXPECT_DOUBLE_EQ(w.document().viewTop, h);
+    // The bitmap follows: the plane's top-left corner is now at the origin of the drawing.
+    EXPECT_EQ(render::worldToScreen(w.view(), w.document().viewLeft, h), (render::IPoint{0, 0}));
+}
+
+TEST_F(Viewer, AnInvalidFileLeavesAnEmptyDocumentNamedAfterIt) {
+    const auto dir = std::filesystem::temp_directory_path() / "zeva_viewer_test";
+    std::filesystem::create_directories(dir);
+    const auto bad = dir / "bad.kdo";
+    std::ofstream(bad) << "not a document";
+    MainWindow w(QString::fromStdString(bad.string()));
+    EXPECT_EQ(w.openError(), "no es un archivo válido");
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("ZEVA - bad.kdo"));
+    EXPECT_TRUE(w.document().construction.empty());
+    std::filesystem::remove_all(dir);
+}
+
+TEST_F(Viewer, WithoutAFileANewDocumentIsCentredOnTheOrigin) {
+    MainWindow w;
+    EXPECT_TRUE(w.document().construction.empty());
+    const render::IPoint o = render::worldToScreen(w.view(), 0, 0);
+    EXPECT_NEAR(o.x, w.drawingArea()->width() / 2, 1);
+    EXPECT_NEAR(o.y, w.drawingArea()->height() / 2, 1);
+}
+
+} // namespace
+} // namespace zeva::ui
