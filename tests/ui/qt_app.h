@@ -12,8 +12,9 @@ inline QApplication& qtApp() {
     static char name[] = "zeva_test";
     static char* argv[] = {name, nullptr};
     if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    static QApplication app(argc, argv);
-    return app;
+    // Never destroyed: tearing Qt down during static destruction crashes after windows were shown.
+    static QApplication* app = new QApplication(argc, argv);
+    return *app;
 }
 
 } // namespace zeva::testing
