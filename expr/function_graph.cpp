@@ -16,6 +16,7 @@ struct GraphParts {
     const model::Element* function = nullptr;
     AxesFrame frame;
     int type = 0;
+    std::optional<PreparedFunction> prepared; // none: no sample has a value
 };
 
 std::optional<GraphParts> partsOf(const model::Element& graph) {
@@ -24,7 +25,7 @@ std::optional<GraphParts> partsOf(const model::Element& graph) {
     if (f->param1 < kYofX || f->param1 > kWofR) return std::nullopt;
     const auto frame = axesFrameOf(graph.parent2);
     if (!frame) return std::nullopt;
-    return GraphParts{f, *frame, f->param1};
+    return GraphParts{f, *frame, f->param1, prepareFunction(*f)};
 }
 
 enum class SampleState { Valid, Failed, CutOff };
@@ -38,7 +39,8 @@ struct Sample {
 // Evaluates the function at variable v and places the result in the plane.
 Sample sampleAt(const GraphParts& g, double v, int angleUnit) {
     Sample s;
-    const auto value = evaluateFunction(*g.function, v, angleUnit);
+    const auto value =
+        g.prepared ? evaluatePrepared(*g.prepared, v, angleUnit) : std::optional<double>();
     const Point failed{v * g.frame.unitX + g.frame.origin.x, kFailedSampleY};
     if (!value) {
         s.world = failed;
@@ -186,7 +188,8 @@ bool functionGraphJoins(const model::Element& graph, int i, int angleUnit) {
     const Point a = tail->samples2[k];
     const Point b = tail->samples2[k + 1];
     if (a.x == b.x) return false;
-    const auto middle = evaluateFunction(*parts->function, (a.x + b.x) / 2.0, angleUnit);
+    if (!parts->prepared) return false;
+    const auto middle = evaluatePrepared(*parts->prepared, (a.x + b.x) / 2.0, angleUnit);
     if (!middle) return false;
     const double slope = (b.y - a.y) / (b.x - a.x);
     if (std::fabs(slope) > 4.0 && a.y != b.y) {

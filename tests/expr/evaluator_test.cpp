@@ -286,6 +286,36 @@ TEST(DamagedCodeTest, CodeAndTableThatDoNotFitFail) {
     EXPECT_FALSE(evaluateCode(tooDeep, table, 0, {}, 0));
 }
 
+TEST(DamagedCodeTest, OnlyTheSlotsTheCodeReadsMustHoldNumbers) {
+    // Slot 0 (the last result) and unused slots may hold anything a damaged file gave them.
+    const std::vector<double> table{NAN, 2.0, INFINITY, 3.0};
+    const std::vector<int32_t> code{-1, -3, '*', 0};
+    EXPECT_EQ(evaluateCode(code, table, NAN, {}, 0), 6.0);
+    const std::vector<int32_t> readsInfinity{-2, 0};
+    EXPECT_FALSE(evaluateCode(readsInfinity, table, 0, {}, 0));
+    const std::vector<int32_t> variable{code::kVariableX, 0};
+    EXPECT_FALSE(evaluateCode(variable, table, INFINITY, {}, 0));
+    // Empty tables are never read past.
+    EXPECT_EQ(evaluateCode(variable, {}, 4.0, {}, 0), 4.0);
+    const std::vector<int32_t> sine{code::kVariableX, code::kSin, 0};
+    EXPECT_EQ(evaluateCode(sine, {}, 0.0, {}, 0), 0.0);
+}
+
+TEST(PreparedCodeTest, PreparedOnceRunsLikeEvaluateCode) {
+    auto c = compile("a*x^2-b/x+sqr(x)", {3, 4}, 0, kYofX);
+    ASSERT_TRUE(c);
+    const auto prepared = prepareCode(c->code, c->table.size(), 0);
+    ASSERT_TRUE(prepared);
+    for (double x : {0.0, 0.5, 2.0, -1.0}) {
+        const auto direct = evaluateCode(c->code, c->table, x, {}, 0);
+        EXPECT_EQ(runPrepared(*prepared, c->table, x, {}, 0), direct) << x;
+    }
+    // A table shorter than the code was prepared for is refused, not read past.
+    const std::vector<double> shorter(c->table.begin(), c->table.end() - 1);
+    EXPECT_FALSE(runPrepared(*prepared, shorter, 2.0, {}, 0));
+    EXPECT_FALSE(prepareCode(c->code, c->table.size() - 1, 0));
+}
+
 // ---- fuzz: random token strings and random code lists ----
 
 TEST(FuzzTest, RandomTokenStringsNeverCrashAndNeverGiveNonFiniteValues) {
