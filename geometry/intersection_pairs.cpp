@@ -25,54 +25,39 @@ bool isLineLike(ElementClass c) {
     return c == ElementClass::Line || c == ElementClass::Ray || c == ElementClass::Segment;
 }
 
-// What bounds a parent's carrier curve: its segment ends, its ray origin or its arc. Filled in
-// place: this runs for every intersection point of every pass.
-struct Bounds {
-    ElementClass cls = ElementClass::Line;
-    bool hasArc = false;
-    Line line;
+// An arc lacking one of its points (a damaged file) bounds nothing: no point exists on it.
+bool arcComplete(const Element& e, ElementClass cls) {
+    return cls != ElementClass::Arc || (e.parent1 && e.parent2 && e.parent3);
+}
+
+// The arc of a complete arc element, read when a solution is tested against it.
+Arc arcOfElement(const Element& e) {
     Arc arc;
-};
+    arc.centre = e.point();
+    arc.radius = norm(e.secondPoint() - e.point());
+    arc.first = e.parent1->point();
+    arc.middle = e.parent2->point();
+    arc.third = e.parent3->point();
+    return arc;
+}
 
-// False when the parent is an arc that lacks one of its points.
-bool fillBounds(const Element& e, Bounds& b) {
-    b.cls = classOfElement(e);
-    b.hasArc = false;
-    switch (b.cls) {
-    case ElementClass::Line:
-    case ElementClass::Ray:
+// True when p lies on the part of the parent's carrier curve that exists: within its segment,
+// not behind its ray's origin, on its arc.
+bool within(Point p, const Element& e, ElementClass cls, double segmentTol) {
+    switch (cls) {
     case ElementClass::Segment:
-        b.line = lineOf(e);
-        return true;
+        return withinSegment(p, lineOf(e), segmentTol);
+    case ElementClass::Ray:
+        return withinRay(p, lineOf(e));
     case ElementClass::Arc:
-        if (!e.parent1 || !e.parent2 || !e.parent3) return false;
-        b.hasArc = true;
-        b.arc.centre = e.point();
-        b.arc.radius = norm(e.secondPoint() - e.point());
-        b.arc.first = e.parent1->point();
-        b.arc.middle = e.parent2->point();
-        b.arc.third = e.parent3->point();
-        return true;
+        return withinArc(p, arcOfElement(e));
     default:
         return true;
     }
 }
 
-bool within(Point p, const Bounds& b, double segmentTol) {
-    switch (b.cls) {
-    case ElementClass::Segment:
-        return withinSegment(p, b.line, segmentTol);
-    case ElementClass::Ray:
-        return withinRay(p, b.line);
-    case ElementClass::Arc:
-        return withinArc(p, b.arc);
-    default:
-        return true;
-    }
-}
-
-bool onArcs(Point p, const Bounds& a, const Bounds& b) {
-    return (!a.hasArc || withinArc(p, a.arc)) && (!b.hasArc || withinArc(p, b.arc));
+bool onArc(Point p, const Element& e, ElementClass cls) {
+    return cls != ElementClass::Arc || withinArc(p, arcOfElement(e));
 }
 
 void place(Element& e, Point p) {
@@ -82,9 +67,10 @@ void place(Element& e, Point p) {
 }
 
 // The candidate solutions on the carrier curves, ordered along the line or the common chord.
-CurveCrossings carrierCrossings(const Element& a, const Element& b) {
-    if (isLineLike(classOfElement(b))) {
-        if (classOfElement(a) == ElementClass::Conic) return lineConicCrossings(a, lineOf(b));
+CurveCrossings carrierCrossings(const Element& a, ElementClass ca, const Element& b,
+                                ElementClass cb) {
+    if (isLineLike(cb)) {
+        if (ca == ElementClass::Conic) return lineConicCrossings(a, lineOf(b));
         return lineCircleCrossings(lineOf(b), circleOfElement(a));
     }
     return circleCircleCrossings(circleOfElement(a), circleOfElement(b));
@@ -96,10 +82,7 @@ void recomputeLineLikeIntersection(Element& e, const Element& a, const Element& 
                                    const RecomputeContext& ctx) {
     const std::optional<Point> p = lineIntersection(lineOf(a), lineOf(b));
     const double tol = segmentTolerance(ctx);
-    Bounds boundsA;
-    Bounds boundsB;
-    if (!p || !fillBounds(a, boundsA) || !fillBounds(b, boundsB) || !within(*p, boundsA, tol) ||
-        !within(*p, boundsB, tol)) {
+    if (!p || !within(*p, a, classOfElement(a), tol) || !within(*p, b, classOfElement(b), tol)) {
         e.exists = 0;
         return;
     }
@@ -108,13 +91,13 @@ void recomputeLineLikeIntersection(Element& e, const Element& a, const Element& 
 
 void recomputeTwoSolutionIntersection(Element& e, int code, const Element& a, const Element& b,
                                       const RecomputeContext& ctx) {
-    Bounds boundsA;
-    Bounds boundsB;
-    if (!fillBounds(a, boundsA) || !fillBounds(b, boundsB)) {
+    const ElementClass ca = classOfElement(a);
+    const ElementClass cb = classOfElement(b);
+    if (!arcComplete(a, ca) || !arcComplete(b, cb)) {
         e.exists = 0;
         return;
     }
-    const CurveCrossings s = carrierCrossings(a, b);
+    const CurveCrossings s = carrierCrossings(a, ca, b, cb);
     if (s.count == 0) {
         e.exists = 0;
         return;
@@ -124,12 +107,12 @@ void recomputeTwoSolutionIntersection(Element& e, int code, const Element& a, co
     const double tol = segmentTolerance(ctx);
     bool valid[2] = {false, false};
     for (int i = 0; i < s.count; ++i)
-        valid[i] = within(s.points[i], boundsA, tol) && within(s.points[i], boundsB, tol);
+        valid[i] = within(s.points[i], a, ca, tol) && within(s.points[i], b, cb, tol);
 
     if (s.count == 1) {
         // Touching curves. Two circles that touch keep only the first point; a line touching
         // a curve gives its one point to the second code too, unless that is a strict candidate.
-        const bool twoCircles = !isLineLike(classOfElement(b));
+        const bool twoCircles = !isLineLike(cb);
         if (!valid[0] || (own == 1 && (twoCircles || strict))) {
             e.exists = 0;
             return;
@@ -158,8 +141,8 @@ void recomputeTwoSolutionIntersection(Element& e, int code, const Element& a, co
     }
     // Only the other solution is left. With an arc, a point whose own solution is off the arc
     // moves to the other one even as a candidate; otherwise only a user-made point moves.
-    const bool ownOffArc =
-        (boundsA.hasArc || boundsB.hasArc) && !onArcs(s.points[own], boundsA, boundsB);
+    const bool ownOffArc = (ca == ElementClass::Arc || cb == ElementClass::Arc) &&
+                           !(onArc(s.points[own], a, ca) && onArc(s.points[own], b, cb));
     if (ownOffArc || !strict) {
         place(e, s.points[other]);
         return;

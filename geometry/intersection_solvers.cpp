@@ -30,19 +30,23 @@ CurveCrossings lineCircleCrossings(Line line, Circle circle) {
         out.points[0] = foot;
         return out;
     }
-    const QuadraticRoots roots =
-        solveQuadratic(1.0, 2.0 * dot(u, w), dot(w, w) - circle.radius * circle.radius);
-    if (roots.count == 0) return out;
-    if (roots.count == 1) {
+    // The quadratic rule for t² + b·t + k = 0: a discriminant down to -0.001 still counts, one
+    // below 1e-8 in magnitude is a double root. With a = 1 the roots come out ordered.
+    const double b = 2.0 * dot(u, w);
+    const double k = dot(w, w) - circle.radius * circle.radius;
+    const double disc = b * b - 4.0 * k;
+    if (disc <= -0.001) return out;
+    const double absDisc = std::fabs(disc);
+    if (absDisc < 1e-8) {
         out.count = 1;
-        out.points[0] = foot + u * roots.x[0];
+        out.points[0] = foot + u * (-0.5 * b);
         return out;
     }
-    const double t1 = std::min(roots.x[0], roots.x[1]);
-    const double t2 = std::max(roots.x[0], roots.x[1]);
+    const double later = 0.5 * (-b + std::sqrt(absDisc));
+    const double earlier = -(b + later);
     out.count = 2;
-    out.points[0] = foot + u * t1;
-    out.points[1] = foot + u * t2;
+    out.points[0] = foot + u * earlier;
+    out.points[1] = foot + u * later;
     return out;
 }
 
@@ -52,7 +56,8 @@ CurveCrossings circleCircleCrossings(Circle c1, Circle c2) {
     if (d < kEpsilon) return out;
     const double r1 = c1.radius;
     const double r2 = c2.radius;
-    const Point axis = (c2.centre - c1.centre) * (1.0 / d);
+    const double inverse = 1.0 / d;
+    const Point axis = (c2.centre - c1.centre) * inverse;
     if (std::fabs(d - (r1 + r2)) < kTangencyTolerance) {
         out.count = 1;
         out.points[0] = c1.centre + axis * r1;
@@ -68,7 +73,7 @@ CurveCrossings circleCircleCrossings(Circle c1, Circle c2) {
         return out;
     }
     if (r1 + r2 < d || std::fabs(r1 - r2) > d) return out;
-    const double v = (r1 * r1 + d * d - r2 * r2) / (2.0 * d);
+    const double v = (r1 * r1 + d * d - r2 * r2) * (0.5 * inverse);
     const Point m = c1.centre + axis * v;
     const double h = std::sqrt(std::max(0.0, r1 * r1 - v * v));
     const Point chord{axis.y, -axis.x}; // the line of centres turned by -90°
