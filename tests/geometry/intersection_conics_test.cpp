@@ -112,29 +112,5 @@ TEST(FourSolutions, LinePairCutsTheCircleLineByLine) {
     EXPECT_NEAR(std::fabs(xs[0]->y1 - xs[2]->y1), 50.0, 1e-6);
 }
 
-TEST(FourSolutions, HyperbolaMeetsACircleOnBothBranches) {
-    Figure f;
-    // x² - y² = 3600: the branches open left and right; a circle of radius 50 about the origin
-    // lies between them and meets neither.
-    const double y = 80.0;
-    const double x = std::sqrt(3600.0 + y * y);
-    Element* hyperbola =
-        f.conic({f.point(60, 0), f.point(-60, 0), f.point(x, y), f.point(-x, -y), f.point(x, -y)});
-    Element* circle = f.circle(f.point(0, 0), f.point(50, 0));
-    Element* far = f.circle(f.point(0, 0), f.point(100, 0));
-    std::array<Element*, 4> between{};
-    std::array<Element*, 4> crossing{};
-    for (int s = 0; s < 4; ++s) {
-        between[s] = f.intersection(hyperbola, circle, s);
-        crossing[s] = f.intersection(hyperbola, far, s);
-    }
-    f.update();
-    ASSERT_EQ(hyperbola->exists, 1);
-    ASSERT_EQ(hyperbola->conic().conicType, kConicHyperbola);
-    for (Element* e : between)
-        EXPECT_EQ(e->exists, 0);
-    expectFourDistinctOnConic(crossing, *hyperbola);
-}
-
 } // namespace
 } // namespace zeva::geometry::testing

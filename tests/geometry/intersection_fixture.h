@@ -42,6 +42,10 @@ struct Figure {
         p->y1 = y;
         return p;
     }
+    // A line, ray, segment or circle through two new free points.
+    Element* through(Kind kind, Point p, Point q) {
+        return add(kind, point(p.x, p.y), point(q.x, q.y));
+    }
     Element* line(Element* p, Element* q) { return add(Kind::LineThroughTwoPoints, p, q); }
     Element* ray(Element* p, Element* q) { return add(Kind::RayThroughTwoPoints, p, q); }
     Element* segment(Element* p, Element* q) { return add(Kind::Segment, p, q); }

@@ -93,20 +93,5 @@ TEST(IntersectionTypeOfPoint, SwapsParentsAndSerialsAndClampsTheSolution) {
     EXPECT_EQ(intersectionType(*x, 0), kNoIntersection);
 }
 
-TEST(IntersectionCodes, BaseCodesAndSolutionCounts) {
-    EXPECT_EQ(baseCodeOf(5), 5);
-    EXPECT_EQ(baseCodeOf(7), 6);
-    EXPECT_EQ(baseCodeOf(29), 28);
-    EXPECT_EQ(baseCodeOf(33), 30);
-    EXPECT_EQ(baseCodeOf(41), 38);
-    EXPECT_EQ(baseCodeOf(42), 42);
-    EXPECT_EQ(baseCodeOf(43), -1);
-    EXPECT_EQ(baseCodeOf(-1), -1);
-    EXPECT_EQ(solutionCountOf(3), 1);
-    EXPECT_EQ(solutionCountOf(13), 2);
-    EXPECT_EQ(solutionCountOf(35), 4);
-    EXPECT_EQ(solutionCountOf(42), 0);
-}
-
 } // namespace
 } // namespace zeva::geometry
