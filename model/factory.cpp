@@ -175,25 +175,7 @@ void placeName(Element& nameElement, Element& named, Point click, doc::Document&
 // Kind 2 made with the intersection tool: the solution chosen (0..3) becomes the type code of
 // the parents' classes, with the parents put in the code's order.
 void setIntersectionType(Element& e) {
-    if (!e.parent1 || !e.parent2) {
-        e.param1 = -1;
-        return;
-    }
-    const int32_t solution = e.param1;
-    bool swap = false;
-    const int base =
-        geometry::intersectionType(e.parent1->elementClass(), e.parent2->elementClass(), &swap);
-    if (base < 0) {
-        e.param1 = -1;
-        return;
-    }
-    if (swap) std::swap(e.parent1, e.parent2);
-    int32_t code = base;
-    if (base >= 6 && base <= 28)
-        code = base + (solution == 1 ? 1 : 0);
-    else if (base >= 30 && base <= 38)
-        code = base + (solution >= 0 && solution <= 3 ? solution : 0);
-    e.param1 = code;
+    e.param1 = geometry::intersectionType(e, e.param1);
 }
 
 void initialiseKind(Element& e, doc::Document& d, const CreationRequest& request,
