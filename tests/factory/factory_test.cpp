@@ -115,18 +115,6 @@ TEST_F(Factory, MeasurementTakesTheNumbersFontEvenWithTheCurrentColour) {
     EXPECT_EQ(*m->font, options.numbersFont);
 }
 
-TEST_F(Factory, DimensionByKind) {
-    Element* a = point(0, 0);
-    EXPECT_EQ(make(Kind::PolygonPerimeter, a)->dimension, 1);
-    EXPECT_EQ(make(Kind::CircleArea, a)->dimension, 2);
-    EXPECT_EQ(make(Kind::AngleValue, a, a, a)->dimension, 3);
-    EXPECT_EQ(make(Kind::Slope, a)->dimension, 0);
-    CreationInputs in;
-    in.formulaDimension = 2;
-    EXPECT_EQ(make(Kind::Calculation, nullptr, nullptr, nullptr, in)->dimension, 2);
-    EXPECT_EQ(make(Kind::Function, nullptr, nullptr, nullptr, in)->dimension, 0);
-}
-
 TEST_F(Factory, FontsComeFromTheNamesOrNumbersFont) {
     Element* a = point(0, 0);
     Element* n = make(Kind::Name, a);

@@ -58,22 +58,6 @@ TEST(TextTable, KindWordsFollowTheClassWords) {
     EXPECT_EQ(t.kindWord(Kind::FunctionGraph), "Function graph");
 }
 
-TEST(TextTable, KeysReachTheirSlots) {
-    EXPECT_EQ(targetOfKey(1).target, TextTarget::ShortText);
-    EXPECT_EQ(targetOfKey(1).index, kClassWordBase);
-    EXPECT_EQ(targetOfKey(39).index, kClassWordBase + 22);
-    EXPECT_EQ(targetOfKey(117).target, TextTarget::KindName);
-    EXPECT_EQ(targetOfKey(117).index, 4);
-    EXPECT_EQ(targetOfKey(161).index, 51);
-    EXPECT_EQ(targetOfKey(529).index, 38);
-    EXPECT_EQ(targetOfKey(538).index, 57);
-    EXPECT_EQ(targetOfKey(546).target, TextTarget::Control);
-    EXPECT_EQ(targetOfKey(1199).index, 199);
-    EXPECT_EQ(targetOfKey(2099).target, TextTarget::ExtraMessage);
-    for (int key : {0, 10, 19, 40, 99, 178, 499, 531, 574, 597, 999, 1200, 1999, 2100})
-        EXPECT_EQ(targetOfKey(key).target, TextTarget::None) << key;
-}
-
 TEST(TextTable, IsSpanishLooksAtTheFirstTwoClassWords) {
     TextTable t = defaults();
     EXPECT_TRUE(isSpanish(t));
