@@ -1,5 +1,8 @@
 #include "doc/document_dump.h"
 
+#include "expr/display_text.h"
+#include "expr/value_text.h"
+
 #include <cmath>
 #include <cstdio>
 
@@ -10,37 +13,56 @@ using model::Kind;
 
 namespace {
 
+// What a button without a caption of its own shows.
+constexpr std::string_view kDefaultButtonCaption = "Ocultar/Ver";
+
 int32_t serialOf(const Element* e) {
     return e ? e->serial : -1;
 }
 
-// The text an element shows, for the elements whose text is kept in the record.
-bool shownText(const Element& e, std::string& out) {
-    switch (e.kind) {
-    case Kind::Name:
+// The text an element shows as the figure draws it; false for elements that show none (and
+// for the coordinate parts, which their coordinates element draws as one pair).
+bool shownText(const Document& d, const Element& e, const Element* owner, std::string& out) {
+    if (owner) return false;
+    switch (e.elementClass()) {
+    case model::ElementClass::Name:
         out = e.name().text;
         return true;
-    case Kind::Text:
+    case model::ElementClass::Text:
         out.clear();
         for (size_t i = 0; i < e.text().lines.size(); ++i) {
             if (i) out += '\n';
             out += e.text().lines[i];
         }
         return true;
-    case Kind::LineEquation:
-    case Kind::CircleEquation:
-    case Kind::ConicEquation:
+    case model::ElementClass::Number:
+        out = expr::valueText(e, d.lengthUnit, d.angleUnit);
+        return true;
+    case model::ElementClass::Function: {
+        const std::string_view label = expr::labelTextOf(e);
+        out = label.empty() ? expr::expressionDisplayText(e) : std::string(label);
+        return true;
+    }
+    case model::ElementClass::Coordinates: {
+        const auto& parts = e.coordinates();
+        out = std::string(expr::labelTextOf(e)) + "(";
+        if (parts.xPart) out += expr::signedNumberText(parts.xPart->x1, e.decimals);
+        out += ";";
+        if (parts.yPart) out += expr::signedNumberText(parts.yPart->x1, e.decimals);
+        out += ")";
+        return true;
+    }
+    case model::ElementClass::Equation:
         out = e.equation().text;
         return true;
-    case Kind::ParallelChecker:
-    case Kind::PerpendicularChecker:
-    case Kind::MembershipChecker:
-    case Kind::EquidistanceChecker:
-    case Kind::CollinearityChecker:
-        out = e.param1 == 1 ? e.checker().trueText : e.checker().falseText;
+    case model::ElementClass::Property:
+        out = expr::checkerText(e);
         return true;
-    case Kind::HideShowButton:
-        out = e.button().caption;
+    case model::ElementClass::Button:
+        out =
+            " " +
+            (e.button().caption.empty() ? std::string(kDefaultButtonCaption) : e.button().caption) +
+            " ";
         return true;
     default:
         return false;
@@ -109,7 +131,7 @@ void kindExtras(JsonObject& o, std::string& out, const Element& e) {
     }
 }
 
-void dumpElement(std::string& out, const Element& e, const Element* owner) {
+void dumpElement(std::string& out, const Document& d, const Element& e, const Element* owner) {
     out += "    ";
     JsonObject o(out);
     o.integer("serial", e.serial);
@@ -133,7 +155,7 @@ void dumpElement(std::string& out, const Element& e, const Element* owner) {
     o.integer("dimension", e.dimension);
     o.integer("decimals", e.decimals);
     std::string text;
-    if (shownText(e, text)) o.text("text", text);
+    if (shownText(d, e, owner, text)) o.text("text", text);
     kindExtras(o, out, e);
     o.close();
 }
@@ -211,10 +233,10 @@ std::string dumpJson(Document& d, FileType fileType, int32_t version) {
     };
     for (const Element* e : c) {
         next();
-        dumpElement(out, *e, nullptr);
+        dumpElement(out, d, *e, nullptr);
         for (const Element* s : model::subElementsOf(*e)) {
             next();
-            dumpElement(out, *s, e);
+            dumpElement(out, d, *s, e);
         }
     }
     out += first ? "],\n" : "\n  ],\n";

@@ -10,7 +10,10 @@
 
 namespace zeva::doc {
 
-// Renumbers d's construction so that the serials shown are the ones a save would write.
+// Renumbers d's construction so that the serials shown are the ones a save would write. An
+// element that shows text carries it under "text": names, values, formulas, coordinate pairs,
+// stored equation texts, check results, free texts (lines joined by a line break) and button
+// captions as drawn.
 std::string dumpJson(Document& d, FileType fileType, int32_t version);
 
 // A double as JSON: 17 significant digits, always with a decimal point or exponent; null when

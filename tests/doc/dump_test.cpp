@@ -86,5 +86,32 @@ TEST(Dump, ListsElementsWithSubElementsAfterTheirOwner) {
               std::string::npos);
 }
 
+TEST(Dump, TextElementsShowTheirTextAsDrawn) {
+    Document d;
+    model::Construction& c = d.construction;
+    Element* a = testing::addPoint(c, 0, 0);
+    Element* b = testing::addPoint(c, 10, 0);
+    Element* dist = testing::add(c, Kind::DistancePointPoint, a, b);
+    dist->param1 = -100;
+    Element* text = testing::add(c, Kind::Text);
+    text->text().lines = {"uno", "dos"};
+    testing::add(c, Kind::HideShowButton);
+    Element* axes = testing::addAxes(c, a);
+    Element* coords = testing::addCoordinates(c, b, axes);
+    coords->decimals = 1;
+    coords->coordinates().xPart->x1 = 0.25;
+    coords->coordinates().yPart->x1 = -3;
+
+    const std::string json = dumpJson(d, FileType::Document, 300);
+    EXPECT_NE(json.find("\"text\": \"no existente\""), std::string::npos);
+    EXPECT_NE(json.find("\"text\": \"uno\\ndos\""), std::string::npos);
+    EXPECT_NE(json.find("\"text\": \" Ocultar/Ver \""), std::string::npos);
+    EXPECT_NE(json.find("\"text\": \"(0.3;-3.0)\""), std::string::npos);
+    // The two coordinate numbers are drawn as part of the pair, not on their own.
+    const size_t part = json.find("\"owner\": 9");
+    ASSERT_NE(part, std::string::npos);
+    EXPECT_EQ(json.find("\"text\"", part), std::string::npos);
+}
+
 } // namespace
 } // namespace zeva::doc
