@@ -68,22 +68,25 @@ bool isConicPoint(const Element& conic, const Element* p) {
     return tail && std::find(tail->points.begin(), tail->points.end(), p) != tail->points.end();
 }
 
-// True when p lies on host because of how p or host was constructed.
-bool onByConstruction(const Element* p, const Element& host) {
+// True when p lies on host because of how p or host was constructed; `hostPoints` are the
+// host's own defining points.
+bool onByConstruction(const Element* p, const Element& host, const DefiningPoints& hostPoints) {
     if (p->kind == Kind::PointOnElement && p->parent1 == &host) return true;
     if (p->kind == Kind::Intersection && (p->parent1 == &host || p->parent2 == &host)) return true;
-    return definingPointsOf(host).contains(p) || isConicPoint(host, p);
+    return hostPoints.contains(p) || isConicPoint(host, p);
 }
 
 // Adds the defining points of `from` that lie on `onto` by construction, each point once.
 // An arc's third point is tried only when fewer than two of its first two qualify.
 void collect(const Element& from, const Element& onto, DefiningPoints& found) {
     const DefiningPoints d = definingPointsOf(from);
+    if (d.count == 0) return;
+    const DefiningPoints ontoPoints = definingPointsOf(onto);
     int qualified = 0;
     for (int i = 0; i < d.count; ++i) {
         if (from.kind == Kind::ArcThreePoints && i == 2 && qualified >= 2) break;
         const Element* p = d.points[i];
-        if (!onByConstruction(p, onto)) continue;
+        if (!onByConstruction(p, onto, ontoPoints)) continue;
         ++qualified;
         if (!found.contains(p) && found.count < 3) found.add(p);
     }
