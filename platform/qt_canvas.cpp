@@ -6,6 +6,7 @@
 #include <QPolygon>
 
 #include <cmath>
+#include <cstdlib>
 #include <vector>
 
 namespace zeva::platform {
@@ -45,6 +46,7 @@ QString fromUtf8(std::string_view s) {
 
 QtCanvas::QtCanvas(QImage& image, render::CanvasRole role)
     : Canvas(role), image_(&image), width_(image.width()), height_(image.height()) {
+    pixels_ = pixelBufferOf(image);
     painter_.begin(&image);
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setRenderHint(QPainter::TextAntialiasing, true);
@@ -64,11 +66,23 @@ QtCanvas::QtCanvas(QPaintDevice& device, render::CanvasRole role, int width, int
 }
 
 QtCanvas::~QtCanvas() {
+    flush();
     if (painter_.isActive()) painter_.end();
 }
 
+void QtCanvas::flush() {
+    if (lines_.empty() && dots_.empty()) return;
+    usePen();
+    if (!lines_.empty()) painter_.drawLines(lines_.data(), static_cast<int>(lines_.size()));
+    if (!dots_.empty()) painter_.drawPoints(dots_.data(), static_cast<int>(dots_.size()));
+    lines_.clear();
+    dots_.clear();
+}
+
 void QtCanvas::penChanged() {
+    flush(); // what is held back was drawn with the previous pen
     const render::Pen& p = pen();
+    penRgb_ = toQColor(p.color).rgb();
     qpen_ = QPen(toQColor(p.color));
     qpen_.setStyle(qtPenStyle(p.style));
     if (p.width > 1) {
@@ -79,14 +93,17 @@ void QtCanvas::penChanged() {
     } else {
         // A one-pixel line leaves its last pixel out, as LineTo does.
         qpen_.setWidth(1);
+        qpen_.setCosmetic(true);
         qpen_.setCapStyle(Qt::FlatCap);
         qpen_.setJoinStyle(Qt::MiterJoin);
     }
+    painterPen_ = PainterPen::Stale;
 }
 
 void QtCanvas::brushChanged() {
     const render::Brush& b = brush();
     qbrush_ = b.style == BrushStyle::Solid ? QBrush(toQColor(b.color)) : QBrush(Qt::NoBrush);
+    painterBrush_ = PainterBrush::Stale;
 }
 
 void QtCanvas::fontChanged() {
@@ -102,11 +119,37 @@ void QtCanvas::fontChanged() {
 }
 
 void QtCanvas::usePen() {
+    if (painterPen_ == PainterPen::Current) return;
     painter_.setPen(qpen_);
+    painterPen_ = PainterPen::Current;
+}
+
+void QtCanvas::useNoPen() {
+    if (painterPen_ == PainterPen::None) return;
+    painter_.setPen(Qt::NoPen);
+    painterPen_ = PainterPen::None;
 }
 
 void QtCanvas::useBrush() {
+    if (painterBrush_ == PainterBrush::Current) return;
     painter_.setBrush(qbrush_);
+    painterBrush_ = PainterBrush::Current;
+}
+
+void QtCanvas::useNoBrush() {
+    if (painterBrush_ == PainterBrush::None) return;
+    painter_.setBrush(Qt::NoBrush);
+    painterBrush_ = PainterBrush::None;
+}
+
+bool QtCanvas::thinSolidPen() const {
+    return pixels_.bits && pen().style == PenStyle::Solid && pen().width <= 1;
+}
+
+bool QtCanvas::directLineOk(int x0, int y0, int x1, int y1) const {
+    // Far-reaching lines are left to the painter, which clips before it walks the pixels.
+    const long reach = 4L * (pixels_.width + pixels_.height);
+    return thinSolidPen() && std::labs(long(x1) - x0) < reach && std::labs(long(y1) - y0) < reach;
 }
 
 void QtCanvas::moveTo(int x, int y) {
@@ -115,35 +158,71 @@ void QtCanvas::moveTo(int x, int y) {
 }
 
 void QtCanvas::lineTo(int x, int y) {
-    if (pen().style != PenStyle::Clear) {
-        usePen();
-        painter_.drawLine(x_, y_, x, y);
+    if (directLineOk(x_, y_, x, y)) {
+        flush();
+        directLine(pixels_, x_, y_, x, y, penRgb_);
+    } else if (pen().style != PenStyle::Clear) {
+        lines_.emplace_back(x_, y_, x, y);
+        if (lines_.size() >= 4096) flush();
     }
     x_ = x;
     y_ = y;
 }
 
 void QtCanvas::rectangle(int left, int top, int right, int bottom) {
+    flush();
     const QRect r = boxOf(left, top, right, bottom);
     if (r.isEmpty()) return;
-    if (brush().style == BrushStyle::Solid) painter_.fillRect(r, qbrush_);
-    if (pen().style != PenStyle::Clear) {
+    const render::Pen& p = pen();
+    const bool framed = p.style != PenStyle::Clear;
+    if (pixels_.bits && (!framed || thinSolidPen())) {
+        const int l = r.left(), t = r.top(), rt = r.right() + 1, b = r.bottom() + 1;
+        if (brush().style == BrushStyle::Solid)
+            directFill(pixels_, l, t, rt, b, toQColor(brush().color).rgb());
+        if (framed) {
+            directFill(pixels_, l, t, rt, t + 1, penRgb_);
+            directFill(pixels_, l, b - 1, rt, b, penRgb_);
+            directFill(pixels_, l, t, l + 1, b, penRgb_);
+            directFill(pixels_, rt - 1, t, rt, b, penRgb_);
+        }
+        return;
+    }
+    if (brush().style == BrushStyle::Solid) {
+        // A plain frame in the fill's colour is part of the fill (every point's square).
+        if (framed && p.width <= 1 && p.style == PenStyle::Solid && p.color == brush().color) {
+            painter_.fillRect(r, qbrush_.color());
+            return;
+        }
+        painter_.fillRect(r, qbrush_.color());
+    }
+    if (framed) {
         usePen();
-        painter_.setBrush(Qt::NoBrush);
+        useNoBrush();
         painter_.drawRect(r.adjusted(0, 0, -1, -1));
     }
 }
 
 void QtCanvas::ellipse(int left, int top, int right, int bottom) {
+    flush();
     const QRect r = boxOf(left, top, right, bottom);
     if (r.isEmpty()) return;
-    usePen();
+    // A circle outline with a centre pixel (an odd box): straight to the pixels.
+    if (thinSolidPen() && brush().style == BrushStyle::Clear && r.width() == r.height() &&
+        r.width() % 2 == 1 && r.width() < 4 * (pixels_.width + pixels_.height)) {
+        const int radius = r.width() / 2;
+        directCircle(pixels_, r.left() + radius, r.top() + radius, radius, penRgb_);
+        return;
+    }
+    if (pen().style == PenStyle::Clear)
+        useNoPen();
+    else
+        usePen();
     useBrush();
-    if (pen().style == PenStyle::Clear) painter_.setPen(Qt::NoPen);
     painter_.drawEllipse(r.adjusted(0, 0, -1, -1));
 }
 
 void QtCanvas::arc(int left, int top, int right, int bottom, int x3, int y3, int x4, int y4) {
+    flush();
     const QRect r = boxOf(left, top, right, bottom);
     if (r.isEmpty() || pen().style == PenStyle::Clear) return;
     const double cx = (left + right) / 2.0;
@@ -154,29 +233,34 @@ void QtCanvas::arc(int left, int top, int right, int bottom, int x3, int y3, int
     double span = std::fmod(a2 - a1, 360.0);
     if (span <= 0) span += 360.0;
     usePen();
-    painter_.setBrush(Qt::NoBrush);
+    useNoBrush();
     painter_.drawArc(QRectF(r.adjusted(0, 0, -1, -1)), static_cast<int>(std::lround(a1 * 16)),
                      static_cast<int>(std::lround(span * 16)));
 }
 
 void QtCanvas::polygon(std::span<const render::IPoint> points) {
+    flush();
     if (points.empty()) return;
     QPolygon poly(static_cast<int>(points.size()));
     for (size_t i = 0; i < points.size(); ++i)
         poly.setPoint(static_cast<int>(i), points[i].x, points[i].y);
-    usePen();
+    if (pen().style == PenStyle::Clear)
+        useNoPen();
+    else
+        usePen();
     useBrush();
-    if (pen().style == PenStyle::Clear) painter_.setPen(Qt::NoPen);
     painter_.drawPolygon(poly, Qt::OddEvenFill);
 }
 
 void QtCanvas::textOut(int x, int y, std::string_view utf8) {
+    flush();
     if (utf8.empty()) return;
     const QString text = fromUtf8(utf8);
     if (backgroundMode() == BackgroundMode::Opaque)
         painter_.fillRect(QRect(x, y, metrics_->horizontalAdvance(text), metrics_->height()),
                           toQColor(backgroundColor()));
     painter_.setPen(toQColor(font().color));
+    painterPen_ = PainterPen::Stale;
     painter_.drawText(x, y + metrics_->ascent(), text);
 }
 
@@ -186,6 +270,16 @@ render::TextSize QtCanvas::textExtent(std::string_view utf8) {
 }
 
 void QtCanvas::setPixel(int x, int y, render::Color c) {
+    const render::Pen& p = pen();
+    if (!lines_.empty() && c == p.color && p.style == PenStyle::Solid && p.width <= 1) {
+        dots_.emplace_back(x, y); // the end pixel of a line, in the line's own colour
+        return;
+    }
+    flush();
+    if (pixels_.bits) {
+        putPixel(pixels_, x, y, toQColor(c).rgb());
+        return;
+    }
     if (image_) {
         if (x >= 0 && y >= 0 && x < image_->width() && y < image_->height())
             image_->setPixel(x, y, toQColor(c).rgb());
@@ -195,13 +289,20 @@ void QtCanvas::setPixel(int x, int y, render::Color c) {
 }
 
 void QtCanvas::patBlt(int x, int y, int w, int h) {
+    flush();
+    if (pixels_.bits) {
+        directFill(pixels_, x, y, x + w, y + h, toQColor(brush().color).rgb());
+        return;
+    }
     painter_.fillRect(QRect(x, y, w, h), toQColor(brush().color));
 }
 
 void QtCanvas::bitBlt(int x, int y, int w, int h, render::Canvas& source, int sx, int sy,
                       RasterOp op) {
+    flush();
     auto* src = dynamic_cast<QtCanvas*>(&source);
     if (!src || !src->image_ || w <= 0 || h <= 0) return;
+    src->flush();
     switch (op) {
     case RasterOp::Copy:
         painter_.setCompositionMode(QPainter::CompositionMode_Source);
@@ -228,11 +329,13 @@ const QImage* QtCanvas::pictureImage(const model::Picture& picture) {
 }
 
 void QtCanvas::drawPicture(int x, int y, const model::Picture& picture) {
+    flush();
     if (const QImage* img = pictureImage(picture)) painter_.drawImage(QPoint(x, y), *img);
 }
 
 void QtCanvas::stretchPicture(int left, int top, int right, int bottom,
                               const model::Picture& picture) {
+    flush();
     const QRect r = boxOf(left, top, right, bottom);
     if (r.isEmpty()) return;
     if (const QImage* img = pictureImage(picture)) painter_.drawImage(r, *img);

@@ -2,6 +2,7 @@
 // The canvas on Qt: QPainter on an off-screen QImage (the window's bitmap, the trace layer) or
 // on any other paint device (SVG and PDF export, the printer).
 
+#include "platform/raster_spans.h"
 #include "render/canvas.h"
 
 #include <QFont>
@@ -11,6 +12,7 @@
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace zeva::platform {
 
@@ -23,8 +25,14 @@ class QtCanvas : public render::Canvas {
              int pixelsPerInch);
     ~QtCanvas() override;
 
-    QImage* image() const { return image_; }
-    QPainter& painter() { return painter_; }
+    QImage* image() {
+        flush();
+        return image_;
+    }
+    QPainter& painter() {
+        flush();
+        return painter_;
+    }
 
     int width() const override { return width_; }
     int height() const override { return height_; }
@@ -45,6 +53,7 @@ class QtCanvas : public render::Canvas {
     void drawPicture(int x, int y, const model::Picture& picture) override;
     void stretchPicture(int left, int top, int right, int bottom,
                         const model::Picture& picture) override;
+    void flush() override;
 
   protected:
     void penChanged() override;
@@ -52,17 +61,33 @@ class QtCanvas : public render::Canvas {
     void fontChanged() override;
 
   private:
+    // The painter's pen and brush are set only when they differ from what it holds.
     void usePen();
+    void useNoPen();
     void useBrush();
+    void useNoBrush();
     const QImage* pictureImage(const model::Picture& picture);
 
+    // Thin solid lines, circle outlines and plain boxes go straight to the pixels.
+    bool directLineOk(int x0, int y0, int x1, int y1) const;
+    bool thinSolidPen() const;
+
     QImage* image_ = nullptr;
+    PixelBuffer pixels_;
+    QRgb penRgb_ = 0;
     QPainter painter_;
     int width_ = 0;
     int height_ = 0;
     int ppi_ = 96;
     int x_ = 0;
     int y_ = 0;
+    enum class PainterPen { Stale, Current, None };
+    enum class PainterBrush { Stale, Current, None };
+    PainterPen painterPen_ = PainterPen::Stale;
+    PainterBrush painterBrush_ = PainterBrush::Stale;
+    // Lines (and their end pixels) drawn with one pen are handed to the painter together.
+    std::vector<QLine> lines_;
+    std::vector<QPoint> dots_;
     QPen qpen_;
     QBrush qbrush_;
     QFont qfont_;

@@ -128,6 +128,8 @@ class Canvas {
     // A stored picture stretched into the box.
     virtual void stretchPicture(int left, int top, int right, int bottom,
                                 const model::Picture& picture) = 0;
+    // Completes drawing the canvas may have held back; the renderer calls it after every pass.
+    virtual void flush() {}
 
   protected:
     virtual void penChanged() {}

@@ -125,6 +125,7 @@ void drawTraceLayer(RenderContext& ctx, Canvas& canvas) {
             if (!e || n++ >= model::kMaxTraced) break;
             if (isDrawable(ctx, *e)) drawElement(ctx, *trace, *e, e->color, e->style);
         }
+        trace->flush();
     }
     if (canvas.role() == CanvasRole::Main) {
         // Traces are drawn on white (or black): AND keeps the figure on a light background,
@@ -314,6 +315,7 @@ void redrawAll(RenderContext& ctx, Canvas& canvas, const Element* stopAt) {
     drawTraceLayer(ctx, canvas);
     drawPendingRectangle(ctx, canvas);
     ctx.state.clearTracesPending = false;
+    canvas.flush();
 }
 
 void recomputeAndRedraw(RenderContext& ctx, Canvas& canvas, const Element* stopAt) {
@@ -333,6 +335,7 @@ void drawLabelsUpTo(RenderContext& ctx, Canvas& canvas, const Element* stop) {
         if (label && isDrawable(ctx, *label))
             drawElement(ctx, canvas, *label, displayColor(ctx, *label), e->style);
     }
+    canvas.flush();
 }
 
 } // namespace zeva::render

@@ -1,0 +1,187 @@
+// Redrawing a large figure on a screen-sized off-screen bitmap.
+
+#include "doc/document.h"
+#include "geometry/recompute.h"
+#include "model/element.h"
+#include "platform/qt_canvas.h"
+#include "render/recording_canvas.h"
+#include "render/renderer.h"
+#include "render/view_transform.h"
+
+#include <QGuiApplication>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <memory>
+#include <random>
+#include <vector>
+
+namespace {
+
+using namespace zeva;
+using model::Element;
+using model::Kind;
+
+void ensureApp() {
+    static QGuiApplication* app = [] {
+        if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        static int argc = 1;
+        static char name[] = "bench_render";
+        static char* argv[] = {name, nullptr};
+        return new QGuiApplication(argc, argv);
+    }();
+    (void)app;
+}
+
+// 10,000 elements over a 1920 x 1080 view: 4,000 points in small groups, 2,500 segments,
+// 1,500 circles and 1,000 triangles between neighbouring points, 1,000 name labels.
+struct Figure {
+    doc::Document d;
+    render::ViewTransform view;
+    render::RenderContext ctx;
+    std::vector<Element*> points;
+
+    Figure() {
+        std::mt19937 rng(7);
+        std::uniform_real_distribution<double> x(-900, 900), y(-500, 500), near(-60, 60), r(5, 60);
+        auto add = [&](Kind k) {
+            auto e = model::makeElement(k);
+            e->color = 0xFF0000;
+            e->style = 1;
+            return d.construction.append(std::move(e));
+        };
+        double cx = 0, cy = 0;
+        for (int i = 0; i < 4000; ++i) {
+            if (i % 8 == 0) {
+                cx = x(rng);
+                cy = y(rng);
+            }
+            Element* p = add(Kind::FreePoint);
+            p->x1 = cx + near(rng);
+            p->y1 = cy + near(rng);
+            p->color = 255;
+            points.push_back(p);
+        }
+        auto pick = [&] { return points[rng() % points.size()]; };
+        auto neighbour = [&](Element* p, int k) {
+            const size_t i =
+                static_cast<size_t>(std::find(points.begin(), points.end(), p) - points.begin());
+            return points[(i / 8) * 8 + (i % 8 + k) % 8];
+        };
+        for (int i = 0; i < 2500; ++i) {
+            Element* s = add(Kind::Segment);
+            s->parent1 = pick();
+            s->parent2 = neighbour(s->parent1, 1 + i % 7);
+        }
+        for (int i = 0; i < 1500; ++i) {
+            Element* c = add(Kind::CircleByCentre);
+            c->parent1 = pick();
+            c->x2 = c->parent1->x1 + r(rng);
+            c->y2 = c->parent1->y1;
+            c->x1 = c->parent1->x1;
+            c->y1 = c->parent1->y1;
+        }
+        for (int i = 0; i < 1000; ++i) {
+            auto poly = model::makeElement(Kind::Polygon);
+            poly->color = 0xFF0000;
+            poly->style = 1;
+            poly->param1 = i % 4 == 0 ? 0x402000 : -1;
+            Element* first = pick();
+            Element* v[3] = {first, neighbour(first, 1), neighbour(first, 2)};
+            for (int k = 0; k < 3; ++k) {
+                auto side = model::makeElement(Kind::PolygonSide);
+                side->parent1 = v[k];
+                side->parent2 = v[(k + 1) % 3];
+                side->parent3 = poly.get();
+                poly->polygon().sides.push_back(std::move(side));
+            }
+            d.construction.append(std::move(poly));
+        }
+        for (int i = 0; i < 1000; ++i) {
+            Element* named = points[i];
+            Element* n = add(Kind::Name);
+            n->parent1 = named;
+            n->param1 = 1;
+            n->style = -1;
+            n->color = 0x00FF00;
+            n->font = std::make_unique<model::ElementFont>();
+            n->name().text = "P" + std::to_string(i);
+            n->name().dx = 4;
+            n->name().dy = 4;
+            named->label = n;
+        }
+        d.viewLeft = -960;
+        d.viewTop = 540;
+        d.viewRight = 960;
+        d.viewBottom = -540;
+        view.screenWidth = view.clientWidth = 1920;
+        view.screenHeight = view.clientHeight = 1080;
+        render::setPlaneSize(view, 3000);
+        ctx.document = &d;
+        ctx.view = &view;
+        render::loadView(view, d);
+        geometry::recomputeAll(d.construction, render::recomputeContextFor(ctx));
+    }
+};
+
+void BM_RedrawAllQt(benchmark::State& state) {
+    ensureApp();
+    Figure f;
+    QImage bitmap(1921, 1081, QImage::Format_RGB32);
+    platform::QtCanvas canvas(bitmap, render::CanvasRole::Main);
+    for (auto _ : state)
+        render::redrawAll(f.ctx, canvas);
+    state.SetItemsProcessed(state.iterations() * f.d.construction.countOf());
+}
+BENCHMARK(BM_RedrawAllQt)->Unit(benchmark::kMillisecond);
+
+// One kind of element at a time (1 points, 2 segments, 3 circles, 4 triangles, 5 names; 0 all,
+// 6 none: the background alone).
+void BM_RedrawOneKindQt(benchmark::State& state) {
+    ensureApp();
+    Figure f;
+    const int keep = static_cast<int>(state.range(0));
+    for (Element* e : f.d.construction) {
+        int c = 0;
+        switch (e->kind) {
+        case Kind::FreePoint:
+            c = 1;
+            break;
+        case Kind::Segment:
+            c = 2;
+            break;
+        case Kind::CircleByCentre:
+            c = 3;
+            break;
+        case Kind::Polygon:
+            c = 4;
+            break;
+        case Kind::Name:
+            c = 5;
+            break;
+        default:
+            break;
+        }
+        if (keep != 0 && c != keep) e->visible = 0;
+    }
+    QImage bitmap(1921, 1081, QImage::Format_RGB32);
+    platform::QtCanvas canvas(bitmap, render::CanvasRole::Main);
+    for (auto _ : state)
+        render::redrawAll(f.ctx, canvas);
+}
+BENCHMARK(BM_RedrawOneKindQt)->DenseRange(0, 6)->Unit(benchmark::kMillisecond);
+
+// The renderer's own work, without painting.
+void BM_RedrawAllRecording(benchmark::State& state) {
+    Figure f;
+    render::RecordingCanvas canvas(render::CanvasRole::Main, 1920, 1080);
+    for (auto _ : state) {
+        canvas.clear();
+        render::redrawAll(f.ctx, canvas);
+    }
+}
+BENCHMARK(BM_RedrawAllRecording)->Unit(benchmark::kMillisecond);
+
+} // namespace
