@@ -156,10 +156,6 @@ PreparedStep::Op binaryStep(PreparedStep::Op first, int32_t c) {
     return static_cast<PreparedStep::Op>(first + binaryOffset(c));
 }
 
-} // namespace
-
-namespace {
-
 bool prepareInto(std::span<const int32_t> code, size_t tableSize, size_t functionCount,
                  PreparedCode& p) {
     p.tableSize = tableSize;
