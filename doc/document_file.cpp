@@ -8,6 +8,7 @@
 #include <fstream>
 #include <limits>
 #include <new>
+#include <unordered_map>
 
 namespace zeva::doc {
 
@@ -197,88 +198,149 @@ bool FileReader::readElements() {
     return true;
 }
 
-// Hangs sub-elements off their owner; true when every reference the element's construction
-// needs resolved to an element other than itself.
-bool attachAndCheckReferences(Element& e) {
-    const int needed = e.kind == Kind::Bitmap ? 0 : model::parentCountOf(e.kind);
-    Element* parents[3] = {e.parent1, e.parent2, e.parent3};
-    for (int i = 0; i < 3; ++i) {
-        if (parents[i] == &e) return false;
-        if (i < needed && !parents[i]) return false;
-    }
-    bool ok = true;
-    auto all = [&](const auto& refs) {
-        for (Element* ref : refs)
-            ok = ok && ref != nullptr && ref != &e;
-    };
-    switch (e.kind) {
-    case Kind::Polygon:
-        for (auto& s : e.polygon().sides) {
-            s->parent3 = &e;
-            ok = ok && s->parent1 && s->parent2;
+// Serial -> element over a document's elements and sub-elements as read. Files written by
+// ZEVA number them 1, 2, 3, ... in order, which a plain array serves; any other numbering
+// falls back to a map in which the first element holding a serial wins.
+class SerialIndex {
+  public:
+    explicit SerialIndex(const Construction& c) {
+        for (Element* e : c) {
+            add(e);
+            model::forEachSubElement(*e, [&](Element& s) { add(&s); });
         }
-        break;
-    case Kind::Axes:
-    case Kind::Coordinates:
-        model::forEachSubElement(e, [&](Element& s) {
-            s.parent2 = &e;
-            ok = ok && s.parent1;
-        });
-        break;
-    case Kind::Calculation:
-    case Kind::Function:
-        all(e.expression().refs);
-        break;
-    case Kind::Table:
-        all(e.table().rows);
-        break;
-    case Kind::Conic:
-        all(e.conic().points);
-        break;
-    case Kind::HideShowButton:
-        all(e.button().targets);
-        break;
-    default:
-        break;
+    }
+    bool inOrder() const { return inOrder_; }
+    Element* find(int32_t serial) const {
+        if (serial <= 0) return nullptr;
+        if (inOrder_)
+            return static_cast<size_t>(serial) <= order_.size() ? order_[serial - 1] : nullptr;
+        auto it = map_.find(serial);
+        return it == map_.end() ? nullptr : it->second;
+    }
+    // Resolves a stored serial; one that names nothing becomes -1.
+    Element* resolve(int32_t& serial) const {
+        Element* e = find(serial);
+        if (!e) serial = -1;
+        return e;
+    }
+
+  private:
+    void add(Element* e) {
+        if (inOrder_ && e->serial == static_cast<int32_t>(order_.size()) + 1) {
+            order_.push_back(e);
+            return;
+        }
+        if (inOrder_) {
+            inOrder_ = false;
+            for (size_t i = 0; i < order_.size(); ++i)
+                map_.emplace(static_cast<int32_t>(i + 1), order_[i]);
+            order_.clear();
+        }
+        if (e->serial > 0) map_.emplace(e->serial, e);
+    }
+
+    bool inOrder_ = true;
+    std::vector<Element*> order_;
+    std::unordered_map<int32_t, Element*> map_;
+};
+
+// Resolves a serial list; false when one of them names nothing (or the element itself).
+template <class Refs>
+bool resolveAll(const SerialIndex& index, const Element& self, std::span<int32_t> serials,
+                Refs& refs) {
+    bool ok = true;
+    for (size_t i = 0; i < serials.size(); ++i) {
+        refs[i] = index.resolve(serials[i]);
+        ok = ok && refs[i] && refs[i] != &self;
     }
     return ok;
 }
 
-// The file does not keep how many of a calculation's references are operands; the rest are
-// user functions (Función elements), which always come last.
-void restoreMeasureCount(Element& e) {
-    if (e.kind != Kind::Calculation && e.kind != Kind::Function) return;
-    auto& x = e.expression();
-    int32_t operands = 0;
-    for (Element* ref : x.refs)
-        if (ref && ref->kind != Kind::Function) ++operands;
-    x.measureCount = operands;
+void resolveParents(const SerialIndex& index, Element& e) {
+    e.parent1 = index.resolve(e.parent1Index);
+    e.parent2 = index.resolve(e.parent2Index);
+    e.parent3 = index.resolve(e.parent3Index);
+}
+
+// Turns e's stored serials into references and hangs its sub-elements off it; false when a
+// reference its construction needs names no element, or names e itself.
+bool resolveElement(const SerialIndex& index, Element& e) {
+    resolveParents(index, e);
+    e.colorSource = index.resolve(e.colorSourceIndex);
+    const int needed = e.kind == Kind::Bitmap ? 0 : model::parentCountOf(e.kind);
+    Element* const parents[3] = {e.parent1, e.parent2, e.parent3};
+    for (int i = 0; i < 3; ++i) {
+        if (parents[i] == &e) return false;
+        if (i < needed && !parents[i]) return false;
+    }
+    switch (e.kind) {
+    case Kind::Polygon: {
+        bool ok = true;
+        for (auto& s : e.polygon().sides) {
+            resolveParents(index, *s);
+            s->parent3 = &e;
+            s->parent3Index = e.serial;
+            ok = ok && s->parent1 && s->parent2;
+        }
+        return ok;
+    }
+    case Kind::Axes:
+    case Kind::Coordinates: {
+        bool ok = true;
+        model::forEachSubElement(e, [&](Element& s) {
+            resolveParents(index, s);
+            s.parent2 = &e;
+            s.parent2Index = e.serial;
+            ok = ok && s.parent1;
+        });
+        return ok;
+    }
+    case Kind::Calculation:
+    case Kind::Function: {
+        auto& x = e.expression();
+        if (!resolveAll(index, e, std::span(x.refIndices), x.refs)) return false;
+        // The file does not keep how many references are operands; the rest are user
+        // functions (Función elements), which always come last.
+        x.measureCount = 0;
+        for (Element* ref : x.refs)
+            if (ref->kind != Kind::Function) ++x.measureCount;
+        return true;
+    }
+    case Kind::Table:
+        return resolveAll(index, e, std::span(e.table().rowIndices), e.table().rows);
+    case Kind::Conic:
+        return resolveAll(index, e, std::span(e.conic().pointIndices), e.conic().points);
+    case Kind::HideShowButton:
+        return resolveAll(index, e, std::span(e.button().targetIndices), e.button().targets);
+    case Kind::Name:
+        if (e.parent1) e.parent1->label = &e;
+        return true;
+    default:
+        return true;
+    }
 }
 
 bool FileReader::finishDocument() {
     Construction& c = out_.construction;
-    c.resolveSerials();
-    for (Element* e : c) {
-        if (!attachAndCheckReferences(*e)) return r_.fail(ReadErrorCode::MissingReference);
-        restoreMeasureCount(*e);
-    }
+    const SerialIndex index(c);
     for (Element* e : c)
-        if (e->kind == Kind::Name && e->parent1) e->parent1->label = e;
+        if (!resolveElement(index, *e)) return r_.fail(ReadErrorCode::MissingReference);
 
     // Traces and animations name elements by the serials the file gave them.
     for (int32_t s : traceSerials_) {
-        Element* t = c.findBySerial(s);
+        Element* t = index.find(s);
         if (!t) return r_.fail(ReadErrorCode::MissingReference);
         c.traced.push_back(t);
     }
     for (size_t i = 0; i < animations_.size(); ++i) {
-        Element* t = c.findBySerial(animationSerials_[i]);
+        Element* t = index.find(animationSerials_[i]);
         if (!t) return r_.fail(ReadErrorCode::MissingReference);
         auto entry = animations_[i];
         entry.element = t;
         c.animations.push_back(entry);
     }
-    c.renumber();
+    // Serials read in order are already what numbering would give, stored serials included.
+    if (!index.inOrder()) c.renumber();
     return true;
 }
 

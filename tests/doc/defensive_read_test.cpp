@@ -275,6 +275,27 @@ TEST(DefensiveRead, FileTruncatedAnywhereIsRefusedOrLoadedWhole) {
     EXPECT_EQ(loaded, 3u);
 }
 
+TEST(DefensiveRead, SerialsOutOfOrderAreResolvedByTheFileAndRenumbered) {
+    Bytes b = head({9});
+    common(b.i32(0), 9);
+    common(b.i32(0), 5);
+    common(b.i32(13), 7, 5, 9);
+    common(b.i32(0), 5); // a second 5: the first element holding a serial wins
+    ReadResult r = readFileBytes(b.data, ReadMode::Any);
+    ASSERT_TRUE(std::holds_alternative<LoadedFile>(r));
+    model::Construction& c = std::get<LoadedFile>(r).construction;
+    model::Element* first = c.elements;
+    model::Element* second = first->next;
+    model::Element* segment = second->next;
+    EXPECT_EQ(segment->parent1, second);
+    EXPECT_EQ(segment->parent2, first);
+    EXPECT_EQ(c.traced, std::vector<model::Element*>{first});
+    EXPECT_EQ(first->serial, 1);
+    EXPECT_EQ(segment->serial, 3);
+    EXPECT_EQ(segment->parent1Index, 2);
+    EXPECT_EQ(segment->parent2Index, 1);
+}
+
 TEST(DefensiveRead, ErrorTellsWhereReadingStopped) {
     Bytes b = twoPoints();
     const size_t at = b.data.size();

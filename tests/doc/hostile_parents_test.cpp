@@ -92,8 +92,8 @@ TEST(HostileParents, EveryKindOnEveryKindLoadsAndRecomputes) {
     EXPECT_EQ(loaded, model::kKindCount - 5 + 3);
 }
 
-}  // namespace
-}  // namespace zeva::doc
+} // namespace
+} // namespace zeva::doc
 
 namespace zeva::doc {
 namespace {
@@ -101,9 +101,17 @@ namespace {
 TEST(HostileParents, CalculationsWithDamagedCodeLoadAndRecompute) {
     testing::TempDir dir;
     const std::string path = dir.file("c.KDO");
-    const std::vector<std::vector<int32_t>> codes = {
-        {}, {0}, {-1}, {-50, 0}, {3, 0}, {-1, -1, -1, 3}, {1005, 0}, {-1001, 7, 0},
-        {2147483647, -2147483647 - 1, 0}, {-3, 0}, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}};
+    const std::vector<std::vector<int32_t>> codes = {{},
+                                                     {0},
+                                                     {-1},
+                                                     {-50, 0},
+                                                     {3, 0},
+                                                     {-1, -1, -1, 3},
+                                                     {1005, 0},
+                                                     {-1001, 7, 0},
+                                                     {2147483647, -2147483647 - 1, 0},
+                                                     {-3, 0},
+                                                     {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}};
     Document d;
     Element* p = testing::add(d.construction, Kind::Parameter);
     for (const auto& code : codes) {
@@ -122,5 +130,5 @@ TEST(HostileParents, CalculationsWithDamagedCodeLoadAndRecompute) {
     EXPECT_TRUE(std::holds_alternative<LoadedDocument>(result));
 }
 
-}  // namespace
-}  // namespace zeva::doc
+} // namespace
+} // namespace zeva::doc
