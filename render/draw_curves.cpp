@@ -3,12 +3,14 @@
 #include "doc/document.h"
 #include "expr/function_graph.h"
 #include "geometry/element_shapes.h"
+#include "geometry/locus.h"
 #include "geometry/primitives.h"
 #include "model/construction.h"
 #include "model/units.h"
 #include "render/axes_grid.h"
 #include "render/draw_shapes.h"
 #include "render/labels.h"
+#include "render/renderer.h"
 
 #include <cmath>
 #include <cstdio>
@@ -53,8 +55,17 @@ void drawChordIfNear(RenderContext& ctx, Canvas& canvas, Point a, Point b, Color
 }
 
 // Families of polygons, arcs, loci and conics are not stored: the construction is run again
-// for every instance.
-void drawRunFamily(RenderContext&, Canvas&, Element&, Color, int) {}
+// for every instance, each drawn in the traced element's own (or parametric) colour.
+void drawRunFamily(RenderContext& ctx, Canvas& canvas, Element& locus, Color color, int style) {
+    const bool ownColor = style >= 0 && color == locus.color;
+    geometry::drawFamily(locus, recomputeContextFor(ctx), [&](const Element& instance) {
+        const Color c = !ownColor              ? color
+                        : instance.colorSource ? currentParametricColor(instance)
+                                               : instance.color;
+        // The instance is the traced element itself, just recomputed for this run.
+        drawElement(ctx, canvas, const_cast<Element&>(instance), c, style);
+    });
+}
 
 bool sampleValid(const model::SampleTail& t, int i) {
     return static_cast<size_t>(i) < t.sampleColors.size() &&

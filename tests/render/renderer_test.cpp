@@ -1,6 +1,8 @@
 #include "render_fixture.h"
 
+#include "geometry/recompute.h"
 #include "model/construction.h"
+#include "model/factory.h"
 #include "model/units.h"
 #include "render/draw_shapes.h"
 
@@ -540,6 +542,92 @@ TEST(Axes, LinesTicksAndFirstTickValues) {
     RecordingCanvas mini(CanvasRole::Miniature);
     drawElement(s.ctx, mini, *a, 0x808080, 1);
     EXPECT_TRUE(mini.callsOf("textOut").empty());
+}
+
+} // namespace
+} // namespace zeva::render
+
+namespace zeva::render {
+namespace {
+
+TEST(Loci, FamiliesOfPolygonsAreRunAgainForEachInstance) {
+    Scene s;
+    model::CreationRequest r;
+    auto make = [&](Kind k, model::Element* p1 = nullptr, const model::CreationInputs& in = {}) {
+        r.kind = k;
+        r.parent1 = p1;
+        model::Element* e = model::createElement(s.document, r, in);
+        geometry::recomputeElement(*e, geometry::contextFor(s.document));
+        return e;
+    };
+    r.x1 = -100;
+    model::Element* a = make(Kind::FreePoint);
+    r.x1 = 100;
+    model::Element* b = make(Kind::FreePoint);
+    r.kind = Kind::Segment;
+    r.parent2 = b;
+    model::Element* host = make(Kind::Segment, a);
+    r.y2 = 0.5;
+    model::Element* driver = make(Kind::PointOnElement, host);
+    r.x1 = 0;
+    r.y1 = 100;
+    model::Element* top = make(Kind::FreePoint);
+    r.x1 = 50;
+    r.y1 = 150;
+    model::Element* side = make(Kind::FreePoint);
+    model::CreationInputs tri;
+    tri.picked = {driver, top, side};
+    model::Element* triangle = make(Kind::Polygon, nullptr, tri);
+    triangle->color = 0x00FF00;
+    r.parent2 = driver;
+    model::Element* locus = make(Kind::Locus, triangle);
+    const int instances = locus->samples().capacity;
+    ASSERT_GT(instances, 0);
+    s.draw(locus, locus->color, 1);
+    const auto lines = s.canvas.callsOf("lineTo");
+    EXPECT_EQ(lines.size(), static_cast<size_t>(3 * instances));
+    EXPECT_EQ(lines[0].pen.color, 0x00FF00); // the traced polygon's colour
+    // The figure is left as it was.
+    EXPECT_DOUBLE_EQ(driver->x1, 0);
+}
+
+} // namespace
+} // namespace zeva::render
+
+#include "render/previews.h"
+
+namespace zeva::render {
+namespace {
+
+TEST(Previews, PolygonBandsToTheCursor) {
+    Scene s;
+    const std::vector<Point> v = {{0, 0}, {100, 0}, {100, 100}};
+    drawPolygonPreview(s.ctx, s.canvas, v, {0, 100}, 0xFF0000, 1);
+    const auto lines = s.canvas.callsOf("lineTo");
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[2].pen.style, PenStyle::Dot); // back to the first vertex
+    EXPECT_EQ(lines[2].str(), "lineTo(512,384)");
+    EXPECT_EQ(lines[3].pen.style, PenStyle::Solid);
+    EXPECT_EQ(lines[3].str(), "lineTo(612,284)");
+}
+
+TEST(Previews, RegularPolygonWithItsCountAtTheCentre) {
+    Scene s;
+    drawRegularPolygonPreview(s.ctx, s.canvas, {0, 0}, {100, 0}, 5, 2, 0xFF0000, 1, 255, 1);
+    EXPECT_EQ(s.canvas.callsOf("lineTo").size(), 5u);
+    EXPECT_EQ(s.canvas.callsOf("rectangle").size(), 5u); // the vertices as points
+    const auto texts = s.canvas.callsOf("textOut");
+    ASSERT_EQ(texts.size(), 1u);
+    EXPECT_EQ(texts[0].str(), "textOut(512,384,\"5/2\")");
+    EXPECT_EQ(texts[0].font.size, 14);
+    EXPECT_EQ(texts[0].font.color, s.ctx.options.selectionColor);
+    // A pentagram: the second vertex is two fifths of a turn from the first.
+    EXPECT_EQ(s.canvas.callsOf("moveTo")[0].str(), "moveTo(612,384)");
+    EXPECT_EQ(
+        s.canvas.callsOf("lineTo")[0].str(),
+        "lineTo(" +
+            std::to_string(512 + roundHalfAwayFromZero(100 * std::cos(4 * model::kPi / 5))) + "," +
+            std::to_string(384 - roundHalfAwayFromZero(100 * std::sin(4 * model::kPi / 5))) + ")");
 }
 
 } // namespace
