@@ -14,6 +14,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 
 namespace zeva::app {
 
@@ -24,11 +25,14 @@ int runRender(const RenderRequest& request) {
         return 64;
     }
     // Fonts and painting need a GUI application object, but never a display.
-    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    std::optional<QGuiApplication> app;
     int argc = 1;
     char name[] = "zeva";
     char* argv[] = {name, nullptr};
-    QGuiApplication app(argc, argv);
+    if (!QCoreApplication::instance()) {
+        if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        app.emplace(argc, argv);
+    }
 
     doc::DocumentEnvironment env; // the original options
     env.clientWidth = request.width;
