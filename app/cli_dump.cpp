@@ -3,13 +3,15 @@
 #include "doc/document_dump.h"
 #include "doc/document_load.h"
 #include "render/equation_text.h"
+#include "settings/options.h"
 
 #include <cstdio>
 
 namespace zeva::app {
 
 int runDump(const std::string& path) {
-    doc::DocumentEnvironment env; // a 1024 x 768 surface, the original options
+    // The original options on a 1024 x 768 screen: a dump does not depend on the user's setup.
+    const doc::DocumentEnvironment env = doc::environmentFor(settings::Options{});
     auto loaded = doc::loadDocument(path, env);
     auto* ok = std::get_if<doc::LoadedDocument>(&loaded);
     if (!ok) {

@@ -4,6 +4,7 @@
 
 #include "macro/macro.h"
 #include "model/construction.h"
+#include "settings/options.h"
 
 #include <cstdint>
 #include <string>
@@ -15,13 +16,7 @@ inline constexpr int kMaxOpenDocuments = 99;
 inline constexpr size_t kMaxFileNameLength = 259;
 
 // The five per-document options a new document copies from the application options.
-struct DocumentDefaults {
-    int32_t backgroundColor = 0; // black
-    int32_t lengthUnit = 1;      // cm
-    int32_t angleUnit = 0;       // RAD
-    int32_t pixelsPerUnit = 40;
-    int32_t coordSystem = 0; // rectangular
-};
+using DocumentDefaults = settings::DocumentDefaults;
 
 // Size of the whole screen in pixels: the drawing surface is as large as the screen, so the
 // view's right and bottom edges follow from it, not from the window.

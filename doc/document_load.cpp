@@ -5,6 +5,13 @@
 
 namespace zeva::doc {
 
+DocumentEnvironment environmentFor(const settings::Options& options) {
+    DocumentEnvironment env;
+    env.defaults = options.documentDefaults();
+    env.textFont = options.textFont;
+    return env;
+}
+
 Document newDocument(const DocumentEnvironment& env) {
     return newDocument(env.defaults, env.clientWidth, env.clientHeight, env.screen, env.drawScale);
 }

@@ -21,6 +21,9 @@ struct DocumentEnvironment {
     model::ElementFont textFont{"Arial", 12632256, 11, 0, 0, 0, 0}; // application text font
 };
 
+// The environment with the given application options and the default window and screen.
+DocumentEnvironment environmentFor(const settings::Options& options);
+
 // An empty document for the environment (options and centred view).
 Document newDocument(const DocumentEnvironment& env);
 
