@@ -224,9 +224,9 @@ TEST(Grid, PolarRingsHalveTheirAngleStepOutwards) {
     EXPECT_EQ(onRing(200), 25);
     EXPECT_EQ(onRing(240), 49);
     // Unequal units stretch the rings into ellipses.
-    axes.unitY = 10;  // ticks every 50 units against 40 on x
+    axes.unitY = 10; // ticks every 50 units against 40 on x
     gridPoints(axes, ClipRect{-50, 50, 50, -50}, true, false, 1.0, pts);
-    EXPECT_NEAR(pts[13 + 3].y, 50, 1e-9);  // radius 40 at a quarter turn, times 50 / 40
+    EXPECT_NEAR(pts[13 + 3].y, 50, 1e-9); // radius 40 at a quarter turn, times 50 / 40
 }
 
 } // namespace
