@@ -256,14 +256,6 @@ TEST(DocumentFile, Version100MacroIsRenumberedForTheExtendedInitialList) {
     EXPECT_EQ(b->parent2Index, 1);
 }
 
-TEST(DocumentFile, ExtendedInitialCountFollowsTheClasses) {
-    EXPECT_EQ(extendedInitialCount({}), 0);
-    EXPECT_EQ(extendedInitialCount({0, 0}), 2);
-    EXPECT_EQ(extendedInitialCount({3}), 3);              // segment + two ends
-    EXPECT_EQ(extendedInitialCount({5, 6}), 2 + 1 + 3);   // circle + centre, arc + three points
-    EXPECT_EQ(extendedInitialCount({13, 18}), 2 + 3 + 5); // axes + 3, conic + 5
-}
-
 TEST(DocumentFile, OverlongStringsAreCutSoTheFileStaysReadable) {
     Document d;
     Element* t = testing::add(d.construction, Kind::Text);

@@ -140,27 +140,5 @@ TEST(Undo, SnapshotIsIndependentOfTheLiveConstruction) {
     EXPECT_EQ(d.construction.countOf(), 3);
 }
 
-TEST(Undo, NothingHappensBeforeTheFirstCheckpoint) {
-    Document d;
-    testing::addPoint(d.construction, 0, 0);
-    d.modified = 1;
-    EXPECT_FALSE(undo(d));
-    EXPECT_EQ(d.construction.countOf(), 1);
-    EXPECT_EQ(d.modified, 1);
-}
-
-TEST(Undo, UndoKeepsFileNameViewAndOptions) {
-    Document d;
-    d.fileName = "/tmp/a.KDO";
-    d.viewLeft = -100;
-    d.angleUnit = 2;
-    command(d, [&] { testing::addPoint(d.construction, 0, 0); });
-    d.viewLeft = 50;
-    undo(d);
-    EXPECT_EQ(d.fileName, "/tmp/a.KDO");
-    EXPECT_EQ(d.viewLeft, 50);
-    EXPECT_EQ(d.angleUnit, 2);
-}
-
 } // namespace
 } // namespace zeva::doc
