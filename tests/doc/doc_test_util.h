@@ -3,6 +3,7 @@
 // makes them, so the tests do not depend on the element factory.
 
 #include "doc/binary_io.h"
+#include "tests/support/temp_dir.h"
 #include "doc/document.h"
 #include "model/construction.h"
 #include "model/element.h"
@@ -73,27 +74,7 @@ inline Element* addCoordinates(model::Construction& c, Element* point, Element* 
     return k;
 }
 
-// A folder of its own under the system's temporary folder, removed afterwards.
-class TempDir {
-  public:
-    TempDir() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "zeva-doc-XXXXXX").string();
-        path_ = ::mkdtemp(pattern.data());
-    }
-    ~TempDir() {
-        std::error_code ec;
-        std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add, ec);
-        std::filesystem::remove_all(path_, ec);
-    }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-    std::string file(const std::string& name) const { return (path_ / name).string(); }
-    const std::filesystem::path& path() const { return path_; }
-
-  private:
-    std::filesystem::path path_;
-};
+using zeva::testing::TempDir;
 
 // Little-endian file bytes put together by hand, independent of the writer under test.
 class Bytes {

@@ -2,6 +2,7 @@
 #include "render_fixture.h"
 
 #include "doc/document_file.h"
+#include "tests/support/temp_dir.h"
 #include "doc/document_load.h"
 #include "render/renderer.h"
 
@@ -38,15 +39,13 @@ TEST(Gallery, EveryClassIsDrawnAndStored) {
         EXPECT_TRUE(classes.count(c)) << "no element of class " << c;
     }
 
-    const auto dir = std::filesystem::temp_directory_path() / "zeva_gallery_test";
-    std::filesystem::create_directories(dir);
-    const std::string path = (dir / "gallery.kdo").string();
+    zeva::testing::TempDir dir;
+    const std::string path = dir.file("gallery.kdo");
     ASSERT_TRUE(doc::writeDocumentFile(s.document, path));
     auto loaded = doc::loadDocument(path, doc::DocumentEnvironment{});
     auto* ok = std::get_if<doc::LoadedDocument>(&loaded);
     ASSERT_NE(ok, nullptr);
     EXPECT_EQ(ok->document->construction.countOf(), s.document.construction.countOf());
-    std::filesystem::remove_all(dir);
 
     // ZEVA_WRITE_GALLERY=1 refreshes the sample kept beside the sources.
     if (const char* w = std::getenv("ZEVA_WRITE_GALLERY"); w && *w == '1') {

@@ -1,4 +1,5 @@
 #include "qt_app.h"
+#include "tests/support/temp_dir.h"
 
 #include "render/view_transform.h"
 #include "ui/drawing_area.h"
@@ -77,15 +78,13 @@ TEST_F(Viewer, ScrollBarsMoveTheViewOverThePlane) {
 }
 
 TEST_F(Viewer, AnInvalidFileLeavesAnEmptyDocumentNamedAfterIt) {
-    const auto dir = std::filesystem::temp_directory_path() / "zeva_viewer_test";
-    std::filesystem::create_directories(dir);
-    const auto bad = dir / "bad.kdo";
+    testing::TempDir dir;
+    const auto bad = dir.path() / "bad.kdo";
     std::ofstream(bad) << "not a document";
     MainWindow w(QString::fromStdString(bad.string()));
     EXPECT_EQ(w.openError(), "no es un archivo válido");
     EXPECT_EQ(w.windowTitle(), QStringLiteral("ZEVA - bad.kdo"));
     EXPECT_TRUE(w.document().construction.empty());
-    std::filesystem::remove_all(dir);
 }
 
 TEST_F(Viewer, WithoutAFileANewDocumentIsCentredOnTheOrigin) {

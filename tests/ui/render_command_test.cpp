@@ -1,6 +1,7 @@
 #include "qt_app.h"
 
 #include "app/cli.h"
+#include "tests/support/temp_dir.h"
 
 #include <QFile>
 #include <QImage>
@@ -17,13 +18,10 @@ class RenderCommand : public ::testing::Test {
   protected:
     void SetUp() override {
         testing::qtApp();
-        std::filesystem::create_directories(dir);
     }
-    void TearDown() override { std::filesystem::remove_all(dir); }
-    std::string out(const char* name) const { return (dir / name).string(); }
+    std::string out(const char* name) const { return dir.file(name); }
 
-    const std::filesystem::path dir =
-        std::filesystem::temp_directory_path() / "zeva_render_command_test";
+    testing::TempDir dir;
     const std::string gallery = ZEVA_SOURCE_DIR "/examples/gallery.kdo";
 };
 
