@@ -36,6 +36,13 @@ struct CompiledExpression {
     int dimension = 0; // the dimension a Cálculo yields (0..3)
 };
 
+// Stores a compiled formula in an element's tail: its text, code and value table, and its
+// references (the operands, then the functions it calls), with no serials yet.
+void storeFormula(model::ExpressionTail& tail, const std::string& text,
+                  const std::vector<int32_t>& code, const std::vector<double>& valueTable,
+                  const std::vector<model::Element*>& operands,
+                  const std::vector<model::Element*>& functions);
+
 // The text without leading and trailing blanks and control characters.
 std::string trimmedExpression(std::string_view text);
 

@@ -8,6 +8,19 @@
 
 namespace zeva::expr {
 
+void storeFormula(model::ExpressionTail& tail, const std::string& text,
+                  const std::vector<int32_t>& code, const std::vector<double>& valueTable,
+                  const std::vector<model::Element*>& operands,
+                  const std::vector<model::Element*>& functions) {
+    tail.expression = text;
+    tail.code = code;
+    tail.constants = valueTable;
+    tail.measureCount = static_cast<int32_t>(operands.size());
+    tail.refs = operands;
+    tail.refs.insert(tail.refs.end(), functions.begin(), functions.end());
+    tail.refIndices.assign(tail.refs.size(), -1);
+}
+
 namespace {
 
 // The new element: old's appearance and place data, the compiled expression as its tail.
@@ -30,14 +43,8 @@ std::unique_ptr<model::Element> replacementFor(const model::Element& old,
     e->colorMode = old.colorMode;
     e->label = old.label;
     if (old.font) e->font = std::make_unique<model::ElementFont>(*old.font);
-    auto& t = e->expression();
-    t.expression = compiled.text;
-    t.code = compiled.code;
-    t.constants = compiled.valueTable;
-    t.measureCount = static_cast<int32_t>(compiled.operands.size());
-    t.refs = compiled.operands;
-    t.refs.insert(t.refs.end(), compiled.functions.begin(), compiled.functions.end());
-    t.refIndices.assign(t.refs.size(), -1);
+    storeFormula(e->expression(), compiled.text, compiled.code, compiled.valueTable,
+                 compiled.operands, compiled.functions);
     return e;
 }
 

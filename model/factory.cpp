@@ -1,6 +1,7 @@
 #include "model/factory.h"
 
 #include "doc/document.h"
+#include "expr/calculator.h"
 #include "expr/parameter.h"
 #include "geometry/conics.h"
 #include "geometry/intersections.h"
@@ -231,14 +232,8 @@ void initialiseKind(Element& e, doc::Document& d, const CreationRequest& request
     case Kind::Calculation:
     case Kind::Function: {
         e.color = textColor;
-        ExpressionTail& t = e.expression();
-        t.expression = in.formula;
-        t.code = in.code;
-        t.constants = in.constants;
-        t.measureCount = static_cast<int32_t>(in.measurements.size());
-        t.refs = in.measurements;
-        t.refs.insert(t.refs.end(), in.parameters.begin(), in.parameters.end());
-        t.refIndices.assign(t.refs.size(), -1);
+        expr::storeFormula(e.expression(), in.formula, in.code, in.constants, in.measurements,
+                           in.parameters);
         if (in.calculatorSetting) e.param1 = *in.calculatorSetting;
         return;
     }
