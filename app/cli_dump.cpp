@@ -1,7 +1,7 @@
 #include "app/cli.h"
 
-#include "doc/document_dump.h"
-#include "doc/document_load.h"
+#include "document/document_dump.h"
+#include "document/document_load.h"
 #include "render/equation_text.h"
 #include "settings/options.h"
 
@@ -11,9 +11,9 @@ namespace zeva::app {
 
 int runDump(const std::string& path) {
     // The original options on a 1024 x 768 screen: a dump does not depend on the user's setup.
-    const doc::DocumentEnvironment env = doc::environmentFor(settings::Options{});
-    auto loaded = doc::loadDocument(path, env);
-    auto* ok = std::get_if<doc::LoadedDocument>(&loaded);
+    const document::DocumentEnvironment env = document::environmentFor(settings::Options{});
+    auto loaded = document::loadDocument(path, env);
+    auto* ok = std::get_if<document::LoadedDocument>(&loaded);
     if (!ok) {
         std::fputs("no es un archivo válido\n", stderr);
         return 2;
@@ -21,7 +21,7 @@ int runDump(const std::string& path) {
     // Equation texts are built when drawn; the dump shows them as a drawing would.
     for (model::Element* e : ok->document->construction)
         if (e->elementClass() == model::ElementClass::Equation) render::refreshEquationText(*e);
-    const std::string json = doc::dumpJson(*ok->document, ok->type, ok->version);
+    const std::string json = document::dumpJson(*ok->document, ok->type, ok->version);
     std::fwrite(json.data(), 1, json.size(), stdout);
     return 0;
 }

@@ -1,7 +1,7 @@
 #include "app/cli.h"
 
-#include "doc/document.h"
-#include "doc/document_load.h"
+#include "document/document.h"
+#include "document/document_load.h"
 #include "geometry/recompute.h"
 #include "platform/figure_export.h"
 #include "render/render_options.h"
@@ -34,18 +34,18 @@ int runRender(const RenderRequest& request) {
         app.emplace(argc, argv);
     }
 
-    doc::DocumentEnvironment env; // the original options
+    document::DocumentEnvironment env; // the original options
     env.clientWidth = request.width;
     env.clientHeight = request.height;
     env.screen = {request.width, request.height};
-    auto loaded = doc::loadDocument(request.input, env);
-    auto* ok = std::get_if<doc::LoadedDocument>(&loaded);
+    auto loaded = document::loadDocument(request.input, env);
+    auto* ok = std::get_if<document::LoadedDocument>(&loaded);
     if (!ok) {
         std::fputs("no es un archivo válido\n", stderr);
         return 2;
     }
-    doc::Document& d = *ok->document;
-    doc::setViewExtent(d, env.screen);
+    document::Document& d = *ok->document;
+    document::setViewExtent(d, env.screen);
 
     render::ViewTransform view;
     view.screenWidth = view.clientWidth = request.width;

@@ -1,8 +1,8 @@
 // Document files of 100,000 elements: writing them (to memory and to disk through the safe
 // save) and reading them back (parsing alone, and the whole open with the recompute pass).
 
-#include "doc/document_file.h"
-#include "doc/document_load.h"
+#include "document/document_file.h"
+#include "document/document_load.h"
 
 #include <benchmark/benchmark.h>
 
@@ -13,7 +13,7 @@
 
 namespace {
 
-using zeva::doc::Document;
+using zeva::document::Document;
 using zeva::model::Construction;
 using zeva::model::Element;
 using zeva::model::ElementFont;
@@ -65,7 +65,7 @@ Document bigDocument() {
 
 struct Fixture {
     Document document = bigDocument();
-    std::vector<uint8_t> bytes = zeva::doc::documentFileBytes(document);
+    std::vector<uint8_t> bytes = zeva::document::documentFileBytes(document);
     std::string folder;
     std::string path;
 
@@ -74,7 +74,7 @@ struct Fixture {
             (std::filesystem::temp_directory_path() / "zeva-bench-XXXXXX").string();
         folder = ::mkdtemp(pattern.data());
         path = folder + "/big.KDO";
-        zeva::doc::writeDocumentFile(document, path);
+        zeva::document::writeDocumentFile(document, path);
     }
     ~Fixture() {
         std::error_code ec;
@@ -90,7 +90,7 @@ Fixture& fixture() {
 void BM_WriteDocumentToMemory(benchmark::State& state) {
     Fixture& f = fixture();
     for (auto _ : state)
-        benchmark::DoNotOptimize(zeva::doc::documentFileBytes(f.document));
+        benchmark::DoNotOptimize(zeva::document::documentFileBytes(f.document));
     state.counters["bytes"] = static_cast<double>(f.bytes.size());
 }
 BENCHMARK(BM_WriteDocumentToMemory)->Unit(benchmark::kMillisecond);
@@ -98,15 +98,15 @@ BENCHMARK(BM_WriteDocumentToMemory)->Unit(benchmark::kMillisecond);
 void BM_SaveDocumentFile(benchmark::State& state) {
     Fixture& f = fixture();
     for (auto _ : state)
-        if (!zeva::doc::writeDocumentFile(f.document, f.path)) state.SkipWithError("write failed");
+        if (!zeva::document::writeDocumentFile(f.document, f.path)) state.SkipWithError("write failed");
 }
 BENCHMARK(BM_SaveDocumentFile)->Unit(benchmark::kMillisecond);
 
 void BM_ReadDocumentFromMemory(benchmark::State& state) {
     Fixture& f = fixture();
     for (auto _ : state) {
-        auto r = zeva::doc::readFileBytes(f.bytes, zeva::doc::ReadMode::Any);
-        if (!std::holds_alternative<zeva::doc::LoadedFile>(r)) state.SkipWithError("refused");
+        auto r = zeva::document::readFileBytes(f.bytes, zeva::document::ReadMode::Any);
+        if (!std::holds_alternative<zeva::document::LoadedFile>(r)) state.SkipWithError("refused");
         benchmark::DoNotOptimize(r);
     }
 }
@@ -115,8 +115,8 @@ BENCHMARK(BM_ReadDocumentFromMemory)->Unit(benchmark::kMillisecond);
 void BM_ReadDocumentFile(benchmark::State& state) {
     Fixture& f = fixture();
     for (auto _ : state) {
-        auto r = zeva::doc::readFile(f.path, zeva::doc::ReadMode::Any);
-        if (!std::holds_alternative<zeva::doc::LoadedFile>(r)) state.SkipWithError("refused");
+        auto r = zeva::document::readFile(f.path, zeva::document::ReadMode::Any);
+        if (!std::holds_alternative<zeva::document::LoadedFile>(r)) state.SkipWithError("refused");
         benchmark::DoNotOptimize(r);
     }
 }
@@ -125,10 +125,10 @@ BENCHMARK(BM_ReadDocumentFile)->Unit(benchmark::kMillisecond);
 // The whole open: reading, resolving, and the full recompute pass.
 void BM_OpenDocumentWithRecompute(benchmark::State& state) {
     Fixture& f = fixture();
-    const zeva::doc::DocumentEnvironment env;
+    const zeva::document::DocumentEnvironment env;
     for (auto _ : state) {
-        auto r = zeva::doc::loadDocument(f.path, env);
-        if (!std::holds_alternative<zeva::doc::LoadedDocument>(r)) state.SkipWithError("refused");
+        auto r = zeva::document::loadDocument(f.path, env);
+        if (!std::holds_alternative<zeva::document::LoadedDocument>(r)) state.SkipWithError("refused");
         benchmark::DoNotOptimize(r);
     }
 }

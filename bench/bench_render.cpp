@@ -1,6 +1,6 @@
 // Redrawing a large figure on a screen-sized off-screen bitmap.
 
-#include "doc/document.h"
+#include "document/document.h"
 #include "geometry/recompute.h"
 #include "model/element.h"
 #include "platform/qt_canvas.h"
@@ -38,7 +38,7 @@ void ensureApp() {
 // 10,000 elements over a 1920 x 1080 view: 4,000 points in small groups, 2,500 segments,
 // 1,500 circles and 1,000 triangles between neighbouring points, 1,000 name labels.
 struct Figure {
-    doc::Document d;
+    document::Document d;
     render::ViewTransform view;
     render::RenderContext ctx;
     std::vector<Element*> points;

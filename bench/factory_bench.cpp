@@ -1,7 +1,7 @@
 // Making elements through the factory, and applying a whole language file.
 
-#include "doc/document.h"
-#include "model/factory.h"
+#include "document/document.h"
+#include "edit/factory.h"
 #include "settings/language_file.h"
 
 #include <benchmark/benchmark.h>
@@ -17,18 +17,18 @@ void BM_CreatePointsAndSegments(benchmark::State& state) {
     const int n = static_cast<int>(state.range(0));
     const settings::Options options;
     for (auto _ : state) {
-        doc::Document d;
-        model::CreationRequest r;
+        document::Document d;
+        edit::CreationRequest r;
         model::Element* previous = nullptr;
         for (int i = 0; i < n; ++i) {
             r.kind = model::Kind::FreePoint;
             r.x1 = i;
-            model::Element* p = model::createElement(d, r, {}, options);
+            model::Element* p = edit::createElement(d, r, {}, options);
             if (previous) {
                 r.kind = model::Kind::Segment;
                 r.parent1 = previous;
                 r.parent2 = p;
-                model::createElement(d, r, {}, options);
+                edit::createElement(d, r, {}, options);
             }
             previous = p;
         }

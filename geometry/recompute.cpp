@@ -1,6 +1,5 @@
 #include "geometry/recompute.h"
 
-#include "doc/document.h"
 #include "expr/calculation.h"
 #include "geometry/conics.h"
 #include "geometry/element_shapes.h"
@@ -232,20 +231,6 @@ bool conicPointsPresent(const Element& e) {
 }
 
 } // namespace
-
-RecomputeContext contextFor(doc::Document& document) {
-    RecomputeContext ctx;
-    ctx.construction = &document.construction;
-    ctx.pixelsPerUnit = document.pixelsPerUnit > 0 ? document.pixelsPerUnit : 40;
-    ctx.lengthUnit = document.lengthUnit;
-    ctx.angleUnit = document.angleUnit;
-    ctx.coordSystem = document.coordSystem;
-    ctx.viewLeft = document.viewLeft;
-    ctx.viewTop = document.viewTop;
-    ctx.viewRight = document.viewRight;
-    ctx.viewBottom = document.viewBottom;
-    return ctx;
-}
 
 void recomputeElement(Element& e, const RecomputeContext& ctx) {
     if (!model::isValidKind(model::toInt(e.kind))) return; // unknown kinds are ignored

@@ -6,13 +6,9 @@
 #include <span>
 #include <vector>
 
-namespace zeva::doc {
-struct Document;
-}
-
 namespace zeva::geometry {
 
-// What the pass needs from the document and the view. Built with contextFor(document).
+// What the pass needs from the document and the view (document::contextFor builds it).
 struct RecomputeContext {
     model::Construction* construction = nullptr; // the list being recomputed (loci sample it)
     int pixelsPerUnit = 40;
@@ -36,8 +32,6 @@ struct RecomputeContext {
     // renderer's rule); loci record it per sample. None: the element's own colour is recorded.
     int32_t (*parametricColor)(const model::Element& e) = nullptr;
 };
-
-RecomputeContext contextFor(doc::Document& document);
 
 // Recomputes one element from its parents (its coordinates, `exists`, and kind-specific data).
 void recomputeElement(model::Element& e, const RecomputeContext& ctx);

@@ -1,6 +1,6 @@
 #include "render/draw_curves.h"
 
-#include "doc/document.h"
+#include "document/document.h"
 #include "expr/function_graph.h"
 #include "geometry/element_shapes.h"
 #include "geometry/locus.h"

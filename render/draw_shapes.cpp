@@ -1,6 +1,6 @@
 #include "render/draw_shapes.h"
 
-#include "doc/document.h"
+#include "document/document.h"
 #include "model/units.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "render/labels.h"
 
-#include "doc/document.h"
+#include "document/document.h"
 #include "expr/display_text.h"
 #include "expr/value_text.h"
 #include "geometry/element_shapes.h"
@@ -197,7 +197,7 @@ std::string coordinatesText(RenderContext& ctx, Canvas* canvas, Element& e) {
 }
 
 std::string textOfClass(RenderContext& ctx, Canvas* canvas, Element& e) {
-    const doc::Document* d = ctx.document;
+    const document::Document* d = ctx.document;
     switch (e.elementClass()) {
     case ElementClass::Number:
         return expr::valueText(e, d ? d->lengthUnit : 1, d ? d->angleUnit : 0, valueTextsFor(ctx));

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-namespace zeva::doc {
+namespace zeva::document {
 struct Document;
 }
 
@@ -51,7 +51,7 @@ struct RenderState {
 };
 
 struct RenderContext {
-    doc::Document* document = nullptr;
+    document::Document* document = nullptr;
     ViewTransform* view = nullptr;
     RenderOptions options;
     RenderState state;

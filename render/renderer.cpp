@@ -1,6 +1,6 @@
 #include "render/renderer.h"
 
-#include "doc/document.h"
+#include "document/document.h"
 #include "geometry/recompute.h"
 #include "model/construction.h"
 #include "render/draw_curves.h"
@@ -111,7 +111,7 @@ bool selectionShown(const RenderContext& ctx, const Canvas& canvas, const Elemen
 }
 
 void drawTraceLayer(RenderContext& ctx, Canvas& canvas) {
-    doc::Document& d = *ctx.document;
+    document::Document& d = *ctx.document;
     if (d.tracedElements().empty() && !d.traceLayerUsed) return;
     d.traceLayerUsed = 1;
     Canvas* trace = ctx.traceCanvas;
@@ -191,7 +191,7 @@ Color currentParametricColor(const Element& e) {
 }
 
 geometry::RecomputeContext recomputeContextFor(const RenderContext& ctx) {
-    geometry::RecomputeContext rc = geometry::contextFor(*ctx.document);
+    geometry::RecomputeContext rc = document::contextFor(*ctx.document);
     rc.planeSize = ctx.view->planeSize;
     rc.zoomFactor = ctx.view->drawScale;
     rc.parametricColor = &currentParametricColor;
@@ -279,7 +279,7 @@ void drawElement(RenderContext& ctx, Canvas& canvas, Element& e, Color color, in
 }
 
 void redrawAll(RenderContext& ctx, Canvas& canvas, const Element* stopAt) {
-    doc::Document& d = *ctx.document;
+    document::Document& d = *ctx.document;
     loadView(*ctx.view, d);
     if (canvas.role() != CanvasRole::Printer) clearSurface(ctx, canvas);
     const Color bg = d.backgroundColor;

@@ -1,6 +1,6 @@
 #include "render/view_transform.h"
 
-#include "doc/document.h"
+#include "document/document.h"
 #include "model/units.h"
 
 #include <climits>
@@ -71,7 +71,7 @@ void deriveViewFarEdges(ViewTransform& v) {
     v.viewBottom = v.viewTop - v.screenHeight * v.drawScale;
 }
 
-void loadView(ViewTransform& v, const doc::Document& d) {
+void loadView(ViewTransform& v, const document::Document& d) {
     v.viewLeft = d.viewLeft;
     v.viewTop = d.viewTop;
     v.viewRight = d.viewRight;
@@ -79,7 +79,7 @@ void loadView(ViewTransform& v, const doc::Document& d) {
     syncViewEdges(v);
 }
 
-void storeView(const ViewTransform& v, doc::Document& d) {
+void storeView(const ViewTransform& v, document::Document& d) {
     d.viewLeft = v.viewLeft;
     d.viewTop = v.viewTop;
     d.viewRight = v.viewRight;

@@ -9,7 +9,7 @@
 #include <array>
 #include <cstdint>
 
-namespace zeva::doc {
+namespace zeva::document {
 struct Document;
 }
 
@@ -83,8 +83,8 @@ void syncViewEdges(ViewTransform& v);
 void deriveViewFarEdges(ViewTransform& v);
 
 // Copies the document's view fields in (and derives the far edges from the surface), or out.
-void loadView(ViewTransform& v, const doc::Document& d);
-void storeView(const ViewTransform& v, doc::Document& d);
+void loadView(ViewTransform& v, const document::Document& d);
+void storeView(const ViewTransform& v, document::Document& d);
 
 // The clipping rectangle of a canvas: the view, or the whole plane on the miniature.
 const Edges& clipEdgesFor(const ViewTransform& v, CanvasRole role);

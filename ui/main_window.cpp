@@ -1,6 +1,6 @@
 #include "ui/main_window.h"
 
-#include "doc/document_load.h"
+#include "document/document_load.h"
 #include "model/construction.h"
 #include "platform/qt_canvas.h"
 #include "render/render_options.h"
@@ -78,7 +78,7 @@ MainWindow::MainWindow(const QString& documentPath, QWidget* parent) : QMainWind
 
     if (documentPath.isEmpty() || !openDocument(documentPath)) {
         if (documentPath.isEmpty())
-            adoptDocument(std::make_unique<doc::Document>(doc::newDocument(environment())));
+            adoptDocument(std::make_unique<document::Document>(document::newDocument(environment())));
         if (!openError_.empty()) {
             QTimer::singleShot(0, this, [this] {
                 QMessageBox::critical(this, QStringLiteral("ZEVA"), fromUtf8(openError_));
@@ -111,8 +111,8 @@ void MainWindow::createSurfaces() {
     area_->setBitmap(&bitmap_);
 }
 
-doc::DocumentEnvironment MainWindow::environment() const {
-    doc::DocumentEnvironment env;
+document::DocumentEnvironment MainWindow::environment() const {
+    document::DocumentEnvironment env;
     const settings::Options& o = settings::options();
     env.defaults = {o.backgroundColor, o.lengthUnit, o.angleUnit, o.pixelsPerUnit, o.coordSystem};
     env.clientWidth = std::max(1, area_->width());
@@ -126,24 +126,24 @@ doc::DocumentEnvironment MainWindow::environment() const {
 bool MainWindow::openDocument(const QString& path) {
     openError_.clear();
     const std::string file = path.toStdString();
-    auto loaded = doc::loadDocument(file, environment());
-    if (auto* ok = std::get_if<doc::LoadedDocument>(&loaded)) {
+    auto loaded = document::loadDocument(file, environment());
+    if (auto* ok = std::get_if<document::LoadedDocument>(&loaded)) {
         adoptDocument(std::move(ok->document));
         return true;
     }
     // As after a failed open: a new, empty document named after the file stays.
     openError_ = settings::texts().message(settings::kMsgInvalidFile);
-    auto d = std::make_unique<doc::Document>(doc::newDocument(environment()));
-    d->fileName = doc::bareFileName(file);
+    auto d = std::make_unique<document::Document>(document::newDocument(environment()));
+    d->fileName = document::bareFileName(file);
     adoptDocument(std::move(d));
     return false;
 }
 
-void MainWindow::adoptDocument(std::unique_ptr<doc::Document> d) {
+void MainWindow::adoptDocument(std::unique_ptr<document::Document> d) {
     document_ = std::move(d);
     ctx_.document = document_.get();
     ctx_.state = {};
-    doc::setViewExtent(*document_, {view_.screenWidth, view_.screenHeight}, view_.drawScale);
+    document::setViewExtent(*document_, {view_.screenWidth, view_.screenHeight}, view_.drawScale);
     render::loadView(view_, *document_);
     if (traceCanvas_) render::clearSurface(ctx_, *traceCanvas_);
     coordLabel_->setText(document_->coordSystem == 1 ? QStringLiteral("(r,theta)")
@@ -163,7 +163,7 @@ void MainWindow::refreshCaption() {
         const std::string name = document_->fileName.empty()
                                      ? settings::texts().message(settings::kMsgDocument) + " " +
                                            std::to_string(document_->number)
-                                     : doc::bareFileName(document_->fileName);
+                                     : document::bareFileName(document_->fileName);
         title += QStringLiteral(" - ") + fromUtf8(name);
     }
     setWindowTitle(title);
@@ -183,7 +183,7 @@ void MainWindow::areaResized() {
     view_.clientHeight = area_->height();
     if (!document_) return;
     // The view keeps its top-left corner; the far edges follow the surface, not the window.
-    doc::setViewExtent(*document_, {view_.screenWidth, view_.screenHeight}, view_.drawScale);
+    document::setViewExtent(*document_, {view_.screenWidth, view_.screenHeight}, view_.drawScale);
     render::loadView(view_, *document_);
     syncScrollBars();
     redraw(true);
@@ -217,9 +217,9 @@ bool MainWindow::dependsOnView() const {
 }
 
 void MainWindow::afterScroll() {
-    doc::Document& d = *document_;
+    document::Document& d = *document_;
     d.modified = 1;
-    doc::setViewExtent(d, {view_.screenWidth, view_.screenHeight}, view_.drawScale);
+    document::setViewExtent(d, {view_.screenWidth, view_.screenHeight}, view_.drawScale);
     render::loadView(view_, d);
     ctx_.state.pendingRectangle.reset();
     if (!d.tracedElements().empty() || d.traceLayerUsed) render::clearSurface(ctx_, *traceCanvas_);

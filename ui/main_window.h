@@ -3,8 +3,8 @@
 // from the off-screen bitmap, scroll bars that move the view over the plane, and a status bar
 // with the document's coordinate system and angle unit.
 
-#include "doc/document.h"
-#include "doc/document_load.h"
+#include "document/document.h"
+#include "document/document_load.h"
 #include "render/render_context.h"
 #include "render/view_transform.h"
 
@@ -36,7 +36,7 @@ class MainWindow : public QMainWindow {
     // named after the file) when it is not a valid file.
     bool openDocument(const QString& path);
 
-    doc::Document& document() { return *document_; }
+    document::Document& document() { return *document_; }
     const render::ViewTransform& view() const { return view_; }
     render::RenderContext& renderContext() { return ctx_; }
     const QImage& bitmap() const { return bitmap_; }
@@ -51,7 +51,7 @@ class MainWindow : public QMainWindow {
 
   private:
     void createSurfaces();
-    void adoptDocument(std::unique_ptr<doc::Document> d);
+    void adoptDocument(std::unique_ptr<document::Document> d);
     void areaResized();
     void horizontalScrolled(int position);
     void verticalScrolled(int position);
@@ -59,9 +59,9 @@ class MainWindow : public QMainWindow {
     void syncScrollBars();
     void refreshCaption();
     bool dependsOnView() const;
-    doc::DocumentEnvironment environment() const;
+    document::DocumentEnvironment environment() const;
 
-    std::unique_ptr<doc::Document> document_;
+    std::unique_ptr<document::Document> document_;
     render::ViewTransform view_;
     render::RenderContext ctx_;
     QImage bitmap_;

@@ -4,11 +4,11 @@
 #include "gallery.h"
 #include "render_fixture.h"
 
-#include "doc/document_dump.h"
-#include "doc/document_file.h"
-#include "doc/document_load.h"
+#include "document/document_dump.h"
+#include "document/document_file.h"
+#include "document/document_load.h"
 #include "geometry/recompute.h"
-#include "model/factory.h"
+#include "edit/factory.h"
 
 #include <gtest/gtest.h>
 
@@ -18,13 +18,13 @@
 namespace zeva::render {
 namespace {
 
-using model::CreationInputs;
-using model::CreationRequest;
+using edit::CreationInputs;
+using edit::CreationRequest;
 using model::Element;
 using model::Kind;
 
 struct Maker {
-    doc::Document& d;
+    document::Document& d;
     CreationRequest r;
 
     Element* make(Kind kind, Element* p1 = nullptr, Element* p2 = nullptr, Element* p3 = nullptr,
@@ -33,8 +33,8 @@ struct Maker {
         r.parent1 = p1;
         r.parent2 = p2;
         r.parent3 = p3;
-        Element* e = model::createElement(d, r, in);
-        geometry::recomputeElement(*e, geometry::contextFor(d));
+        Element* e = edit::createElement(d, r, in);
+        geometry::recomputeElement(*e, document::contextFor(d));
         return e;
     }
     Element* withData(Kind kind, double x1, double y1, double x2, double y2, Element* p1 = nullptr,
@@ -48,7 +48,7 @@ struct Maker {
 };
 
 // The gallery, plus one element of each kind it does not hold.
-void buildEveryKind(doc::Document& d) {
+void buildEveryKind(document::Document& d) {
     testing::buildGallery(d);
     Maker m{d, {}};
     Element* a = m.withData(Kind::FreePoint, 200, 100, 0, 0);
@@ -62,7 +62,7 @@ void buildEveryKind(doc::Document& d) {
     CreationInputs triangle;
     triangle.picked = {a, b, e};
     Element* polygon = m.make(Kind::Polygon, nullptr, nullptr, nullptr, triangle);
-    Element* axes = model::findOrCreateAxes(d, false).axes;
+    Element* axes = edit::findOrCreateAxes(d, false).axes;
     ASSERT_NE(axes, nullptr);
     Element* grid = nullptr;
     for (Element* x : d.construction)
@@ -99,7 +99,7 @@ void buildEveryKind(doc::Document& d) {
     m.withData(Kind::RegularPolygonVertex, 0, 0, 0, 1.0, a, b);
     ASSERT_NE(grid, nullptr);
     m.withData(Kind::GridPoint, 0, 0, 2, 1, grid);
-    geometry::recomputeAll(d.construction, geometry::contextFor(d));
+    geometry::recomputeAll(d.construction, document::contextFor(d));
 }
 
 class EveryKind : public ::testing::Test {
@@ -133,13 +133,13 @@ TEST_F(EveryKind, DrawsSomething) {
 }
 
 TEST_F(EveryKind, SurvivesTheFileUnchanged) {
-    const std::vector<uint8_t> bytes = doc::documentFileBytes(s.document);
-    auto read = doc::readFileBytes(bytes, doc::ReadMode::Any);
-    auto* file = std::get_if<doc::LoadedFile>(&read);
+    const std::vector<uint8_t> bytes = document::documentFileBytes(s.document);
+    auto read = document::readFileBytes(bytes, document::ReadMode::Any);
+    auto* file = std::get_if<document::LoadedFile>(&read);
     ASSERT_NE(file, nullptr);
-    doc::Document loaded;
-    doc::installDocumentFile(loaded, std::move(*file), doc::DocumentEnvironment{});
-    EXPECT_EQ(doc::documentFileBytes(loaded), bytes);
+    document::Document loaded;
+    document::installDocumentFile(loaded, std::move(*file), document::DocumentEnvironment{});
+    EXPECT_EQ(document::documentFileBytes(loaded), bytes);
 
     // The recompute after loading lands every element where it was.
     Element* x = s.document.construction.elements;
@@ -156,7 +156,7 @@ TEST_F(EveryKind, SurvivesTheFileUnchanged) {
 }
 
 TEST_F(EveryKind, AppearsInTheDump) {
-    const std::string json = doc::dumpJson(s.document, doc::FileType::Document, 300);
+    const std::string json = document::dumpJson(s.document, document::FileType::Document, 300);
     size_t serials = 0;
     for (size_t at = json.find("\"serial\""); at != std::string::npos;
          at = json.find("\"serial\"", at + 1))

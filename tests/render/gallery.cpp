@@ -3,7 +3,7 @@
 #include "expr/calculator.h"
 #include "expr/function_graph.h"
 #include "geometry/recompute.h"
-#include "model/factory.h"
+#include "edit/factory.h"
 #include "model/units.h"
 
 #include <cmath>
@@ -14,8 +14,8 @@ namespace zeva::render::testing {
 
 namespace {
 
-using model::CreationInputs;
-using model::CreationRequest;
+using edit::CreationInputs;
+using edit::CreationRequest;
 using model::Element;
 using model::Kind;
 
@@ -51,7 +51,7 @@ model::Picture gradientPicture(int w, int h) {
 }
 
 struct Maker {
-    doc::Document& d;
+    document::Document& d;
     CreationRequest r;
 
     Element* make(Kind kind, Element* p1 = nullptr, Element* p2 = nullptr, Element* p3 = nullptr,
@@ -60,8 +60,8 @@ struct Maker {
         r.parent1 = p1;
         r.parent2 = p2;
         r.parent3 = p3;
-        Element* e = model::createElement(d, r, in);
-        geometry::recomputeElement(*e, geometry::contextFor(d));
+        Element* e = edit::createElement(d, r, in);
+        geometry::recomputeElement(*e, document::contextFor(d));
         return e;
     }
     Element* at(Kind kind, Point p, Element* p1 = nullptr, Element* p2 = nullptr,
@@ -104,7 +104,7 @@ struct Maker {
 
 } // namespace
 
-void buildGallery(doc::Document& d) {
+void buildGallery(document::Document& d) {
     Maker m{d, {}};
 
     // Points, segment, line, ray, midpoint and their names (top left).
@@ -138,7 +138,7 @@ void buildGallery(doc::Document& d) {
     Element* diameter = m.make(Kind::LineThroughTwoPoints, o, q);
     diameter->style = 4;
     CreationInputs crossing;
-    crossing.activeTool = model::kIntersectionTool;
+    crossing.activeTool = edit::kIntersectionTool;
     for (int solution = 0; solution < 2; ++solution) {
         m.r.param1 = solution;
         m.make(Kind::Intersection, circle, diameter, nullptr, crossing)->style = 4;
@@ -185,7 +185,7 @@ void buildGallery(doc::Document& d) {
         expr::setFunctionGraphRange(*graph, {d.viewLeft, d.viewTop, d.viewRight, d.viewBottom},
                                     d.angleUnit);
         graph->color = 0x00C0FF;
-        geometry::recomputeElement(*graph, geometry::contextFor(d));
+        geometry::recomputeElement(*graph, document::contextFor(d));
     }
     m.r.x2 = 3; // a point given in axis units
     m.r.y2 = -2;
@@ -244,14 +244,14 @@ void buildGallery(doc::Document& d) {
     Element* button =
         m.label(Kind::HideShowButton, {-200, -330}, nullptr, nullptr, nullptr, buttonIn);
     button->param2 = 0; // pressed: Q shows
-    model::applyHideShowButton(*button);
+    edit::applyHideShowButton(*button);
     const model::Picture picture = gradientPicture(64, 40);
     CreationInputs pictureIn;
     pictureIn.picture = &picture;
     m.at(Kind::Bitmap, {40, -280}, nullptr, nullptr, nullptr, pictureIn);
 
     d.modified = 0;
-    geometry::recomputeAll(d.construction, geometry::contextFor(d));
+    geometry::recomputeAll(d.construction, document::contextFor(d));
 }
 
 } // namespace zeva::render::testing

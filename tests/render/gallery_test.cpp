@@ -1,9 +1,9 @@
 #include "gallery.h"
 #include "render_fixture.h"
 
-#include "doc/document_file.h"
+#include "document/document_file.h"
 #include "tests/support/temp_dir.h"
-#include "doc/document_load.h"
+#include "document/document_load.h"
 #include "render/renderer.h"
 
 #include <gtest/gtest.h>
@@ -41,16 +41,16 @@ TEST(Gallery, EveryClassIsDrawnAndStored) {
 
     zeva::testing::TempDir dir;
     const std::string path = dir.file("gallery.kdo");
-    ASSERT_TRUE(doc::writeDocumentFile(s.document, path));
-    auto loaded = doc::loadDocument(path, doc::DocumentEnvironment{});
-    auto* ok = std::get_if<doc::LoadedDocument>(&loaded);
+    ASSERT_TRUE(document::writeDocumentFile(s.document, path));
+    auto loaded = document::loadDocument(path, document::DocumentEnvironment{});
+    auto* ok = std::get_if<document::LoadedDocument>(&loaded);
     ASSERT_NE(ok, nullptr);
     EXPECT_EQ(ok->document->construction.countOf(), s.document.construction.countOf());
 
     // ZEVA_WRITE_GALLERY=1 refreshes the sample kept beside the sources.
     if (const char* w = std::getenv("ZEVA_WRITE_GALLERY"); w && *w == '1') {
         const std::string out = std::string(ZEVA_SOURCE_DIR) + "/examples/gallery.kdo";
-        EXPECT_TRUE(doc::writeDocumentFile(s.document, out));
+        EXPECT_TRUE(document::writeDocumentFile(s.document, out));
     }
 }
 

@@ -2,7 +2,7 @@
 // A document on a 1024 x 768 surface whose world origin is at the centre (screen 512, 384),
 // drawn on a recording canvas.
 
-#include "doc/document.h"
+#include "document/document.h"
 #include "model/element.h"
 #include "render/recording_canvas.h"
 #include "render/render_context.h"
@@ -16,7 +16,7 @@
 namespace zeva::render::testing {
 
 struct Scene {
-    doc::Document document;
+    document::Document document;
     ViewTransform view;
     RenderContext ctx;
     RecordingCanvas canvas;

@@ -2,7 +2,7 @@
 
 #include "geometry/recompute.h"
 #include "model/construction.h"
-#include "model/factory.h"
+#include "edit/factory.h"
 #include "model/units.h"
 #include "render/draw_shapes.h"
 
@@ -552,12 +552,12 @@ namespace {
 
 TEST(Loci, FamiliesOfPolygonsAreRunAgainForEachInstance) {
     Scene s;
-    model::CreationRequest r;
-    auto make = [&](Kind k, model::Element* p1 = nullptr, const model::CreationInputs& in = {}) {
+    edit::CreationRequest r;
+    auto make = [&](Kind k, model::Element* p1 = nullptr, const edit::CreationInputs& in = {}) {
         r.kind = k;
         r.parent1 = p1;
-        model::Element* e = model::createElement(s.document, r, in);
-        geometry::recomputeElement(*e, geometry::contextFor(s.document));
+        model::Element* e = edit::createElement(s.document, r, in);
+        geometry::recomputeElement(*e, document::contextFor(s.document));
         return e;
     };
     r.x1 = -100;
@@ -575,7 +575,7 @@ TEST(Loci, FamiliesOfPolygonsAreRunAgainForEachInstance) {
     r.x1 = 50;
     r.y1 = 150;
     model::Element* side = make(Kind::FreePoint);
-    model::CreationInputs tri;
+    edit::CreationInputs tri;
     tri.picked = {driver, top, side};
     model::Element* triangle = make(Kind::Polygon, nullptr, tri);
     triangle->color = 0x00FF00;

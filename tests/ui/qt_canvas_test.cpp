@@ -1,6 +1,6 @@
 #include "qt_app.h"
 
-#include "doc/document.h"
+#include "document/document.h"
 #include "model/element.h"
 #include "platform/picture_codec.h"
 #include "platform/qt_canvas.h"
@@ -26,7 +26,7 @@ class QtCanvasTest : public ::testing::Test {
 };
 
 TEST_F(QtCanvasTest, DefaultPointIsAThreeByThreeSquareOnBlack) {
-    doc::Document d;
+    document::Document d;
     d.viewLeft = -10;
     d.viewTop = 10;
     d.viewRight = 54;

@@ -1,0 +1,43 @@
+#include "document/document.h"
+
+namespace zeva::document {
+
+Document newDocument(const DocumentDefaults& defaults, int clientWidth, int clientHeight,
+                     ScreenSize screen, double drawScale) {
+    Document d;
+    d.backgroundColor = defaults.backgroundColor;
+    d.lengthUnit = defaults.lengthUnit;
+    d.angleUnit = defaults.angleUnit;
+    d.pixelsPerUnit = defaults.pixelsPerUnit;
+    d.coordSystem = defaults.coordSystem;
+    d.viewLeft = -(clientWidth / 2.0) * drawScale;
+    d.viewTop = (clientHeight / 2.0) * drawScale;
+    setViewExtent(d, screen, drawScale);
+    return d;
+}
+
+void setViewExtent(Document& d, ScreenSize screen, double drawScale) {
+    d.viewRight = d.viewLeft + screen.width * drawScale;
+    d.viewBottom = d.viewTop - screen.height * drawScale;
+}
+
+geometry::RecomputeContext contextFor(Document& document) {
+    geometry::RecomputeContext ctx;
+    ctx.construction = &document.construction;
+    ctx.pixelsPerUnit = document.pixelsPerUnit > 0 ? document.pixelsPerUnit : 40;
+    ctx.lengthUnit = document.lengthUnit;
+    ctx.angleUnit = document.angleUnit;
+    ctx.coordSystem = document.coordSystem;
+    ctx.viewLeft = document.viewLeft;
+    ctx.viewTop = document.viewTop;
+    ctx.viewRight = document.viewRight;
+    ctx.viewBottom = document.viewBottom;
+    return ctx;
+}
+
+std::string bareFileName(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+} // namespace zeva::document

@@ -1,0 +1,276 @@
+#include "document/document_dump.h"
+
+#include "expr/display_text.h"
+#include "expr/value_text.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace zeva::document {
+
+using model::Element;
+using model::Kind;
+
+namespace {
+
+// What a button without a caption of its own shows.
+constexpr std::string_view kDefaultButtonCaption = "Ocultar/Ver";
+
+int32_t serialOf(const Element* e) {
+    return e ? e->serial : -1;
+}
+
+// The text an element shows as the figure draws it; false for elements that show none (and
+// for the coordinate parts, which their coordinates element draws as one pair).
+bool shownText(const Document& d, const Element& e, const Element* owner, std::string& out) {
+    if (owner) return false;
+    switch (e.elementClass()) {
+    case model::ElementClass::Name:
+        out = e.name().text;
+        return true;
+    case model::ElementClass::Text:
+        out.clear();
+        for (size_t i = 0; i < e.text().lines.size(); ++i) {
+            if (i) out += '\n';
+            out += e.text().lines[i];
+        }
+        return true;
+    case model::ElementClass::Number:
+        out = expr::valueText(e, d.lengthUnit, d.angleUnit);
+        return true;
+    case model::ElementClass::Function: {
+        const std::string_view label = expr::labelTextOf(e);
+        out = label.empty() ? expr::expressionDisplayText(e) : std::string(label);
+        return true;
+    }
+    case model::ElementClass::Coordinates: {
+        const auto& parts = e.coordinates();
+        out = std::string(expr::labelTextOf(e)) + "(";
+        if (parts.xPart) out += expr::signedNumberText(parts.xPart->x1, e.decimals);
+        out += ";";
+        if (parts.yPart) out += expr::signedNumberText(parts.yPart->x1, e.decimals);
+        out += ")";
+        return true;
+    }
+    case model::ElementClass::Equation:
+        out = e.equation().text;
+        return true;
+    case model::ElementClass::Property:
+        out = expr::checkerText(e);
+        return true;
+    case model::ElementClass::Button:
+        out =
+            " " +
+            (e.button().caption.empty() ? std::string(kDefaultButtonCaption) : e.button().caption) +
+            " ";
+        return true;
+    default:
+        return false;
+    }
+}
+
+class JsonObject {
+  public:
+    explicit JsonObject(std::string& out) : out_(out) { out_ += '{'; }
+    void close() { out_ += '}'; }
+    void key(std::string_view k) {
+        if (!first_) out_ += ", ";
+        first_ = false;
+        out_ += jsonString(k);
+        out_ += ": ";
+    }
+    void integer(std::string_view k, int64_t v) {
+        key(k);
+        out_ += std::to_string(v);
+    }
+    void real(std::string_view k, double v) {
+        key(k);
+        out_ += jsonNumber(v);
+    }
+    void text(std::string_view k, std::string_view v) {
+        key(k);
+        out_ += jsonString(v);
+    }
+
+  private:
+    std::string& out_;
+    bool first_ = true;
+};
+
+void kindExtras(JsonObject& o, std::string& out, const Element& e) {
+    switch (e.kind) {
+    case Kind::Locus:
+    case Kind::FunctionGraph:
+        o.integer("capacity", e.samples().capacity);
+        o.integer("sampleCount", e.samples().sampleCount);
+        return;
+    case Kind::Conic: {
+        o.integer("conicType", e.conic().conicType);
+        o.key("coefficients");
+        out += '[';
+        for (size_t i = 0; i < e.conic().coefficients.size(); ++i) {
+            if (i) out += ", ";
+            out += jsonNumber(e.conic().coefficients[i]);
+        }
+        out += ']';
+        return;
+    }
+    case Kind::Axes:
+        o.real("unitX", e.axes().unitX);
+        o.real("unitY", e.axes().unitY);
+        return;
+    case Kind::Parameter:
+        o.real("minimum", e.parameter().minimum);
+        o.real("maximum", e.parameter().maximum);
+        return;
+    case Kind::Table:
+        o.integer("columnCount", e.table().columnCount);
+        return;
+    default:
+        return;
+    }
+}
+
+void dumpElement(std::string& out, const Document& d, const Element& e, const Element* owner) {
+    out += "    ";
+    JsonObject o(out);
+    o.integer("serial", e.serial);
+    o.integer("kind", model::toInt(e.kind));
+    o.integer("class", model::toInt(e.elementClass()));
+    if (owner) o.integer("owner", owner->serial);
+    o.key("parents");
+    out += '[' + std::to_string(serialOf(e.parent1)) + ", " + std::to_string(serialOf(e.parent2)) +
+           ", " + std::to_string(serialOf(e.parent3)) + ']';
+    o.integer("colorSource", serialOf(e.colorSource));
+    o.integer("exists", e.exists);
+    o.integer("visible", e.visible);
+    o.real("x1", e.x1);
+    o.real("y1", e.y1);
+    o.real("x2", e.x2);
+    o.real("y2", e.y2);
+    o.integer("param1", e.param1);
+    o.integer("param2", e.param2);
+    o.integer("color", e.color);
+    o.integer("style", e.style);
+    o.integer("dimension", e.dimension);
+    o.integer("decimals", e.decimals);
+    std::string text;
+    if (shownText(d, e, owner, text)) o.text("text", text);
+    kindExtras(o, out, e);
+    o.close();
+}
+
+} // namespace
+
+std::string jsonNumber(double v) {
+    if (!std::isfinite(v)) return "null";
+    char buf[40];
+    std::snprintf(buf, sizeof buf, "%.17g", v);
+    std::string s(buf);
+    if (s.find_first_of(".e") == std::string::npos) s += ".0";
+    return s;
+}
+
+std::string jsonString(std::string_view text) {
+    std::string out;
+    out.reserve(text.size() + 2);
+    out += '"';
+    for (char ch : text) {
+        const auto c = static_cast<unsigned char>(ch);
+        switch (ch) {
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        default:
+            if (c < 0x20) {
+                char buf[8];
+                std::snprintf(buf, sizeof buf, "\\u%04x", c);
+                out += buf;
+            } else {
+                out += ch;
+            }
+        }
+    }
+    out += '"';
+    return out;
+}
+
+std::string dumpJson(Document& d, FileType fileType, int32_t version) {
+    model::Construction& c = d.construction;
+    c.renumber();
+    std::string out;
+    out += "{\n  \"fileType\": " + std::to_string(static_cast<int32_t>(fileType)) + ",\n";
+    out += "  \"version\": " + std::to_string(version) + ",\n";
+    out += "  \"document\": ";
+    {
+        JsonObject o(out);
+        o.integer("backgroundColor", d.backgroundColor);
+        o.integer("lengthUnit", d.lengthUnit);
+        o.integer("angleUnit", d.angleUnit);
+        o.integer("pixelsPerUnit", d.pixelsPerUnit);
+        o.integer("coordSystem", d.coordSystem);
+        o.real("viewLeft", d.viewLeft);
+        o.real("viewTop", d.viewTop);
+        o.close();
+    }
+    out += ",\n  \"elements\": [";
+    bool first = true;
+    auto next = [&] {
+        out += first ? "\n" : ",\n";
+        first = false;
+    };
+    for (const Element* e : c) {
+        next();
+        dumpElement(out, d, *e, nullptr);
+        for (const Element* s : model::subElementsOf(*e)) {
+            next();
+            dumpElement(out, d, *s, e);
+        }
+    }
+    out += first ? "],\n" : "\n  ],\n";
+
+    out += "  \"traces\": [";
+    for (size_t i = 0; i < c.traced.size(); ++i) {
+        if (i) out += ", ";
+        out += std::to_string(serialOf(c.traced[i]));
+    }
+    out += "],\n  \"animations\": [";
+    for (size_t i = 0; i < c.animations.size(); ++i) {
+        const auto& a = c.animations[i];
+        if (i) out += ", ";
+        out += '[' + std::to_string(serialOf(a.element)) + ", " + std::to_string(a.playing) + ", " +
+               std::to_string(a.backward) + ", " + std::to_string(a.speed) + ']';
+    }
+    out += "],\n  \"macros\": [";
+    for (size_t i = 0; i < d.macros.size(); ++i) {
+        const auto& m = d.macros[i];
+        out += i ? ",\n    " : "\n    ";
+        JsonObject o(out);
+        o.text("name", m.name);
+        o.key("initialClasses");
+        out += '[';
+        for (size_t k = 0; k < m.initialClasses.size(); ++k) {
+            if (k) out += ", ";
+            out += std::to_string(m.initialClasses[k]);
+        }
+        out += ']';
+        o.integer("elementCount", m.body.countOf());
+        o.close();
+    }
+    out += d.macros.empty() ? "]\n}\n" : "\n  ]\n}\n";
+    return out;
+}
+
+} // namespace zeva::document

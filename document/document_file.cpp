@@ -1,0 +1,487 @@
+#include "document/document_file.h"
+
+#include "document/safe_write.h"
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <limits>
+#include <new>
+#include <unordered_map>
+
+namespace zeva::document {
+
+using model::Construction;
+using model::Element;
+using model::Kind;
+
+namespace {
+
+// ---- writing --------------------------------------------------------------------------------
+
+void writeMacroBlock(ByteWriter& w, const document::Macro& m) {
+    w.i32(kFileVersion);
+    w.i32(static_cast<int32_t>(FileType::Macro));
+    w.i32(m.initialCount());
+    for (int16_t c : m.initialClasses)
+        w.i16(c);
+    w.str(m.name);
+    w.i32(static_cast<int32_t>(m.description.size()));
+    for (const auto& line : m.description)
+        w.str(line);
+
+    // A version 100 macro numbers its body right after the initial elements as picked; later
+    // versions number it after the extended initial list. The file can only say 300, so such
+    // a body is renumbered on the way out to keep every reference pointing where it did.
+    SerialShift shift;
+    if (m.version <= 100) {
+        shift.from = m.initialCount();
+        shift.by = extendedInitialCount(m.initialClasses) - m.initialCount();
+    }
+    for (const Element* e : m.body)
+        writeElementRecord(w, *e, shift);
+}
+
+// ---- reading --------------------------------------------------------------------------------
+
+bool readMacroHeaderPart(ByteReader& r, document::Macro& m) {
+    int32_t k = 0;
+    if (!r.count(k, std::numeric_limits<int32_t>::max(), 2, ReadErrorCode::BadCount)) return false;
+    m.initialClasses.resize(static_cast<size_t>(k));
+    for (auto& c : m.initialClasses) {
+        if (!r.i16(c)) return false;
+        if (c < 0 || c >= model::kClassCount) return r.fail(ReadErrorCode::BadClass);
+    }
+    int32_t texts = 0;
+    if (!r.str(m.name) ||
+        !r.count(texts, std::numeric_limits<int32_t>::max(), 4, ReadErrorCode::BadCount))
+        return false;
+    m.description.resize(static_cast<size_t>(texts));
+    for (auto& line : m.description)
+        if (!r.str(line)) return false;
+    return true;
+}
+
+bool acceptableVersion(int32_t v) {
+    return v > 0 && v <= kFileVersion;
+}
+
+class FileReader {
+  public:
+    FileReader(std::span<const uint8_t> bytes, ReadMode mode, const ReadSettings& settings)
+        : r_(bytes), mode_(mode), settings_(settings) {}
+
+    ReadResult run() {
+        try {
+            if (read()) return std::move(out_);
+        } catch (const std::bad_alloc&) {
+            r_.fail(ReadErrorCode::OutOfMemory);
+        }
+        if (!r_.failed()) r_.fail(ReadErrorCode::BadFileType);
+        return r_.error();
+    }
+
+  private:
+    bool read();
+    bool readDocumentHead();
+    bool startMacro(int32_t version);
+    bool readElements();
+    bool finishDocument();
+    bool finishMacros();
+
+    ByteReader r_;
+    ReadMode mode_;
+    ReadSettings settings_;
+    LoadedFile out_;
+    ElementReadContext ctx_;
+    std::vector<int32_t> traceSerials_;
+    std::vector<model::AnimationEntry> animations_; // elements found once all are read
+    std::vector<int32_t> animationSerials_;
+};
+
+bool FileReader::read() {
+    int32_t version = 0, type = 0;
+    if (!r_.i32(version) || !r_.i32(type)) return false;
+    if (!acceptableVersion(version)) return r_.fail(ReadErrorCode::BadVersion);
+    if (type != 1 && type != 2) return r_.fail(ReadErrorCode::BadFileType);
+    if (type == 1 && mode_ == ReadMode::MacroOnly) return r_.fail(ReadErrorCode::BadFileType);
+    out_.type = static_cast<FileType>(type);
+    out_.version = version;
+    ctx_.textFont = settings_.textFont;
+
+    if (out_.type == FileType::Document) {
+        ctx_.version = version;
+        if (!readDocumentHead()) return false;
+    } else if (!startMacro(version)) {
+        return false;
+    }
+    if (!readElements()) return false;
+    if (!finishMacros()) return false;
+    return out_.type == FileType::Macro || finishDocument();
+}
+
+bool FileReader::readDocumentHead() {
+    const int32_t v = out_.version;
+    if (!r_.i32(out_.backgroundColor)) return false;
+    if (v >= kFileVersion) {
+        if (!r_.i32(out_.lengthUnit)) return false;
+    } else {
+        out_.lengthUnit = 1;
+    }
+    if (!r_.i32(out_.angleUnit) || !r_.i32(out_.pixelsPerUnit) || !r_.i32(out_.coordSystem) ||
+        !r_.real(out_.viewLeft) || !r_.real(out_.viewTop))
+        return false;
+    if (out_.lengthUnit < 0 || out_.lengthUnit > 3 || out_.angleUnit < 0 || out_.angleUnit > 2 ||
+        out_.pixelsPerUnit < 1 || out_.pixelsPerUnit > 1000 || out_.coordSystem < 0 ||
+        out_.coordSystem > 1 || !std::isfinite(out_.viewLeft) || !std::isfinite(out_.viewTop))
+        return r_.fail(ReadErrorCode::BadValue);
+    if (v < kFileVersion) {
+        // Older versions kept the view corner of a window with other borders.
+        out_.viewLeft += 27.0;
+        out_.viewTop -= 50.0;
+    }
+    if (v <= 100) return true;
+
+    int32_t t = 0;
+    if (!r_.count(t, model::kMaxTraced, 4, ReadErrorCode::TooManyTraces)) return false;
+    traceSerials_.resize(static_cast<size_t>(t));
+    for (auto& s : traceSerials_)
+        if (!r_.i32(s)) return false;
+    int32_t a = 0;
+    if (!r_.count(a, model::kMaxAnimations, 16, ReadErrorCode::TooManyAnimations)) return false;
+    animations_.resize(static_cast<size_t>(a));
+    animationSerials_.resize(static_cast<size_t>(a));
+    for (size_t i = 0; i < animations_.size(); ++i) {
+        auto& e = animations_[i];
+        if (!r_.i32(animationSerials_[i]) || !r_.i32(e.playing) || !r_.i32(e.backward) ||
+            !r_.i32(e.speed))
+            return false;
+        // Version 200 counted speed in units five times larger.
+        if (v < kFileVersion) e.speed *= 5;
+    }
+    return true;
+}
+
+bool FileReader::startMacro(int32_t version) {
+    if (settings_.existingMacros + static_cast<int>(out_.macros.size()) >= document::kMaxMacros)
+        return r_.fail(ReadErrorCode::TooManyMacros);
+    document::Macro m;
+    m.version = version;
+    if (!readMacroHeaderPart(r_, m)) return false;
+    out_.macros.push_back(std::move(m));
+    ctx_.version = version;
+    return true;
+}
+
+bool FileReader::readElements() {
+    while (!r_.atEnd()) {
+        int32_t kind = 0;
+        if (!r_.i32(kind)) return false;
+        if (kind == kMacroMarker) {
+            int32_t version = 0, type = 0;
+            if (!r_.i32(version) || !r_.i32(type)) return false;
+            if (!acceptableVersion(version)) return r_.fail(ReadErrorCode::BadVersion);
+            if (type != static_cast<int32_t>(FileType::Macro))
+                return r_.fail(ReadErrorCode::BadFileType);
+            if (!startMacro(version)) return false;
+            continue;
+        }
+        auto e = readElementRecord(r_, kind, ctx_);
+        if (!e) return false;
+        if (out_.macros.empty()) {
+            out_.construction.append(std::move(e));
+        } else {
+            out_.macros.back().body.append(std::move(e));
+        }
+    }
+    return true;
+}
+
+// Serial -> element over a document's elements and sub-elements as read. Files written by
+// ZEVA number them 1, 2, 3, ... in order, which a plain array serves; any other numbering
+// falls back to a map in which the first element holding a serial wins.
+class SerialIndex {
+  public:
+    explicit SerialIndex(const Construction& c) {
+        for (Element* e : c) {
+            add(e);
+            model::forEachSubElement(*e, [&](Element& s) { add(&s); });
+        }
+    }
+    bool inOrder() const { return inOrder_; }
+    Element* find(int32_t serial) const {
+        if (serial <= 0) return nullptr;
+        if (inOrder_)
+            return static_cast<size_t>(serial) <= order_.size() ? order_[serial - 1] : nullptr;
+        auto it = map_.find(serial);
+        return it == map_.end() ? nullptr : it->second;
+    }
+    // Resolves a stored serial; one that names nothing becomes -1.
+    Element* resolve(int32_t& serial) const {
+        Element* e = find(serial);
+        if (!e) serial = -1;
+        return e;
+    }
+
+  private:
+    void add(Element* e) {
+        if (inOrder_ && e->serial == static_cast<int32_t>(order_.size()) + 1) {
+            order_.push_back(e);
+            return;
+        }
+        if (inOrder_) {
+            inOrder_ = false;
+            for (size_t i = 0; i < order_.size(); ++i)
+                map_.emplace(static_cast<int32_t>(i + 1), order_[i]);
+            order_.clear();
+        }
+        if (e->serial > 0) map_.emplace(e->serial, e);
+    }
+
+    bool inOrder_ = true;
+    std::vector<Element*> order_;
+    std::unordered_map<int32_t, Element*> map_;
+};
+
+// Resolves a serial list; false when one of them names nothing (or the element itself).
+template <class Refs>
+bool resolveAll(const SerialIndex& index, const Element& self, std::span<int32_t> serials,
+                Refs& refs) {
+    bool ok = true;
+    for (size_t i = 0; i < serials.size(); ++i) {
+        refs[i] = index.resolve(serials[i]);
+        ok = ok && refs[i] && refs[i] != &self;
+    }
+    return ok;
+}
+
+void resolveParents(const SerialIndex& index, Element& e) {
+    e.parent1 = index.resolve(e.parent1Index);
+    e.parent2 = index.resolve(e.parent2Index);
+    e.parent3 = index.resolve(e.parent3Index);
+}
+
+// Turns e's stored serials into references and hangs its sub-elements off it; false when a
+// reference its construction needs names no element, or names e itself.
+bool resolveElement(const SerialIndex& index, Element& e) {
+    resolveParents(index, e);
+    e.colorSource = index.resolve(e.colorSourceIndex);
+    const int needed = e.kind == Kind::Bitmap ? 0 : model::parentCountOf(e.kind);
+    Element* const parents[3] = {e.parent1, e.parent2, e.parent3};
+    for (int i = 0; i < 3; ++i) {
+        if (parents[i] == &e) return false;
+        if (i < needed && !parents[i]) return false;
+    }
+    switch (e.kind) {
+    case Kind::Polygon: {
+        bool ok = true;
+        for (auto& s : e.polygon().sides) {
+            resolveParents(index, *s);
+            s->parent3 = &e;
+            s->parent3Index = e.serial;
+            ok = ok && s->parent1 && s->parent2;
+        }
+        return ok;
+    }
+    case Kind::Axes:
+    case Kind::Coordinates: {
+        bool ok = true;
+        model::forEachSubElement(e, [&](Element& s) {
+            resolveParents(index, s);
+            s.parent2 = &e;
+            s.parent2Index = e.serial;
+            ok = ok && s.parent1;
+        });
+        return ok;
+    }
+    case Kind::Calculation:
+    case Kind::Function: {
+        auto& x = e.expression();
+        if (!resolveAll(index, e, std::span(x.refIndices), x.refs)) return false;
+        // The file does not keep how many references are operands; the rest are user
+        // functions (Función elements), which always come last.
+        x.measureCount = 0;
+        for (Element* ref : x.refs)
+            if (ref->kind != Kind::Function) ++x.measureCount;
+        return true;
+    }
+    case Kind::Table:
+        return resolveAll(index, e, std::span(e.table().rowIndices), e.table().rows);
+    case Kind::Conic:
+        return resolveAll(index, e, std::span(e.conic().pointIndices), e.conic().points);
+    case Kind::HideShowButton:
+        return resolveAll(index, e, std::span(e.button().targetIndices), e.button().targets);
+    case Kind::Name:
+        if (e.parent1) e.parent1->label = &e;
+        return true;
+    default:
+        return true;
+    }
+}
+
+bool FileReader::finishDocument() {
+    Construction& c = out_.construction;
+    const SerialIndex index(c);
+    for (Element* e : c)
+        if (!resolveElement(index, *e)) return r_.fail(ReadErrorCode::MissingReference);
+
+    // Traces and animations name elements by the serials the file gave them.
+    for (int32_t s : traceSerials_) {
+        Element* t = index.find(s);
+        if (!t) return r_.fail(ReadErrorCode::MissingReference);
+        c.traced.push_back(t);
+    }
+    for (size_t i = 0; i < animations_.size(); ++i) {
+        Element* t = index.find(animationSerials_[i]);
+        if (!t) return r_.fail(ReadErrorCode::MissingReference);
+        auto entry = animations_[i];
+        entry.element = t;
+        c.animations.push_back(entry);
+    }
+    // Serials read in order are already what numbering would give, stored serials included.
+    if (!index.inOrder()) c.renumber();
+    return true;
+}
+
+bool FileReader::finishMacros() {
+    for (auto& m : out_.macros) {
+        if (m.body.empty()) return r_.fail(ReadErrorCode::EmptyMacro);
+        // Body references stay serials; a reference is a user function when it names a
+        // Función of the body or an initial element of class función.
+        for (Element* e : m.body) {
+            if (e->kind != Kind::Calculation && e->kind != Kind::Function) continue;
+            auto& x = e->expression();
+            int32_t operands = 0;
+            for (int32_t s : x.refIndices) {
+                bool function = false;
+                if (s >= 0 && s < m.initialCount()) {
+                    function = m.initialClasses[static_cast<size_t>(s)] ==
+                               static_cast<int16_t>(model::ElementClass::Function);
+                } else if (const Element* target = m.body.findBySerial(s)) {
+                    function = target->kind == Kind::Function;
+                }
+                if (!function) ++operands;
+            }
+            x.measureCount = operands;
+        }
+    }
+    return true;
+}
+
+std::vector<uint8_t> readWholeFile(const std::string& path, bool& ok) {
+    ok = false;
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) return {};
+    const auto size = std::filesystem::file_size(path, ec);
+    if (ec) return {};
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return {};
+    std::vector<uint8_t> bytes(static_cast<size_t>(size));
+    if (size > 0 &&
+        !in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(size)))
+        return {};
+    ok = true;
+    return bytes;
+}
+
+} // namespace
+
+int32_t extendedInitialCount(const std::vector<int16_t>& initialClasses) {
+    int32_t n = static_cast<int32_t>(initialClasses.size());
+    for (int16_t c : initialClasses) {
+        switch (static_cast<model::ElementClass>(c)) {
+        case model::ElementClass::Segment:
+            n += 2;
+            break;
+        case model::ElementClass::Circle:
+            n += 1;
+            break;
+        case model::ElementClass::Arc:
+        case model::ElementClass::Axes:
+            n += 3;
+            break;
+        case model::ElementClass::Conic:
+            n += 5;
+            break;
+        default:
+            break;
+        }
+    }
+    return n;
+}
+
+FileType probeFileType(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return FileType::Invalid;
+    int32_t header[2] = {0, 0};
+    if (!in.read(reinterpret_cast<char*>(header), sizeof header)) return FileType::Invalid;
+    if (header[1] == 1) return FileType::Document;
+    if (header[1] == 2) return FileType::Macro;
+    return FileType::Invalid;
+}
+
+ReadResult readFileBytes(std::span<const uint8_t> bytes, ReadMode mode,
+                         const ReadSettings& settings) {
+    return FileReader(bytes, mode, settings).run();
+}
+
+ReadResult readFile(const std::string& path, ReadMode mode, const ReadSettings& settings) {
+    bool ok = false;
+    const std::vector<uint8_t> bytes = readWholeFile(path, ok);
+    if (!ok) return ReadError{ReadErrorCode::CannotOpen, 0};
+    return readFileBytes(bytes, mode, settings);
+}
+
+std::vector<uint8_t> documentFileBytes(Document& d) {
+    Construction& c = d.construction;
+    c.renumber();
+    ByteWriter w;
+    w.reserve(64 + static_cast<size_t>(c.countWithSubElements()) * 120);
+    w.i32(kFileVersion);
+    w.i32(static_cast<int32_t>(FileType::Document));
+    w.i32(d.backgroundColor);
+    w.i32(d.lengthUnit);
+    w.i32(d.angleUnit);
+    w.i32(d.pixelsPerUnit);
+    w.i32(d.coordSystem);
+    w.real(d.viewLeft);
+    w.real(d.viewTop);
+    const size_t traces = std::min(c.traced.size(), static_cast<size_t>(model::kMaxTraced));
+    w.i32(static_cast<int32_t>(traces));
+    for (size_t i = 0; i < traces; ++i)
+        w.i32(c.traced[i]->serial);
+    const size_t anims = std::min(c.animations.size(), static_cast<size_t>(model::kMaxAnimations));
+    w.i32(static_cast<int32_t>(anims));
+    for (size_t i = 0; i < anims; ++i) {
+        const auto& a = c.animations[i];
+        w.i32(a.element->serial);
+        w.i32(a.playing);
+        w.i32(a.backward);
+        w.i32(a.speed);
+    }
+    for (const Element* e : c)
+        writeElementRecord(w, *e);
+    const size_t macros = std::min(d.macros.size(), static_cast<size_t>(document::kMaxMacros));
+    for (size_t i = 0; i < macros; ++i) {
+        w.i32(kMacroMarker);
+        writeMacroBlock(w, d.macros[i]);
+    }
+    return std::move(w.data());
+}
+
+std::vector<uint8_t> macroFileBytes(const document::Macro& m) {
+    ByteWriter w;
+    writeMacroBlock(w, m);
+    return std::move(w.data());
+}
+
+bool writeDocumentFile(Document& d, const std::string& path) {
+    return replaceFileContents(path, documentFileBytes(d));
+}
+
+bool writeMacroFile(const document::Macro& m, const std::string& path) {
+    return replaceFileContents(path, macroFileBytes(m));
+}
+
+} // namespace zeva::document

@@ -1,0 +1,67 @@
+#include "document/document_load.h"
+
+#include "document/undo.h"
+#include "geometry/recompute.h"
+
+namespace zeva::document {
+
+DocumentEnvironment environmentFor(const settings::Options& options) {
+    DocumentEnvironment env;
+    env.defaults = options.documentDefaults();
+    env.textFont = options.textFont;
+    return env;
+}
+
+Document newDocument(const DocumentEnvironment& env) {
+    return newDocument(env.defaults, env.clientWidth, env.clientHeight, env.screen, env.drawScale);
+}
+
+void installDocumentFile(Document& d, LoadedFile&& file, const DocumentEnvironment& env) {
+    d.construction = std::move(file.construction);
+    d.macros = std::move(file.macros);
+    d.backgroundColor = file.backgroundColor;
+    d.lengthUnit = file.lengthUnit;
+    d.angleUnit = file.angleUnit;
+    d.pixelsPerUnit = file.pixelsPerUnit;
+    d.coordSystem = file.coordSystem;
+    d.viewLeft = file.viewLeft;
+    d.viewTop = file.viewTop;
+    setViewExtent(d, env.screen, env.drawScale);
+    d.modified = 0;
+    d.traceLayerUsed = 0;
+    d.pasteCount = 0;
+    clearHistory(d);
+    d.construction.setSelectionAll(0);
+    geometry::recomputeAll(d.construction, document::contextFor(d));
+}
+
+void installMacroFile(Document& d, LoadedFile&& file) {
+    for (auto& m : file.macros) {
+        if (d.macros.size() >= static_cast<size_t>(document::kMaxMacros)) break;
+        d.macros.push_back(std::move(m));
+    }
+    d.modified = 1;
+}
+
+std::variant<LoadedDocument, ReadError> loadDocument(const std::string& path,
+                                                     const DocumentEnvironment& env) {
+    ReadSettings settings;
+    settings.textFont = env.textFont;
+    ReadResult read = readFile(path, ReadMode::Any, settings);
+    if (auto* error = std::get_if<ReadError>(&read)) return *error;
+    LoadedFile& file = std::get<LoadedFile>(read);
+
+    LoadedDocument out;
+    out.type = file.type;
+    out.version = file.version;
+    out.document = std::make_unique<Document>(newDocument(env));
+    if (file.type == FileType::Document) {
+        installDocumentFile(*out.document, std::move(file), env);
+        out.document->fileName = path;
+    } else {
+        installMacroFile(*out.document, std::move(file));
+    }
+    return out;
+}
+
+} // namespace zeva::document

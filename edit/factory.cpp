@@ -1,0 +1,430 @@
+#include "edit/factory.h"
+
+#include "document/document.h"
+#include "expr/calculator.h"
+#include "expr/parameter.h"
+#include "geometry/conics.h"
+#include "geometry/intersections.h"
+#include "geometry/locus.h"
+#include "geometry/point_on_element.h"
+#include "geometry/recompute.h"
+#include "model/units.h"
+#include "settings/text_table.h"
+
+#include <cmath>
+#include <limits>
+
+namespace zeva::edit {
+
+using namespace zeva::model;
+
+namespace {
+
+using C = ElementClass;
+
+// The font given to every element that shows text, except Nombre elements and Texto elements
+// (which get the text dialog's font): the numbers font.
+const ElementFont& elementTextFont(const settings::Options& o) {
+    return o.numbersFont;
+}
+
+bool hasNoShape(C c) {
+    switch (c) {
+    case C::Text:
+    case C::Name:
+    case C::Number:
+    case C::Function:
+    case C::Table:
+    case C::Equation:
+    case C::Coordinates:
+    case C::Property:
+    case C::Button:
+        return true;
+    case C::Point:
+    case C::Line:
+    case C::Ray:
+    case C::Segment:
+    case C::Polygon:
+    case C::Circle:
+    case C::Arc:
+    case C::Angle:
+    case C::Locus:
+    case C::Axes:
+    case C::Conic:
+    case C::Intersection:
+    case C::Grid:
+    case C::Bitmap:
+        return false;
+    }
+    return false;
+}
+
+int32_t dimensionOfKind(Kind k, const CreationInputs& in) {
+    switch (k) {
+    case Kind::DistancePointPoint:
+    case Kind::DistancePointLine:
+    case Kind::SegmentLength:
+    case Kind::CircleLength:
+    case Kind::ArcLength:
+    case Kind::PolygonPerimeter:
+        return 1;
+    case Kind::CircleArea:
+    case Kind::PolygonArea:
+        return 2;
+    case Kind::AngleValue:
+        return 3;
+    case Kind::Calculation:
+        return in.formulaDimension >= 0 && in.formulaDimension <= 3 ? in.formulaDimension : 0;
+    default:
+        return 0;
+    }
+}
+
+int32_t locusCapacity(const Element* traced, const settings::Options& o) {
+    if (!traced) return o.locusPoints;
+    switch (traced->elementClass()) {
+    case C::Point:
+        return o.locusPoints;
+    case C::Locus:
+    case C::Conic:
+        return 30;
+    default:
+        return 50;
+    }
+}
+
+// A sub-element (polygon side, axis, coordinate part) as its owner makes it.
+std::unique_ptr<Element> makeSubElement(Kind kind, Element* p1, Element* p2, Element* p3,
+                                        const Element& owner) {
+    auto e = makeElement(kind);
+    e->parent1 = p1;
+    e->parent2 = p2;
+    e->parent3 = p3;
+    e->exists = 1;
+    e->visible = 1;
+    e->color = owner.color;
+    e->style = owner.style;
+    e->decimals = owner.decimals;
+    return e;
+}
+
+// Whether a new Nombre shows its name at once.
+int32_t nameShown(const Element& named) {
+    switch (named.kind) {
+    case Kind::FunctionGraph:
+    case Kind::Axes:
+    case Kind::Grid:
+        return 0;
+    default:
+        break;
+    }
+    switch (named.elementClass()) {
+    case C::Number:
+    case C::Function:
+    case C::Table:
+    case C::Coordinates:
+    case C::Button:
+    case C::Bitmap:
+        return 0;
+    case C::Locus: {
+        const bool tracesPoint = named.parent1 && named.parent1->elementClass() == C::Point;
+        const bool gridDriven = named.parent2 && named.parent2->kind == Kind::GridPoint;
+        return tracesPoint && !gridDriven ? 1 : 0;
+    }
+    default:
+        return 1;
+    }
+}
+
+// Places a new Nombre by its named element's class, at the last click where that matters.
+void placeName(Element& nameElement, Element& named, Point click, document::Document& d) {
+    NameTail& tail = nameElement.name();
+    switch (named.elementClass()) {
+    case C::Point:
+    case C::Angle:
+        tail.dx = 4.0;
+        tail.dy = 4.0;
+        return;
+    case C::Line:
+    case C::Ray: {
+        const Point dir = named.secondPoint() - named.point();
+        const double len = std::hypot(dir.x, dir.y);
+        const Point rel = click - named.point();
+        nameElement.y2 = len > 0.0 ? (rel.x * dir.x + rel.y * dir.y) / len : 0.0;
+        return;
+    }
+    case C::Segment:
+    case C::Arc:
+        nameElement.y2 = 0.5;
+        return;
+    case C::Polygon:
+        nameElement.y2 = geometry::parameterOf(named, click, document::contextFor(d));
+        return;
+    case C::Circle:
+        nameElement.y2 = std::atan2(click.y - named.y1, click.x - named.x1);
+        return;
+    case C::Locus:
+        if (nameElement.param1 == 1)
+            nameElement.y2 = geometry::locusParameterOf(named, click, document::contextFor(d));
+        return;
+    case C::Conic:
+        nameElement.y2 = geometry::conicParameterOf(named, click);
+        return;
+    default:
+        return;
+    }
+}
+
+// Kind 2 made with the intersection tool: the solution chosen (0..3) becomes the type code of
+// the parents' classes, with the parents put in the code's order.
+void setIntersectionType(Element& e) {
+    e.param1 = geometry::intersectionType(e, e.param1);
+}
+
+void initialiseKind(Element& e, document::Document& d, const CreationRequest& request,
+                    const CreationInputs& in, const settings::Options& o) {
+    const int32_t textColor = elementTextFont(o).color;
+    switch (e.kind) {
+    case Kind::Intersection:
+        if (in.activeTool == kIntersectionTool) setIntersectionType(e);
+        return;
+    case Kind::Polygon: {
+        const size_t n = in.picked.size();
+        auto& sides = e.polygon().sides;
+        sides.reserve(n);
+        for (size_t i = 0; i < n; ++i)
+            sides.push_back(
+                makeSubElement(Kind::PolygonSide, in.picked[i], in.picked[(i + 1) % n], &e, e));
+        return;
+    }
+    case Kind::Angle:
+        e.y1 = o.angleArcRatio;
+        return;
+    case Kind::Locus:
+        if (e.parent2 && e.parent2->kind == Kind::GridPoint && e.parent1 &&
+            e.parent1->elementClass() == C::Point) {
+            e.color = o.colorOf(C::Point);
+            e.style = o.styleOf(C::Point);
+        }
+        return;
+    case Kind::DistancePointPoint:
+    case Kind::DistancePointLine:
+    case Kind::SegmentLength:
+    case Kind::CircleLength:
+    case Kind::ArcLength:
+    case Kind::PolygonPerimeter:
+    case Kind::CircleArea:
+    case Kind::PolygonArea:
+    case Kind::AngleValue:
+    case Kind::Slope:
+        e.color = textColor;
+        e.param1 = 100;
+        e.param2 = 100;
+        return;
+    case Kind::LineEquation:
+    case Kind::CircleEquation:
+    case Kind::ConicEquation:
+        e.color = textColor;
+        e.param1 = 100;
+        e.param2 = 100;
+        if (e.parent1)
+            e.equation().labelParam = geometry::parameterOf(*e.parent1, {request.x1, request.y1},
+                                                            document::contextFor(d));
+        return;
+    case Kind::Calculation:
+    case Kind::Function: {
+        e.color = textColor;
+        expr::storeFormula(e.expression(), in.formula, in.code, in.constants, in.measurements,
+                           in.parameters);
+        if (in.calculatorSetting) e.param1 = *in.calculatorSetting;
+        return;
+    }
+    case Kind::Table: {
+        e.color = textColor;
+        e.param1 = -100;
+        TableTail& t = e.table();
+        t.rows = in.picked;
+        t.rowIndices.assign(t.rows.size(), -1);
+        t.columnCount = 1;
+        t.cells.assign(t.rows.size() * kTableMaxColumns, 0.0);
+        for (size_t r = 0; r < t.rows.size(); ++r)
+            t.cell(r, 0) = t.rows[r] && isValidNumber(*t.rows[r])
+                               ? t.rows[r]->x1
+                               : std::numeric_limits<double>::infinity();
+        return;
+    }
+    case Kind::Axes: {
+        AxesTail& t = e.axes();
+        t.unitX = 40.0;
+        t.unitY = 40.0;
+        t.axisX = makeSubElement(Kind::AxisX, e.parent1, &e, nullptr, e);
+        t.axisY = makeSubElement(Kind::AxisY, e.parent1, &e, nullptr, e);
+        return;
+    }
+    case Kind::Coordinates: {
+        e.color = textColor;
+        e.param1 = d.coordSystem == 1 ? -100 : 100;
+        e.param2 = 100;
+        e.x1 = 5.0;
+        e.y1 = 7.0 * kPi / 4.0;
+        CoordinatesTail& t = e.coordinates();
+        for (auto* part : {&t.xPart, &t.yPart}) {
+            const Kind k = part == &t.xPart ? Kind::CoordinateX : Kind::CoordinateY;
+            *part = makeSubElement(k, e.parent1, &e, nullptr, e);
+            (*part)->param1 = 100;
+            (*part)->dimension = 0;
+        }
+        return;
+    }
+    case Kind::Text: {
+        TextTail& t = e.text();
+        t.textFont = in.textFont;
+        t.lines = in.textLines;
+        e.color = in.textFont.color;
+        e.param1 = static_cast<int32_t>(in.textLines.size());
+        return;
+    }
+    case Kind::Name: {
+        e.color = o.namesFont.color;
+        e.name().text = in.nameText;
+        if (!e.parent1) return;
+        Element& named = *e.parent1;
+        named.label = &e;
+        e.param1 = nameShown(named);
+        placeName(e, named, in.lastClick.value_or(named.point()), d);
+        return;
+    }
+    case Kind::ParallelChecker:
+    case Kind::PerpendicularChecker:
+    case Kind::MembershipChecker:
+    case Kind::EquidistanceChecker:
+    case Kind::CollinearityChecker: {
+        using namespace settings;
+        const int k = toInt(e.kind) - toInt(Kind::ParallelChecker);
+        static constexpr int kWords[5][2] = {{kWordParallel, kWordNotParallel},
+                                             {kWordPerpendicular, kWordNotPerpendicular},
+                                             {kWordBelongs, kWordNotBelongs},
+                                             {kWordEquidistant, kWordNotEquidistant},
+                                             {kWordCollinear, kWordNotCollinear}};
+        e.checker().trueText = texts().shortText(kWords[k][0]);
+        e.checker().falseText = texts().shortText(kWords[k][1]);
+        return;
+    }
+    case Kind::Conic: {
+        ConicTail& t = e.conic();
+        for (size_t i = 0; i < t.points.size() && i < in.picked.size(); ++i)
+            t.points[i] = in.picked[i];
+        e.color = o.colorOf(C::Circle);
+        e.style = o.styleOf(C::Circle);
+        return;
+    }
+    case Kind::Grid:
+        e.color = 0xC08000; // RGB(0, 128, 192)
+        e.style = 1;
+        return;
+    case Kind::Parameter:
+        e.color = textColor;
+        expr::initParameter(e, in.parameterValue);
+        return;
+    case Kind::HideShowButton: {
+        ButtonTail& t = e.button();
+        t.caption = in.buttonCaption;
+        t.targets = in.picked;
+        t.targetIndices.assign(t.targets.size(), -1);
+        t.targetStates.clear();
+        for (Element* target : t.targets)
+            t.targetStates.push_back(target && target->visible == 0 ? 1 : 0);
+        e.color = 0;
+        e.style = 0xC0C0C0;
+        e.param2 = 1;
+        applyHideShowButton(e);
+        return;
+    }
+    case Kind::Bitmap:
+        if (in.picture) e.bitmap().picture = *in.picture;
+        e.color = o.colorOf(C::Point);
+        e.style = -1;
+        e.param1 = e.parent1 ? 1 : 0;
+        return;
+    default:
+        return;
+    }
+}
+
+} // namespace
+
+CreationInputs inputsFor(const expr::CompiledExpression& compiled, Kind kind) {
+    CreationInputs in;
+    in.measurements = compiled.operands;
+    in.parameters = compiled.functions;
+    in.formula = compiled.text;
+    in.code = compiled.code;
+    in.constants = compiled.valueTable;
+    in.formulaDimension = compiled.dimension;
+    in.calculatorSetting = kind == Kind::Function ? compiled.functionType : 100;
+    return in;
+}
+
+void CreationRequest::reset() {
+    parent1 = parent2 = parent3 = nullptr;
+    x1 = y1 = x2 = y2 = 0.0;
+    param1 = -1;
+    style = -1;
+}
+
+Element* createElement(document::Document& document, CreationRequest& request, const CreationInputs& in,
+                       const settings::Options& o) {
+    if (!isValidKind(toInt(request.kind)) || isSubElementKind(request.kind)) return nullptr;
+    document.modified = 1;
+
+    const Kind kind = request.kind;
+    const ElementClass cls = classOf(kind);
+    int32_t capacity = 0;
+    if (kind == Kind::Locus) capacity = locusCapacity(request.parent1, o);
+    auto owned = makeElement(kind, capacity);
+    Element& e = *owned;
+    document.construction.append(std::move(owned));
+
+    e.x1 = request.x1;
+    e.y1 = request.y1;
+    e.x2 = request.x2;
+    e.y2 = request.y2;
+    e.parent1 = request.parent1;
+    e.parent2 = request.parent2;
+    e.parent3 = request.parent3;
+    e.exists = 1;
+    e.visible = 1;
+    e.deleteMark = 0;
+    e.selected = 0;
+    e.colorSource = nullptr;
+    e.colorMode = 0;
+    e.label = nullptr;
+
+    e.color = o.useCurrentColor ? o.currentColor : o.colorOf(cls);
+    e.style = hasNoShape(cls) ? -1 : o.styleOf(cls);
+    e.param1 = request.param1;
+    e.param2 = kind == Kind::Intersection && request.param1 == 42 ? request.param2 : 0;
+    if (carriesFont(cls))
+        e.font =
+            std::make_unique<ElementFont>(kind == Kind::Name ? o.namesFont : elementTextFont(o));
+    e.decimals = o.decimals;
+
+    initialiseKind(e, document, request, in, o);
+
+    e.dimension = cls == ElementClass::Number ? dimensionOfKind(kind, in) : 0;
+    request.reset();
+    return &e;
+}
+
+void applyHideShowButton(Element& button) {
+    ButtonTail& t = button.button();
+    for (size_t i = 0; i < t.targets.size(); ++i) {
+        Element* target = t.targets[i];
+        if (!target) continue;
+        const bool hiddenWhenMade = i < t.targetStates.size() && t.targetStates[i] == 1;
+        target->visible = button.param2 == 1 || hiddenWhenMade ? 0 : 1;
+        if (target->label) target->label->visible = target->visible;
+    }
+}
+
+} // namespace zeva::edit
