@@ -1,0 +1,38 @@
+#pragma once
+// The interaction logic of the main window, without widgets: the window hands it mouse and key
+// events in drawing-area pixels, timer ticks and the answers of the windows it opened, and it
+// acts on the current document through the edit layer and on the window through Host.
+
+#include "ui/input.h"
+#include "ui/session.h"
+
+namespace zeva::ui {
+
+class Editor {
+  public:
+    Editor(Host& host, document::DocumentSet& documents);
+
+    Session& session() { return session_; }
+    const Session& session() const { return session_; }
+
+    void mouseDown(const MouseEvent& e);
+    void mouseMove(const MouseEvent& e);
+    void mouseUp(const MouseEvent& e);
+    void doubleClick(const MouseEvent& e);
+    void keyDown(const KeyEvent& e);
+    void keyUp(const KeyEvent& e);
+    void timerFired(TimerId id);
+
+    // Answers of what the logic opened through Host.
+    void chooserClosed(int index);
+
+    // Tool buttons, tool menu items and Esc.
+    void selectTool(ToolCode t);
+
+  private:
+    Point worldOf(const MouseEvent& e);
+
+    Session session_;
+};
+
+} // namespace zeva::ui

@@ -1,0 +1,13 @@
+#pragma once
+// The element a construction tool would make, following the cursor: drawn over a copy of the
+// off-screen bitmap, so the construction is not drawn again on every mouse move.
+
+#include "ui/session.h"
+
+namespace zeva::ui {
+
+// Draws the preview of the active tool for the cursor at `world`; nothing when the tool shows
+// none at this step.
+void updatePreview(Session& s, Point world);
+
+} // namespace zeva::ui

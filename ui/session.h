@@ -1,0 +1,112 @@
+#pragma once
+// Everything the interaction logic works on: the window (through Host), the open documents and
+// the state of the tool, the hit test, a drag, the selection rectangle and the navigation. One
+// Session per main window; the modules (tool selection, hit test, tool steps, previews, drag,
+// navigation) are free functions over it, and Editor dispatches the window's events to them in
+// a fixed order.
+
+#include "document/document.h"
+#include "document/document_set.h"
+#include "edit/factory.h"
+#include "model/element.h"
+#include "model/point.h"
+#include "ui/host.h"
+#include "ui/tool_codes.h"
+#include "ui/tool_table.h"
+
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace zeva::ui {
+
+inline constexpr int kMaxHits = 100;
+
+// The construction in progress and the tool's own settings.
+struct ToolState {
+    ToolCode active = tool::Move;
+    ToolCode previous = tool::Move;
+    AcceptRow acceptCounts{};       // what the next pick may be; lowered step by step
+    SelectableMask selectableMask{}; // recomputed after every change of acceptCounts
+    std::vector<model::Element*> pendingInputs; // picked so far, in pick order; they blink
+    edit::CreationRequest request;
+    int step = 0;                    // picks made so far
+    bool auxiliaryPointMade = false; // the construction made its first point from a click
+    bool doubleClicked = false;      // set by a double click, consumed by the next press
+    bool blinkOn = false;            // phase of the blinking inputs
+    render::IPoint lastPress;                // drawing-area pixels of the last press
+
+    render::Color currentColor = 255; // red
+    bool useCurrentColor = false;
+    ToolCode pointShapeCode = tool::PointShapeNormal;
+    ToolCode lineShapeCode = tool::LineShapeNormal;
+    ToolCode angleShapeCode = tool::AngleShapeOne;
+    ToolCode lastComparisonTool = tool::CheckParallel;
+    bool parametricColourDown = false; // the colour panel's parametric button is down
+
+    std::string toolMessage; // status text that belongs to the tool
+    std::string stepPrompt;  // prompt of the current step; empty by default
+};
+
+// What is under the cursor.
+struct HoverState {
+    std::vector<model::Element*> hits; // candidates, best first; at most kMaxHits
+    bool single = false;               // exactly one candidate, its label shown
+    bool ambiguous = false;            // several candidates, "varios" shown
+    model::Element* element = nullptr; // the element whose label is on screen
+    bool labelShown = false;
+    // Intersection candidates offered near the crossing of two curves; never part of the
+    // construction. The hit list may point at one of them.
+    std::array<std::unique_ptr<model::Element>, 4> temporaryIntersections;
+};
+
+// A drag of the move tool.
+struct DragState {
+    bool active = false;       // the drag flag
+    bool single = false;       // moves one element by its own rule; else a group drag
+    bool bitmapFollow = false; // a bitmap's drag moved to the point it hangs on
+    Point anchor;              // world offset between the cursor and what is dragged
+    std::vector<model::Element*> moved;      // what a group drag moves
+    std::vector<model::Element*> dependents; // gathered once at the start, construction order
+};
+
+// The rubber band of the move tool, in world coordinates.
+struct SelectionRectangle {
+    Point start;
+    Point corner;
+    bool active = false;  // being dragged out
+    bool present = false; // left on the drawing (read by picture export and "Borrar")
+};
+
+// Moving the screen with the right button, the zoom tool and key runs.
+struct NavigationState {
+    bool movingScreen = false;
+    render::IPoint screenDragStart;
+    Point savedViewCorner; // viewLeft, viewTop at the press
+    int zoomStep = 0;
+    Point zoomAnchor;
+    Point zoomPrevious;
+    bool keyRun = false; // a + or - key repeats; one undo snapshot for the run
+    bool ctrlHeld = false;
+};
+
+struct Session {
+    Host& host;
+    document::DocumentSet& documents;
+    bool showHidden = false; // "Ver lo oculto"
+
+    ToolState tool;
+    HoverState hover;
+    DragState drag;
+    SelectionRectangle rectangle;
+    NavigationState navigation;
+
+    Session(Host& h, document::DocumentSet& d) : host(h), documents(d) {}
+
+    // The current document; none while no document is shown.
+    document::Document* document() const { return documents.current(); }
+    View& view() { return host.view(); }
+};
+
+} // namespace zeva::ui

@@ -1,0 +1,45 @@
+// Interaction modules not built yet: each answers as if nothing were under the cursor and the
+// tool had nothing to do. They are replaced module by module.
+#include "ui/drag.h"
+#include "ui/hit_test.h"
+#include "ui/navigation.h"
+#include "ui/previews.h"
+#include "ui/tool_steps.h"
+
+namespace zeva::ui {
+
+int hitTest(Session&, Point) { return 0; }
+int hitTestAtCursor(Session&) { return 0; }
+void clearHover(Session& s) {
+    s.hover.single = s.hover.ambiguous = false;
+    s.hover.hits.clear();
+    s.hover.element = nullptr;
+}
+void openChooser(Session&, render::IPoint) {}
+void chooserClosed(Session&, int) {}
+
+void runToolStep(Session&, const MouseEvent&, Point) {}
+void editHit(Session&) {}
+void toolDoubleClick(Session&) {}
+void blinkTick(Session&) {}
+
+void updatePreview(Session&, Point) {}
+
+void startDrag(Session&, Point) {}
+void pressHideShowButton(Session&, model::Element&) {}
+void dragStep(Session&, const MouseEvent&, Point) {}
+void startRectangle(Session&, Point, bool) {}
+void rectangleStep(Session&, Point) {}
+void releaseMoveTool(Session&, const MouseEvent&) {}
+void redefineStep(Session&, Point) {}
+
+void startScreenMove(Session&, const MouseEvent&) {}
+void screenMoveStep(Session&, const MouseEvent&) {}
+void endScreenMove(Session&) {}
+void startZoom(Session&, Point) {}
+void zoomStep(Session&, Point) {}
+void endZoom(Session&) {}
+void keyDown(Session&, const KeyEvent&) {}
+void keyUp(Session&, const KeyEvent&) {}
+
+} // namespace zeva::ui

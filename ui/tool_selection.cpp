@@ -1,0 +1,68 @@
+#include "ui/tool_selection.h"
+
+#include "document/undo.h"
+#include "geometry/recompute.h"
+#include "settings/text_table.h"
+#include "ui/hit_test.h"
+
+namespace zeva::ui {
+
+void setAcceptCounts(Session& s, const AcceptRow& row) {
+    s.tool.acceptCounts = row;
+    s.tool.selectableMask = selectableMaskOf(row);
+}
+
+void refreshStatus(Session& s) {
+    std::string text = s.tool.toolMessage;
+    if (!s.tool.stepPrompt.empty()) text += " - " + s.tool.stepPrompt;
+    s.host.setStatusText(text);
+}
+
+void resetConstruction(Session& s) {
+    ToolState& t = s.tool;
+    t.request.reset();
+    t.request.x1 = t.request.y1 = t.request.x2 = t.request.y2 = 0.0;
+    t.step = 0;
+    t.pendingInputs.clear();
+    t.auxiliaryPointMade = false;
+    setAcceptCounts(s, acceptRowOf(t.active));
+    t.stepPrompt.clear();
+    s.host.stopTimer(TimerId::Blink);
+    clearHover(s);
+    s.drag = DragState{};
+    if (s.document()) {
+        s.view().redraw();
+        s.host.repaint();
+    }
+}
+
+void selectTool(Session& s, ToolCode t) {
+    if (!isValidTool(t)) return;
+    document::Document* d = s.document();
+    if (d && t != tool::HideShowButton) d->construction.setSelectionAll(0);
+    s.host.hideToolWindows(t == tool::Animation);
+
+    ToolState& state = s.tool;
+    // A colour chosen on the colour panel applies to the next tool chosen, and only that one.
+    state.useCurrentColor = state.active == tool::Colour && !state.useCurrentColor;
+    state.previous = state.active;
+    state.active = t;
+    s.host.toolChanged(t);
+    s.host.setCursor(d ? cursorOf(t) : cursor::Arrow);
+
+    const std::string& message = settings::texts().toolText(t);
+    if (s.host.statusText() != message) {
+        state.toolMessage = message;
+        s.host.setStatusText(message);
+    }
+    s.rectangle = SelectionRectangle{};
+
+    // The points an abandoned construction made from clicks disappear with it.
+    if (d && state.auxiliaryPointMade && d->undoAvailable) {
+        document::undo(*d);
+        geometry::recomputeAll(d->construction, s.view().recomputeContext());
+    }
+    resetConstruction(s);
+}
+
+} // namespace zeva::ui
