@@ -74,19 +74,27 @@ constexpr std::array<int, model::kKindCount> kKindKeys = {
     135, 136, 137, 138, 144, 143, 141, 142, 147, 148, 149, 145, 146, 139, 140, 127, 158,
     161, 164, 170, 167, 152, 154, 173, 157, 151, 153, 174, 175, 155, 150, 156, 176, 177};
 
-// Key of each tool text 0..57 (tools 58..73 have no key).
-constexpr std::array<int, 58> kToolKeys = {
-    500, 501, 502, 503, 580, 504, 510, 505, 506, 507, 508, 581, 511, 509, 512,
-    514, 513, 515, 516, 517, 518, 519, 520, 521, 522, 584, 585, 586, 587, 588,
-    524, 523, 582, 525, 526, 527, 583, 528, 529, 590, 532, 592, 593, 594, 589,
-    591, 595, 596, 530, 533, 534, 535, 536, 603, 605, 598, 537, 538};
+// Key of each tool text. Tools 0..57 have their historic keys; the edit-bar tools 58..73
+// (font, colour, fill colour, parametric colours, shapes) use 600 + their code, a block that
+// no other key uses, so their status texts can be translated too.
+constexpr int kEditBarToolKeyBase = 600;
+constexpr int kFirstEditBarTool = 58;
+constexpr std::array<int, kToolCount> kToolKeys = [] {
+    std::array<int, kToolCount> keys = {
+        500, 501, 502, 503, 580, 504, 510, 505, 506, 507, 508, 581, 511, 509, 512,
+        514, 513, 515, 516, 517, 518, 519, 520, 521, 522, 584, 585, 586, 587, 588,
+        524, 523, 582, 525, 526, 527, 583, 528, 529, 590, 532, 592, 593, 594, 589,
+        591, 595, 596, 530, 533, 534, 535, 536, 603, 605, 598, 537, 538};
+    for (int t = kFirstEditBarTool; t < kToolCount; ++t)
+        keys[t] = kEditBarToolKeyBase + t;
+    return keys;
+}();
 
 constexpr bool allKeysGiven(const auto& keys) {
     for (int k : keys)
         if (k == 0) return false;
     return true;
 }
-static_assert(allKeysGiven(kKindKeys) && allKeysGiven(kToolKeys));
 
 constexpr std::array<std::string_view, kToolCount> kToolDefaults = {
     "Mover los elementos libres o editar",
@@ -184,7 +192,7 @@ constexpr KeyText kControlKeys[] = {
     {556, "&Nuevo"},
     {557, "&Abrir..."},
     {606, "Abrir recientes"},
-    {607, ""},
+    {607, "(vacío)"},
     {558, "&Guardar"},
     {559, "Guardar Como..."},
     {601, "Exportar dibujo..."},
@@ -224,14 +232,33 @@ constexpr KeyText kControlKeys[] = {
     {543, "pantalla completa"},
     {545, "Ver lo oculto"},
     {546, "Mover la pantalla, cambiar el tamaño del plano"},
-    {616, ""},
-    {617, ""},
-    {618, ""},
-    {619, ""},
-    {620, ""},
-    {621, ""},
-    {622, ""},
+    {616, "Nuevo documento"},
+    {617, "Abrir"},
+    {618, "Guardar"},
+    {619, "Imprimir"},
+    {620, "Documento anterior"},
+    {621, "Documento siguiente"},
+    {622, "Cerrar documento"},
 };
+
+static_assert(allKeysGiven(kKindKeys) && allKeysGiven(kToolKeys));
+
+// A key below 1000 names exactly one slot or control; a repeated key would silently send a
+// language file's text to only one of its two owners.
+constexpr bool lowKeysAreUnique() {
+    std::array<int, 1000> uses{};
+    const auto use = [&uses](int key) { return key > 0 && key < 1000 && ++uses[key] == 1; };
+    for (const auto& w : kWordKeys)
+        if (!use(w.key)) return false;
+    for (int k : kKindKeys)
+        if (!use(k)) return false;
+    for (int k : kToolKeys)
+        if (!use(k)) return false;
+    for (const auto& c : kControlKeys)
+        if (!use(c.key)) return false;
+    return true;
+}
+static_assert(lowKeysAreUnique());
 
 // Built-in messages by slot (key 1000 + slot).
 constexpr KeyText kMessageDefaults[] = {
@@ -310,6 +337,38 @@ constexpr KeyText kMessageDefaults[] = {
     {100, "Cerrar"},
     {101, "Color paramétrico"},
     {105, "Borrar lista de archivos recientes"},
+    // the unit pop-up of the element editor, by dimension 0..3
+    {107, "número"},
+    {108, "longitud"},
+    {109, "área"},
+    {110, "ángulo"},
+    // the macro dialog and the "&Macros" menu
+    {115, "Macros"},
+    {116, "Aplicar"},
+    {117, "Cargar macros de un archivo..."},
+    {118, "Macros del documento"},
+    {119, "Macros de otros documentos"},
+    {120, "Ya hay 100 macros en el documento"},
+    {122, "Eliminar macro"},
+    {123, "Cambiar Nombre"},
+    // the documents list window
+    {124, "Lista documentos"},
+    {125, "Cerrar"},
+    {126, "Guardar"},
+    {127, "Anterior"},
+    {128, "Siguiente"},
+    // the options dialogs
+    {129, "Unidad de longitud"},
+    {130, "puntos"},
+    {131, "rectas,ejes"},
+    {132, "semirectas"},
+    {133, "segmentos"},
+    {134, "polígonos"},
+    {135, "circunferencias"},
+    {136, "arcos"},
+    {137, "ángulos"},
+    {138, "lugares geométricos"},
+    {139, "Ayuda"},
 };
 
 // Direct lookup for the keys below 1000 (words, kind names, tools, controls).
@@ -321,7 +380,7 @@ std::array<KeyTarget, kLowKeyLimit> buildLowKeys() {
         keys[w.key] = {TextTarget::ShortText, w.index};
     for (int k = 0; k < model::kKindCount; ++k)
         keys[kKindKeys[k]] = {TextTarget::KindName, k};
-    for (int t = 0; t < static_cast<int>(kToolKeys.size()); ++t)
+    for (int t = 0; t < kToolCount; ++t)
         keys[kToolKeys[t]] = {TextTarget::ShortText, t};
     for (const auto& c : kControlKeys)
         keys[c.key] = {TextTarget::Control, c.key};

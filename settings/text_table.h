@@ -57,7 +57,29 @@ enum MessageSlot : int {
     kMsgDecimalsRange = 76,   // warning for a number of decimals outside 0..8
     kMsgNotExisting = 92,     // "no existente"
     kMsgInvalidFile = 98,     // "no es un archivo válido"
+    kMsgUnitNumber = 107,     // unit pop-up of the element editor: dimension 0 "número",
+    kMsgUnitLength = 108,     // 1 "longitud",
+    kMsgUnitArea = 109,       // 2 "área",
+    kMsgUnitAngle = 110,      // 3 "ángulo"
+    kMsgMacroDialogTitle = 115,      // "Macros"
+    kMsgMacroApply = 116,            // the applying button, "Aplicar"
+    kMsgMacroLoadFromFile = 117,     // first item of the "Cargar macros" pop-up
+    kMsgMacrosOfDocument = 118,      // disabled heading in the "&Macros" menu
+    kMsgMacrosOfOtherDocuments = 119, // disabled heading in the menu and the pop-up
+    kMsgTooManyMacros = 120,         // a document already holds 100 macros
+    kMsgDeleteMacro = 122,           // "Eliminar macro"
+    kMsgRenameMacro = 123,           // "Cambiar Nombre"
+    kMsgDocumentsListTitle = 124,    // "Lista documentos"
+    kMsgDocumentsListClose = 125,    // "Cerrar"
+    kMsgDocumentsListSave = 126,     // "Guardar"
+    kMsgDocumentsListPrevious = 127, // "Anterior"
+    kMsgDocumentsListNext = 128,     // "Siguiente"
+    kMsgLengthUnit = 129,            // label of the length-unit choice in "Opciones generales"
+    kMsgAppearanceClasses = 130,     // 130..138: the nine class groups of "Aspecto de los
+                                     // elementos", "puntos" .. "lugares geométricos"
+    kMsgHelpButton = 139,            // "Ayuda", the macro dialog's help button
 };
+inline constexpr int kAppearanceClassCount = 9;
 
 // Where a language-file key goes.
 enum class TextTarget { None, ShortText, KindName, Message, ExtraMessage, Control };

@@ -39,9 +39,29 @@ TEST(TextTable, BuiltInTexts) {
     EXPECT_EQ(t.message(8), "");
     EXPECT_EQ(t.shortText(kWordNotCollinear), "no alineados");
     EXPECT_EQ(t.controlText(550), "&Archivo");
-    EXPECT_EQ(t.controlText(616), "");
+    EXPECT_EQ(t.controlText(616), "Nuevo documento");
+    EXPECT_EQ(t.message(kMsgUnitArea), "área");
+    EXPECT_EQ(t.message(kMsgMacrosOfOtherDocuments), "Macros de otros documentos");
+    EXPECT_EQ(t.message(121), "");
     for (int k = 0; k < model::kKindCount; ++k)
         EXPECT_EQ(t.kindName(Kind(k)), model::kindName(Kind(k))) << k;
+}
+
+TEST(TextTable, EveryToolTextHasItsOwnKey) {
+    std::map<int, int> keyOfTool;
+    for (int key = 0; key < 1000; ++key) {
+        const KeyTarget target = targetOfKey(key);
+        if (target.target == TextTarget::ShortText && target.index < kToolCount) {
+            EXPECT_TRUE(keyOfTool.emplace(target.index, key).second) << key;
+        }
+    }
+    ASSERT_EQ(keyOfTool.size(), static_cast<size_t>(kToolCount));
+    EXPECT_EQ(keyOfTool.at(57), 538);
+    EXPECT_EQ(keyOfTool.at(58), 658);
+    EXPECT_EQ(keyOfTool.at(73), 673);
+    TextTable t = defaults();
+    applyLanguageText(t, "662=Parametric fill colour\n");
+    EXPECT_EQ(t.toolText(62), "Parametric fill colour");
 }
 
 TEST(TextTable, KindWordsFollowTheClassWords) {
@@ -227,12 +247,26 @@ TEST(ShippedLanguages, SpanishRestatesTheBuiltInTexts) {
     EXPECT_TRUE(isSpanish(t));
 }
 
+TEST(ShippedLanguages, BothFilesHoldTheSameKeysAndEveryKeyNamesASlot) {
+    const auto spanish = shippedEntries("Espanol.lng");
+    const auto english = shippedEntries("English.lng");
+    std::set<int> spanishKeys, englishKeys;
+    for (const auto& [key, value] : spanish) {
+        spanishKeys.insert(key);
+        EXPECT_NE(targetOfKey(key).target, TextTarget::None) << key;
+    }
+    for (const auto& [key, value] : english) {
+        englishKeys.insert(key);
+        EXPECT_FALSE(value.empty()) << key;
+    }
+    EXPECT_EQ(spanishKeys, englishKeys);
+    // Every key a default is built in for is in both files, so no text stays Spanish in English.
+    for (int key : keysWithDefaults())
+        EXPECT_TRUE(englishKeys.count(key)) << key;
+}
+
 TEST(ShippedLanguages, EnglishTranslatesEveryKeyWithABuiltInText) {
     const auto entries = shippedEntries("English.lng");
-    for (int key : keysWithDefaults()) {
-        ASSERT_TRUE(entries.count(key)) << key;
-        EXPECT_FALSE(entries.at(key).empty()) << key;
-    }
     TextTable t = defaults();
     ASSERT_TRUE(loadLanguageFile(t, fs::path(ZEVA_SOURCE_DIR) / "languages" / "English.lng"));
     EXPECT_FALSE(isSpanish(t));
@@ -240,6 +274,10 @@ TEST(ShippedLanguages, EnglishTranslatesEveryKeyWithABuiltInText) {
     for (const auto& [key, value] : entries)
         EXPECT_EQ(t.byKey(key), model::utf8FromWindows1252(value)) << key;
     EXPECT_EQ(t.message(kMsgNotExisting), "not existing");
+    EXPECT_EQ(t.toolText(58), "Font");
+    EXPECT_EQ(t.toolText(70), "Change the appearance of an element");
+    EXPECT_EQ(t.controlText(607), "(empty)");
+    EXPECT_EQ(t.message(kMsgUnitNumber), "number");
     EXPECT_EQ(t.kindWord(Kind::PolygonSide), "side");
 }
 
