@@ -1,6 +1,8 @@
 #include "settings/help.h"
 
+#include <algorithm>
 #include <array>
+#include <system_error>
 
 namespace zeva::settings {
 
@@ -19,6 +21,20 @@ constexpr std::array<int, kToolCount> kToolTopics = {
 
 constexpr int kGeneralTopic = 1002;
 
+std::filesystem::path findInBooks(const std::vector<std::filesystem::path>& bases,
+                                  std::string_view book, std::string_view page) {
+    // A book name or page with a separator could leave the help folder.
+    if (book.empty() || book.find('/') != std::string_view::npos || book == "." || book == "..")
+        return {};
+    for (const auto& base : bases) {
+        if (base.empty()) continue;
+        auto path = base / kHelpFolder / book / page;
+        std::error_code ec;
+        if (std::filesystem::is_regular_file(path, ec)) return path;
+    }
+    return {};
+}
+
 } // namespace
 
 std::string_view helpBookName(const TextTable& t) {
@@ -29,6 +45,30 @@ int helpTopicForTool(int toolCode) {
     if (toolCode < 0 || toolCode >= kToolCount) return 1001;
     const int topic = kToolTopics[static_cast<size_t>(toolCode)];
     return topic == 0 ? kGeneralTopic : topic;
+}
+
+std::vector<int> allHelpTopics() {
+    std::vector<int> topics = {kHelpTopicWhatsNew, kHelpTopicMacroDialog};
+    for (int tool = -1; tool <= kToolCount; ++tool)
+        topics.push_back(helpTopicForTool(tool));
+    topics.insert(topics.end(), kHelpGeneralTopics.begin(), kHelpGeneralTopics.end());
+    std::sort(topics.begin(), topics.end());
+    topics.erase(std::unique(topics.begin(), topics.end()), topics.end());
+    return topics;
+}
+
+std::string helpPageFileName(int topic) {
+    return std::to_string(topic) + ".html";
+}
+
+std::filesystem::path findHelpPage(const std::vector<std::filesystem::path>& bases,
+                                   std::string_view book, int topic) {
+    return findInBooks(bases, book, helpPageFileName(topic));
+}
+
+std::filesystem::path findHelpContents(const std::vector<std::filesystem::path>& bases,
+                                       std::string_view book) {
+    return findInBooks(bases, book, kHelpContentsPage);
 }
 
 } // namespace zeva::settings

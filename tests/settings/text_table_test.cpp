@@ -283,27 +283,3 @@ TEST(ShippedLanguages, EnglishTranslatesEveryKeyWithABuiltInText) {
 
 } // namespace
 } // namespace zeva::settings
-
-#include "settings/help.h"
-
-namespace zeva::settings {
-namespace {
-
-TEST(Help, BookFollowsTheInterfaceLanguage) {
-    TextTable t = defaults();
-    EXPECT_EQ(helpBookName(t), "zeva3_es");
-    applyLanguageText(t, "1=point\n2=line\n");
-    EXPECT_EQ(helpBookName(t), "zeva3_en");
-}
-
-TEST(Help, TopicOfEachTool) {
-    const std::pair<int, int> cases[] = {{0, 1001},  {-3, 1001}, {74, 1001}, {200, 1001},
-                                         {1, 2001},  {11, 2018}, {28, 4011}, {29, 4010},
-                                         {32, 3016}, {51, 5002}, {54, 6006}, {55, 1002},
-                                         {56, 1004}, {59, 1002}, {62, 1005}, {73, 1002}};
-    for (const auto& [tool, topic] : cases)
-        EXPECT_EQ(helpTopicForTool(tool), topic) << tool;
-}
-
-} // namespace
-} // namespace zeva::settings
