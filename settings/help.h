@@ -27,7 +27,7 @@ inline constexpr int kHelpTopicCommandLine = 7006; // batch commands
 inline constexpr int kHelpTopicAbout = 7007;       // "Acerca de ZEVA..."
 
 inline constexpr std::array<int, 7> kHelpGeneralTopics = {
-    kHelpTopicBasics,  kHelpTopicDocuments,    kHelpTopicEditing, kHelpTopicView,
+    kHelpTopicBasics,  kHelpTopicDocuments,   kHelpTopicEditing, kHelpTopicView,
     kHelpTopicOptions, kHelpTopicCommandLine, kHelpTopicAbout};
 
 inline constexpr std::string_view kHelpFolder = "help";

@@ -47,37 +47,37 @@ inline constexpr int kExtraMessageKeyBase = 2000;
 
 // Message slots used by the engine and the windows (key 1000 + slot).
 enum MessageSlot : int {
-    kMsgVarious = 0,          // "varios"
-    kMsgSaveChanges = 1,      // "Guardar los cambios realizados al documento"
-    kMsgWriteError = 7,       // "error de escritura"
-    kMsgSaveOptions = 11,     // "¿ Guardar las opciones actuales ?"
-    kMsgDocument = 12,        // "Documento"
-    kMsgHelpNotFound = 13,    // "No se ha encontrado el archivo de ayuda"
-    kMsgNoLanguageFiles = 14, // "No se encuentran ficheros de lenguaje"
-    kMsgDecimalsRange = 76,   // warning for a number of decimals outside 0..8
-    kMsgNotExisting = 92,     // "no existente"
-    kMsgInvalidFile = 98,     // "no es un archivo válido"
-    kMsgUnitNumber = 107,     // unit pop-up of the element editor: dimension 0 "número",
-    kMsgUnitLength = 108,     // 1 "longitud",
-    kMsgUnitArea = 109,       // 2 "área",
-    kMsgUnitAngle = 110,      // 3 "ángulo"
-    kMsgMacroDialogTitle = 115,      // "Macros"
-    kMsgMacroApply = 116,            // the applying button, "Aplicar"
-    kMsgMacroLoadFromFile = 117,     // first item of the "Cargar macros" pop-up
-    kMsgMacrosOfDocument = 118,      // disabled heading in the "&Macros" menu
+    kMsgVarious = 0,                  // "varios"
+    kMsgSaveChanges = 1,              // "Guardar los cambios realizados al documento"
+    kMsgWriteError = 7,               // "error de escritura"
+    kMsgSaveOptions = 11,             // "¿ Guardar las opciones actuales ?"
+    kMsgDocument = 12,                // "Documento"
+    kMsgHelpNotFound = 13,            // "No se ha encontrado el archivo de ayuda"
+    kMsgNoLanguageFiles = 14,         // "No se encuentran ficheros de lenguaje"
+    kMsgDecimalsRange = 76,           // warning for a number of decimals outside 0..8
+    kMsgNotExisting = 92,             // "no existente"
+    kMsgInvalidFile = 98,             // "no es un archivo válido"
+    kMsgUnitNumber = 107,             // unit pop-up of the element editor: dimension 0 "número",
+    kMsgUnitLength = 108,             // 1 "longitud",
+    kMsgUnitArea = 109,               // 2 "área",
+    kMsgUnitAngle = 110,              // 3 "ángulo"
+    kMsgMacroDialogTitle = 115,       // "Macros"
+    kMsgMacroApply = 116,             // the applying button, "Aplicar"
+    kMsgMacroLoadFromFile = 117,      // first item of the "Cargar macros" pop-up
+    kMsgMacrosOfDocument = 118,       // disabled heading in the "&Macros" menu
     kMsgMacrosOfOtherDocuments = 119, // disabled heading in the menu and the pop-up
-    kMsgTooManyMacros = 120,         // a document already holds 100 macros
-    kMsgDeleteMacro = 122,           // "Eliminar macro"
-    kMsgRenameMacro = 123,           // "Cambiar Nombre"
-    kMsgDocumentsListTitle = 124,    // "Lista documentos"
-    kMsgDocumentsListClose = 125,    // "Cerrar"
-    kMsgDocumentsListSave = 126,     // "Guardar"
-    kMsgDocumentsListPrevious = 127, // "Anterior"
-    kMsgDocumentsListNext = 128,     // "Siguiente"
-    kMsgLengthUnit = 129,            // label of the length-unit choice in "Opciones generales"
-    kMsgAppearanceClasses = 130,     // 130..138: the nine class groups of "Aspecto de los
-                                     // elementos", "puntos" .. "lugares geométricos"
-    kMsgHelpButton = 139,            // "Ayuda", the macro dialog's help button
+    kMsgTooManyMacros = 120,          // a document already holds 100 macros
+    kMsgDeleteMacro = 122,            // "Eliminar macro"
+    kMsgRenameMacro = 123,            // "Cambiar Nombre"
+    kMsgDocumentsListTitle = 124,     // "Lista documentos"
+    kMsgDocumentsListClose = 125,     // "Cerrar"
+    kMsgDocumentsListSave = 126,      // "Guardar"
+    kMsgDocumentsListPrevious = 127,  // "Anterior"
+    kMsgDocumentsListNext = 128,      // "Siguiente"
+    kMsgLengthUnit = 129,             // label of the length-unit choice in "Opciones generales"
+    kMsgAppearanceClasses = 130,      // 130..138: the nine class groups of "Aspecto de los
+                                      // elementos", "puntos" .. "lugares geométricos"
+    kMsgHelpButton = 139,             // "Ayuda", the macro dialog's help button
 };
 inline constexpr int kAppearanceClassCount = 9;
 

@@ -3,10 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <regex>
 #include <set>
 #include <sstream>
 #include <unistd.h>
@@ -102,28 +102,49 @@ std::set<std::string> filesOf(const fs::path& dir) {
     return names;
 }
 
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+// The values of every `attribute="..."` in the page, in order.
 std::vector<std::string> attributeValues(const std::string& html, const std::string& attribute) {
-    const std::regex re("\\s" + attribute + "\\s*=\\s*\"([^\"]*)\"");
     std::vector<std::string> values;
-    for (auto it = std::sregex_iterator(html.begin(), html.end(), re); it != std::sregex_iterator();
-         ++it)
-        values.push_back((*it)[1].str());
+    for (size_t at = html.find(attribute); at != std::string::npos;
+         at = html.find(attribute, at + 1)) {
+        if (at == 0 || !isBlank(html[at - 1])) continue;
+        size_t i = at + attribute.size();
+        while (i < html.size() && isBlank(html[i]))
+            ++i;
+        if (i >= html.size() || html[i] != '=') continue;
+        ++i;
+        while (i < html.size() && isBlank(html[i]))
+            ++i;
+        if (i >= html.size() || html[i] != '"') continue;
+        const size_t close = html.find('"', i + 1);
+        if (close == std::string::npos) break;
+        values.push_back(html.substr(i + 1, close - i - 1));
+    }
     return values;
 }
 
 // Every element that is opened is closed, in order (void elements aside), so the help window
-// and any browser lay the page out the same way.
+// and any browser lay the page out the same way. Answers the first tag out of place.
 std::string unbalancedTag(const std::string& html) {
     static const std::set<std::string> kVoid = {"meta", "link", "br", "hr", "img", "col", "wbr"};
-    static const std::regex tag("<(/?)([a-zA-Z][a-zA-Z0-9]*)[^>]*?(/?)>");
     std::vector<std::string> open;
-    for (auto it = std::sregex_iterator(html.begin(), html.end(), tag); it != std::sregex_iterator();
-         ++it) {
-        std::string name = (*it)[2].str();
-        for (char& c : name)
-            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        if (kVoid.count(name) || (*it)[3].length() > 0) continue;
-        if ((*it)[1].length() == 0) {
+    for (size_t lt = html.find('<'); lt != std::string::npos; lt = html.find('<', lt + 1)) {
+        const size_t gt = html.find('>', lt);
+        if (gt == std::string::npos) return "<";
+        const std::string tag = html.substr(lt + 1, gt - lt - 1);
+        if (tag.empty() || tag[0] == '!') continue; // doctype or comment
+        const bool closing = tag[0] == '/';
+        std::string name;
+        for (size_t i = closing ? 1 : 0;
+             i < tag.size() && std::isalnum(static_cast<unsigned char>(tag[i])); ++i)
+            name += static_cast<char>(std::tolower(static_cast<unsigned char>(tag[i])));
+        if (name.empty()) return "<" + tag + ">";
+        if (kVoid.count(name) || tag.back() == '/') continue;
+        if (!closing) {
             open.push_back(name);
         } else {
             if (open.empty() || open.back() != name) return "</" + name + ">";
@@ -160,7 +181,8 @@ TEST(HelpBooks, EveryLinkResolvesAndEveryPageIsReachable) {
             EXPECT_NE(html.find("<meta charset=\"utf-8\">"), std::string::npos);
             EXPECT_NE(html.find("href=\"style.css\""), std::string::npos);
             EXPECT_EQ(unbalancedTag(html), "");
-            EXPECT_TRUE(attributeValues(html, "src").empty()) << "pages load no files but the stylesheet";
+            EXPECT_TRUE(attributeValues(html, "src").empty())
+                << "pages load no files but the stylesheet";
             bool linksToContents = false;
             for (const auto& href : attributeValues(html, "href")) {
                 SCOPED_TRACE(href);
