@@ -2,11 +2,11 @@
 // the other element; and the shared computation that hands the crossings to every point of
 // the same pair in one pass.
 
-#include "expr/function_graph.h"
 #include "geometry/element_shapes.h"
 #include "geometry/intersection_families.h"
 #include "geometry/intersection_solvers.h"
 #include "geometry/intersections.h"
+#include "geometry/locus_polyline.h"
 #include "model/construction.h"
 
 #include <algorithm>
@@ -21,8 +21,6 @@ using model::Kind;
 
 namespace {
 
-constexpr double kJoinLimit = 200.0; // samples of a point locus this far apart are not joined
-constexpr double kGraphLimit = 1e8;  // a graph sample beyond this is not drawn
 constexpr double kPieceSlack = 1e-9; // parameter slack at the ends of a piece
 
 double cross(Point u, Point v) {
@@ -30,62 +28,6 @@ double cross(Point u, Point v) {
 }
 double dot(Point u, Point v) {
     return u.x * v.x + u.y * v.y;
-}
-
-// The drawn polyline of a locus: which samples exist and which neighbours are joined.
-struct Polyline {
-    const Element* element = nullptr;
-    const model::SampleTail* tail = nullptr;
-    int count = 0;
-    bool closed = false;
-    bool graph = false;
-    int angleUnit = 0;
-
-    bool valid(int i) const {
-        const Point p = tail->samples[i];
-        if (tail->sampleColors[i] == model::kInvalidSample) return false;
-        if (graph) return std::fabs(p.x) <= kGraphLimit && std::fabs(p.y) <= kGraphLimit;
-        return true;
-    }
-    bool joined(int i, int j) const {
-        if (!valid(i) || !valid(j)) return false;
-        // A graph is broken where its function is (poles, gaps); a point locus where the
-        // traced point jumps.
-        if (graph) return j == i + 1 && expr::functionGraphJoins(*element, i, angleUnit);
-        return dist(tail->samples[i], tail->samples[j]) < kJoinLimit;
-    }
-    // Calls f(from, to) for every drawn piece, in sampling order.
-    template <class F> void forEachPiece(F&& f) const {
-        for (int i = 0; i + 1 < count; ++i)
-            if (joined(i, i + 1)) f(tail->samples[i], tail->samples[i + 1]);
-        if (closed && count > 1 && joined(count - 1, 0))
-            f(tail->samples[count - 1], tail->samples[0]);
-    }
-};
-
-// The polyline of a point locus or a function graph; none for a family of lines or circles
-// and for a locus driven on a grid (drawn as separate points).
-std::optional<Polyline> polylineOf(const Element& locus, const RecomputeContext& ctx) {
-    const auto* tail = std::get_if<model::SampleTail>(&locus.tail);
-    if (!tail) return std::nullopt;
-    Polyline p;
-    p.element = &locus;
-    p.tail = tail;
-    p.angleUnit = ctx.angleUnit;
-    p.count = std::clamp<int>(
-        tail->sampleCount, 0,
-        static_cast<int>(std::min(tail->samples.size(), tail->sampleColors.size())));
-    if (locus.kind == Kind::FunctionGraph) {
-        p.graph = true;
-        return p;
-    }
-    if (locus.kind != Kind::Locus || !locus.parent1 ||
-        locus.parent1->elementClass() != ElementClass::Point)
-        return std::nullopt;
-    const Element* driver = model::drivingPointOf(&locus);
-    if (driver && driver->kind == Kind::GridPoint) return std::nullopt;
-    p.closed = locus.param1 == 1;
-    return p;
 }
 
 // Crossings of one piece with the other element, with their parameters along the piece.
@@ -135,7 +77,7 @@ void addLineCrossing(Point from, Point to, const Element& line, double segmentTo
     out.add(u, p);
 }
 
-void addPolylineCrossings(Point from, Point to, const Polyline& other, PieceCrossings& out) {
+void addPolylineCrossings(Point from, Point to, const LocusPolyline& other, PieceCrossings& out) {
     const Point d1 = to - from;
     other.forEachPiece([&](Point a, Point b) {
         const Point d2 = b - a;
@@ -151,7 +93,7 @@ void addPolylineCrossings(Point from, Point to, const Polyline& other, PieceCros
 
 // Collects the crossings of one piece with `other`, whatever its class.
 void crossPiece(Point from, Point to, const Element& other, const std::optional<Arc>& arc,
-                const std::optional<Polyline>& otherPolyline, double segmentTol,
+                const std::optional<LocusPolyline>& otherPolyline, double segmentTol,
                 PieceCrossings& out) {
     switch (other.elementClass()) {
     case ElementClass::Line:
@@ -188,11 +130,11 @@ void crossPiece(Point from, Point to, const Element& other, const std::optional<
 std::vector<Point> locusCrossings(const Element& locus, const Element& other,
                                   const RecomputeContext& ctx) {
     std::vector<Point> found;
-    const std::optional<Polyline> polyline = polylineOf(locus, ctx);
+    const std::optional<LocusPolyline> polyline = polylineOf(locus, ctx);
     if (!polyline) return found;
     std::optional<Arc> arc;
     if (other.elementClass() == ElementClass::Arc) arc = arcOf(other);
-    std::optional<Polyline> otherPolyline;
+    std::optional<LocusPolyline> otherPolyline;
     if (other.elementClass() == ElementClass::Locus) otherPolyline = polylineOf(other, ctx);
     const double segmentTol = kEpsilon * ctx.zoomFactor;
 

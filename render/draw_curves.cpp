@@ -47,11 +47,12 @@ std::optional<std::pair<Point, double>> conicAsCircle(const Element& conic) {
     return std::pair{centre, dist(centre, first->point())};
 }
 
-void drawChordIfNear(RenderContext& ctx, Canvas& canvas, Point a, Point b, Color color, int style) {
-    const ViewTransform& v = *ctx.view;
-    if (farOnScreen(worldToScreen(v, a), 7999) || farOnScreen(worldToScreen(v, b), 7999)) return;
-    if (dist(a, b) * v.drawScale >= 2999) return;
-    drawSegment(ctx, canvas, a, b, color, style);
+// A chord of a conic is left out when an end is far off screen or it is very long on screen
+// (the jump between the branches of a hyperbola).
+bool conicChordShown(const ViewTransform& v, Point a, Point b) {
+    if (farOnScreen(worldToScreen(v, a), 7999) || farOnScreen(worldToScreen(v, b), 7999))
+        return false;
+    return dist(a, b) * v.drawScale < 2999;
 }
 
 // Families of polygons, arcs, loci and conics are not stored: the construction is run again
@@ -169,16 +170,16 @@ std::string tickValueText(double v) {
 
 } // namespace
 
-void drawConic(RenderContext& ctx, Canvas& canvas, const Element& conic, Color color, int style) {
+void forEachConicPiece(const ViewTransform& view, const Element& conic, const ConicPieces& f) {
     const auto& t = conic.conic();
     if (t.samples.size() < static_cast<size_t>(model::kConicSampleCount)) return;
     if (t.conicType == 4 || t.conicType == 5) {
-        drawLine(ctx, canvas, t.samples[0], t.samples[1], color, style);
-        drawLine(ctx, canvas, t.samples[2], t.samples[3], color, style);
+        f.line(t.samples[0], t.samples[1]);
+        f.line(t.samples[2], t.samples[3]);
         return;
     }
     if (auto circle = conicAsCircle(conic)) {
-        drawCircle(ctx, canvas, circle->first, circle->second, color, style, -1);
+        f.circle(circle->first, circle->second);
         return;
     }
     const int last = model::kConicSampleCount - 1;
@@ -187,10 +188,19 @@ void drawConic(RenderContext& ctx, Canvas& canvas, const Element& conic, Color c
         int j = i + 1;
         while (j < last && dist(t.samples[i], t.samples[j]) <= 1)
             ++j;
-        drawChordIfNear(ctx, canvas, t.samples[i], t.samples[j], color, style);
+        if (conicChordShown(view, t.samples[i], t.samples[j])) f.chord(t.samples[i], t.samples[j]);
         i = j;
     }
-    if (t.conicType != 2) drawChordIfNear(ctx, canvas, t.samples[0], t.samples[last], color, style);
+    if (t.conicType != 2 && conicChordShown(view, t.samples[0], t.samples[last]))
+        f.chord(t.samples[0], t.samples[last]);
+}
+
+void drawConic(RenderContext& ctx, Canvas& canvas, const Element& conic, Color color, int style) {
+    ConicPieces pieces;
+    pieces.line = [&](Point a, Point b) { drawLine(ctx, canvas, a, b, color, style); };
+    pieces.circle = [&](Point c, double r) { drawCircle(ctx, canvas, c, r, color, style, -1); };
+    pieces.chord = [&](Point a, Point b) { drawSegment(ctx, canvas, a, b, color, style); };
+    forEachConicPiece(*ctx.view, conic, pieces);
 }
 
 void drawLocus(RenderContext& ctx, Canvas& canvas, Element& locus, Color color, int style) {

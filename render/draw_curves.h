@@ -6,7 +6,20 @@
 #include "render/canvas.h"
 #include "render/render_context.h"
 
+#include <functional>
+
 namespace zeva::render {
+
+// The pieces a conic is drawn as (shared by drawing and hit testing): `line` for each line of
+// a line pair, `circle` for a conic whose equation is a circle, otherwise `chord` for each
+// chord between its samples (chords far off screen or very long on it are left out).
+struct ConicPieces {
+    std::function<void(Point a, Point b)> line;
+    std::function<void(Point centre, double radius)> circle;
+    std::function<void(Point a, Point b)> chord;
+};
+void forEachConicPiece(const ViewTransform& view, const model::Element& conic,
+                       const ConicPieces& f);
 
 // A conic from its 120 samples; a line pair as its two lines, a circle as a circle.
 void drawConic(RenderContext& ctx, Canvas& canvas, const model::Element& conic, Color color,

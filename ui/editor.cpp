@@ -29,6 +29,7 @@ void Editor::selectTool(ToolCode t) { ui::selectTool(session_, t); }
 void Editor::mouseDown(const MouseEvent& e) {
     Session& s = session_;
     s.tool.lastPress = {e.x, e.y};
+    s.tool.lastPressModifiers = e.modifiers;
     if (!s.document()) return;
     const ToolCode t = s.tool.active;
     if (t == tool::Move && s.drag.active) s.host.setCursor(cursor::Select);
@@ -156,7 +157,11 @@ void Editor::doubleClick(const MouseEvent& e) {
     (void)e;
 }
 
-void Editor::keyDown(const KeyEvent& e) { ui::keyDown(session_, e); }
+void Editor::keyDown(const KeyEvent& e) {
+    // Ctrl hides what is under the cursor: a click then ignores it (a free point on a line).
+    if (e.key == Key::Control) clearHover(session_);
+    ui::keyDown(session_, e);
+}
 void Editor::keyUp(const KeyEvent& e) { ui::keyUp(session_, e); }
 
 void Editor::timerFired(TimerId id) {
@@ -176,6 +181,10 @@ void Editor::timerFired(TimerId id) {
     }
 }
 
-void Editor::chooserClosed(int index) { ui::chooserClosed(session_, index); }
+void Editor::chooserClosed(int index) {
+    // With a construction tool the chosen candidate is taken as if the press had found it alone.
+    if (const std::optional<MouseEvent> press = ui::chooserClosed(session_, index))
+        mouseDown(*press);
+}
 
 } // namespace zeva::ui

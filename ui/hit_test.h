@@ -2,7 +2,10 @@
 // What is under the cursor: the elements within the detection distance that the active tool
 // accepts, ranked, with the label next to the cursor, the status text and the cursor shape.
 
+#include "ui/input.h"
 #include "ui/session.h"
+
+#include <optional>
 
 namespace zeva::ui {
 
@@ -14,8 +17,10 @@ int hitTestAtCursor(Session& s);
 void clearHover(Session& s);
 
 // A press while several candidates are under the cursor: the chooser menu of their
-// descriptions; chooserClosed replays the press with the chosen one.
+// descriptions at `at` (drawing-area pixels).
 void openChooser(Session& s, render::IPoint at);
-void chooserClosed(Session& s, int index);
+// The chooser's answer (-1: dismissed). The chosen candidate becomes the single hit; with the
+// move tool its selection flips, with any other tool the answer is the press to replay.
+std::optional<MouseEvent> chooserClosed(Session& s, int index);
 
 } // namespace zeva::ui

@@ -11,11 +11,13 @@
 #include "model/element.h"
 #include "model/point.h"
 #include "ui/host.h"
+#include "ui/input.h"
 #include "ui/tool_codes.h"
 #include "ui/tool_table.h"
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,6 +38,10 @@ struct ToolState {
     bool doubleClicked = false;      // set by a double click, consumed by the next press
     bool blinkOn = false;            // phase of the blinking inputs
     render::IPoint lastPress;                // drawing-area pixels of the last press
+    Modifiers lastPressModifiers;            // the modifier keys held at that press
+    // With the macro tool: the class of the macro's next input (decides whether the axes
+    // element or one of its axis lines is offered). Set by the macro tool.
+    std::optional<model::ElementClass> macroNextInput;
 
     render::Color currentColor = 255; // red
     bool useCurrentColor = false;
@@ -49,6 +55,20 @@ struct ToolState {
     std::string stepPrompt;  // prompt of the current step; empty by default
 };
 
+// The side of a polygon that was under the cursor. A tool that takes the whole polygon still
+// needs the side for its later steps (a point put on it, a measurement placed on it).
+struct PolygonSideHit {
+    const model::Element* polygon = nullptr;
+    int side = -1;
+};
+
+// A tick of the coordinate axes under the cursor: dragging it changes the axis unit.
+struct UnitMarkHit {
+    const model::Element* axes = nullptr; // the Ejes de coordenadas element
+    bool yAxis = false;
+    double k = 0.0; // signed axis coordinate of the tick (axis units)
+};
+
 // What is under the cursor.
 struct HoverState {
     std::vector<model::Element*> hits; // candidates, best first; at most kMaxHits
@@ -56,9 +76,27 @@ struct HoverState {
     bool ambiguous = false;            // several candidates, "varios" shown
     model::Element* element = nullptr; // the element whose label is on screen
     bool labelShown = false;
+    int cursorShown = -1; // the cursor the hit test set last (-1: none of its own)
+    // Per polygon candidate, the side that was near; see sideOf.
+    std::vector<PolygonSideHit> polygonSides;
+    // The axis tick under the cursor, when an axes element was found on one.
+    std::optional<UnitMarkHit> unitMark;
+    // The candidates a chooser menu offers, in its item order, until it closes.
+    std::vector<model::Element*> chooserCandidates;
     // Intersection candidates offered near the crossing of two curves; never part of the
     // construction. The hit list may point at one of them.
     std::array<std::unique_ptr<model::Element>, 4> temporaryIntersections;
+
+    // The side of `polygon` found by the last hit test, -1 when none was.
+    int sideOf(const model::Element* polygon) const {
+        for (const PolygonSideHit& h : polygonSides)
+            if (h.polygon == polygon) return h.side;
+        return -1;
+    }
+    // True when the last hit test found the cursor on a tick of these axes.
+    bool onUnitMarkOf(const model::Element* axes) const {
+        return unitMark && unitMark->axes == axes;
+    }
 };
 
 // A drag of the move tool.

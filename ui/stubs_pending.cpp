@@ -1,22 +1,11 @@
 // Interaction modules not built yet: each answers as if nothing were under the cursor and the
 // tool had nothing to do. They are replaced module by module.
 #include "ui/drag.h"
-#include "ui/hit_test.h"
 #include "ui/navigation.h"
 #include "ui/previews.h"
 #include "ui/tool_steps.h"
 
 namespace zeva::ui {
-
-int hitTest(Session&, Point) { return 0; }
-int hitTestAtCursor(Session&) { return 0; }
-void clearHover(Session& s) {
-    s.hover.single = s.hover.ambiguous = false;
-    s.hover.hits.clear();
-    s.hover.element = nullptr;
-}
-void openChooser(Session&, render::IPoint) {}
-void chooserClosed(Session&, int) {}
 
 void runToolStep(Session&, const MouseEvent&, Point) {}
 void editHit(Session&) {}
