@@ -12,7 +12,6 @@
 #include "render/renderer.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <limits>
 
@@ -58,57 +57,11 @@ std::string tableCellText(const Element& e, int element, int value) {
     return expr::fixedText(v, e.decimals);
 }
 
-// Where a table's rules, headers and cells go: columns of the widest text, rows of the font's
-// height; headers above (or, swapped, left of) the cells.
-struct TableLayout {
-    std::vector<std::string> headers;
-    bool swapped = false;
-    int elements = 0;
-    int values = 0;
-    int columns = 0;
-    int rows = 0;
-    double cellW = 0.0; // world units
-    double rowH = 0.0;
-    Point o;            // top-left corner of the cells
-    double width = 0.0;
-    double height = 0.0;
-};
-
-TableLayout layoutTable(const RenderContext& ctx, Canvas& canvas, const Element& e,
-                        Color textColor) {
-    const auto& t = e.table();
-    const model::ElementFont& font = fontOf(e);
-    canvas.setFont(canvasFont(ctx, font, textColor));
-    TableLayout l;
-    l.swapped = e.param1 == -100;
-    l.elements = static_cast<int>(t.rows.size());
-    l.values = std::clamp(t.columnCount, 0, model::kTableMaxColumns);
-    l.headers.resize(static_cast<size_t>(l.elements));
-    for (int i = 0; i < l.elements; ++i)
-        if (t.rows[i]) l.headers[i] = std::string(expr::labelTextOf(*t.rows[i]));
-    int widest = 0;
-    for (int i = 0; i < l.elements; ++i) {
-        for (int j = 0; j < l.values; ++j)
-            widest = std::max(widest, canvas.textExtent(tableCellText(e, i, j)).width);
-        if (!l.swapped) widest = std::max(widest, canvas.textExtent(l.headers[i]).width);
-    }
-    l.cellW = toWorld(ctx, 7 + widest);
-    // Font height in screen pixels, as a font of that size is on a 96 dpi screen.
-    const FontSpec applied = canvasFont(ctx, font, textColor);
-    l.rowH = 3 + std::round(applied.size * 96.0 / 72.0);
-    l.columns = l.swapped ? l.values : l.elements;
-    l.rows = l.swapped ? l.elements : l.values + 1; // the header row in normal orientation
-    l.o = e.secondPoint();
-    l.width = l.columns * l.cellW;
-    l.height = l.rows * l.rowH;
-    return l;
-}
-
 void drawTable(RenderContext& ctx, Canvas& canvas, Element& e, Color color, int style) {
     const Color textColor = textColorOf(e, color);
     const model::ElementFont& font = fontOf(e);
-    const TableLayout l = layoutTable(ctx, canvas, e, textColor);
-    const Point o = l.o;
+    const TableLayout l = tableLayout(ctx, canvas, e, textColor);
+    const Point o = l.corner;
 
     if (style >= 0 && l.columns > 0 && l.rows > 0) {
         canvas.setPen({textColor, PenStyle::Clear, 1});
@@ -125,7 +78,8 @@ void drawTable(RenderContext& ctx, Canvas& canvas, Element& e, Color color, int 
             drawSegment(ctx, canvas, {o.x + c * l.cellW, o.y}, {o.x + c * l.cellW, o.y - l.height},
                         color, 1);
     }
-    for (int i = 0; i < l.elements; ++i) {
+    const int elements = static_cast<int>(l.headers.size());
+    for (int i = 0; i < elements; ++i) {
         if (l.swapped) {
             const double w = toWorld(ctx, canvas.textExtent(l.headers[i]).width);
             outputText(ctx, canvas, font, textColor, -1, true, {o.x - 5 - w, o.y - i * l.rowH},
@@ -141,11 +95,6 @@ void drawTable(RenderContext& ctx, Canvas& canvas, Element& e, Color color, int 
                            {o.x + i * l.cellW + 3, o.y - (j + 1) * l.rowH}, tableCellText(e, i, j));
         }
     }
-}
-
-std::string buttonCaption(const RenderContext& ctx, const Element& e) {
-    const auto& b = e.button();
-    return " " + (b.caption.empty() ? ctx.options.defaultButtonCaption : b.caption) + " ";
 }
 
 void drawButton(RenderContext& ctx, Canvas& canvas, Element& e, Color color) {
@@ -209,160 +158,46 @@ void drawFreeText(RenderContext& ctx, Canvas& canvas, Element& e, Color color, i
 
 // The coordinate pair: each of the two numbers is placed under its part of the text, so it
 // can be picked on its own.
-struct CoordinateTexts {
-    std::string label;
-    std::string x;
-    std::string y;
-    double xAt = 0.0; // world x where each number starts (with a canvas to measure on)
-    double yAt = 0.0;
-    std::string text() const { return label + "(" + x + ";" + y + ")"; }
-};
-
-CoordinateTexts coordinateTexts(const RenderContext& ctx, Canvas* canvas, const Element& e) {
-    const auto& parts = e.coordinates();
-    CoordinateTexts t;
-    t.label = std::string(expr::labelTextOf(e));
-    t.x = parts.xPart ? expr::signedNumberText(parts.xPart->x1, e.decimals) : "";
-    t.y = parts.yPart ? expr::signedNumberText(parts.yPart->x1, e.decimals) : "";
-    if (canvas) {
-        t.xAt = e.x2 + toWorld(ctx, canvas->textExtent(t.label + "(").width);
-        t.yAt = t.xAt + toWorld(ctx, canvas->textExtent(t.x + ";").width);
-    }
-    return t;
-}
-
 std::string coordinatesText(RenderContext& ctx, Canvas* canvas, Element& e) {
-    const CoordinateTexts t = coordinateTexts(ctx, canvas, e);
     auto& parts = e.coordinates();
+    const std::string label(expr::labelTextOf(e));
+    const int decimals = e.decimals;
+    const std::string x = parts.xPart ? expr::signedNumberText(parts.xPart->x1, decimals) : "";
+    const std::string y = parts.yPart ? expr::signedNumberText(parts.yPart->x1, decimals) : "";
     if (canvas && parts.xPart && parts.yPart) {
-        parts.xPart->x2 = t.xAt;
-        parts.xPart->y2 = e.y2;
-        parts.yPart->x2 = t.yAt;
-        parts.yPart->y2 = e.y2;
+        const auto [xAt, yAt] = coordinatePartPositions(ctx, *canvas, e);
+        parts.xPart->x2 = xAt.x;
+        parts.xPart->y2 = xAt.y;
+        parts.yPart->x2 = yAt.x;
+        parts.yPart->y2 = yAt.y;
     }
-    return t.text();
-}
-
-// The single-line text an element shows, read without writing anything: an equation's text is
-// the one its last drawing stored.
-std::string shownText(const RenderContext& ctx, const Element& e) {
-    const document::Document* d = ctx.document;
-    const ElementClass c = e.elementClass();
-    if (c == ElementClass::Number)
-        return expr::valueText(e, d ? d->lengthUnit : 1, d ? d->angleUnit : 0, valueTextsFor(ctx));
-    if (c == ElementClass::Function) {
-        const std::string_view label = expr::labelTextOf(e);
-        return label.empty() ? expr::expressionDisplayText(e) : std::string(label);
-    }
-    if (c == ElementClass::Coordinates) return coordinateTexts(ctx, nullptr, e).text();
-    if (c == ElementClass::Equation) return e.equation().text;
-    if (c == ElementClass::Property) return std::string(expr::checkerText(e));
-    if (c == ElementClass::Name) return e.name().text;
-    return {};
+    return label + "(" + x + ";" + y + ")";
 }
 
 std::string textOfClass(RenderContext& ctx, Canvas* canvas, Element& e) {
+    const document::Document* d = ctx.document;
     switch (e.elementClass()) {
+    case ElementClass::Number:
+        return expr::valueText(e, d ? d->lengthUnit : 1, d ? d->angleUnit : 0, valueTextsFor(ctx));
+    case ElementClass::Function: {
+        const std::string_view label = expr::labelTextOf(e);
+        return label.empty() ? expr::expressionDisplayText(e) : std::string(label);
+    }
     case ElementClass::Coordinates:
         return coordinatesText(ctx, canvas, e);
     case ElementClass::Equation:
         refreshEquationText(e);
         return e.equation().text;
+    case ElementClass::Property:
+        return std::string(expr::checkerText(e));
+    case ElementClass::Name:
+        return e.name().text;
     default:
-        return shownText(ctx, e);
-    }
-}
-
-// The box of a single line of text with its top-left corner at a world position.
-ScreenBox lineBox(const RenderContext& ctx, Canvas& measure, const model::ElementFont& font,
-                  Point at, std::string_view text) {
-    measure.setFont(canvasFont(ctx, font, font.color));
-    const TextSize size = measure.textExtent(text);
-    const IPoint p = worldToScreen(*ctx.view, at);
-    return {p.x, p.y, p.x + size.width, p.y + size.height};
-}
-
-// Where an element's text starts (the top-left corner of what it draws, tables and buttons
-// aside); none for a name label that is not drawn.
-std::optional<Point> textAnchor(const RenderContext& ctx, const Element& e) {
-    switch (e.elementClass()) {
-    case ElementClass::Text:
-        return e.point();
-    case ElementClass::Name: {
-        const Point at{e.name().anchorX, e.name().anchorY};
-        if (e.param1 != 1 || !pointInPlane(*ctx.view, at)) return std::nullopt;
-        return at;
-    }
-    default:
-        return e.secondPoint();
+        return {};
     }
 }
 
 } // namespace
-
-std::optional<ScreenBox> textBoxOf(RenderContext& ctx, Canvas& measure, const Element& e) {
-    const std::optional<Point> at = textAnchor(ctx, e);
-    if (!at) return std::nullopt;
-    const ElementClass c = e.elementClass();
-    if (c == ElementClass::Text) {
-        const auto& t = e.text();
-        measure.setFont(canvasFont(ctx, t.textFont, t.textFont.color));
-        const int lineH = measure.textExtent("Wg").height;
-        int width = 0;
-        for (const std::string& line : t.lines)
-            width = std::max(width, measure.textExtent(line).width);
-        const IPoint p = worldToScreen(*ctx.view, *at);
-        return ScreenBox{p.x, p.y, p.x + width,
-                         p.y + lineH * static_cast<int>(t.lines.size())};
-    }
-    if (c == ElementClass::Table) {
-        const TableLayout l = layoutTable(ctx, measure, e, fontOf(e).color);
-        if (l.columns <= 0 || l.rows <= 0) return std::nullopt;
-        double left = l.o.x;
-        if (l.swapped)
-            for (const std::string& h : l.headers)
-                left = std::min(left, l.o.x - 5 - toWorld(ctx, measure.textExtent(h).width));
-        const IPoint a = worldToScreen(*ctx.view, left, l.o.y);
-        const IPoint b = worldToScreen(*ctx.view, l.o.x + l.width, l.o.y - l.height);
-        return ScreenBox{a.x, a.y, b.x + 1, b.y + 1};
-    }
-    if (c == ElementClass::Button) {
-        const ScreenBox text = lineBox(ctx, measure, fontOf(e), *at, buttonCaption(ctx, e));
-        return ScreenBox{text.left - 2, text.top - 2, text.right + 1, text.bottom + 4};
-    }
-    if (c == ElementClass::Name || c == ElementClass::Number || c == ElementClass::Function ||
-        c == ElementClass::Equation || c == ElementClass::Coordinates ||
-        c == ElementClass::Property)
-        return lineBox(ctx, measure, fontOf(e), *at, shownText(ctx, e));
-    return std::nullopt;
-}
-
-std::optional<std::array<ScreenBox, 2>> coordinatePartBoxes(RenderContext& ctx, Canvas& measure,
-                                                            const Element& coordinates) {
-    if (coordinates.kind != Kind::Coordinates) return std::nullopt;
-    const model::ElementFont& font = fontOf(coordinates);
-    measure.setFont(canvasFont(ctx, font, font.color));
-    const CoordinateTexts t = coordinateTexts(ctx, &measure, coordinates);
-    return std::array<ScreenBox, 2>{lineBox(ctx, measure, font, {t.xAt, coordinates.y2}, t.x),
-                                    lineBox(ctx, measure, font, {t.yAt, coordinates.y2}, t.y)};
-}
-
-bool textBoxContains(RenderContext& ctx, Canvas& measure, const Element& e, IPoint p) {
-    const std::optional<Point> at = textAnchor(ctx, e);
-    if (!at) return false;
-    // Nothing but a swapped table's headers lies left of or above the anchor (a button's face
-    // by 2 pixels), and one line of text is not much taller than its font size: most elements
-    // are rejected here without measuring their text.
-    const ElementClass c = e.elementClass();
-    const IPoint a = worldToScreen(*ctx.view, *at);
-    if (c != ElementClass::Table && (p.x < a.x - 2 || p.y < a.y - 2)) return false;
-    if (c != ElementClass::Table && c != ElementClass::Text) {
-        const int size = canvasFont(ctx, fontOf(e), 0).size;
-        if (p.y > a.y + 3 * std::abs(size) + 8) return false;
-    }
-    const std::optional<ScreenBox> box = textBoxOf(ctx, measure, e);
-    return box && box->contains(p);
-}
 
 FontSpec canvasFont(const RenderContext& ctx, const model::ElementFont& font, Color color) {
     FontSpec f;
@@ -375,6 +210,52 @@ FontSpec canvasFont(const RenderContext& ctx, const model::ElementFont& font, Co
     f.underline = font.underline != 0;
     f.strikeout = font.strikeout != 0;
     return f;
+}
+
+TableLayout tableLayout(const RenderContext& ctx, Canvas& canvas, const Element& e,
+                        Color textColor) {
+    const auto& t = e.table();
+    const model::ElementFont& font = fontOf(e);
+    canvas.setFont(canvasFont(ctx, font, textColor));
+    TableLayout l;
+    l.swapped = e.param1 == -100;
+    const int elements = static_cast<int>(t.rows.size());
+    l.values = std::clamp(t.columnCount, 0, model::kTableMaxColumns);
+    l.headers.resize(static_cast<size_t>(elements));
+    for (int i = 0; i < elements; ++i)
+        if (t.rows[i]) l.headers[i] = std::string(expr::labelTextOf(*t.rows[i]));
+    int widest = 0;
+    for (int i = 0; i < elements; ++i) {
+        for (int j = 0; j < l.values; ++j)
+            widest = std::max(widest, canvas.textExtent(tableCellText(e, i, j)).width);
+        if (!l.swapped) widest = std::max(widest, canvas.textExtent(l.headers[i]).width);
+    }
+    l.cellW = toWorld(ctx, 7 + widest);
+    // Font height in screen pixels, as a font of that size is on a 96 dpi screen.
+    const FontSpec applied = canvasFont(ctx, font, textColor);
+    l.rowH = 3 + std::round(applied.size * 96.0 / 72.0);
+    l.columns = l.swapped ? l.values : elements;
+    l.rows = l.swapped ? elements : l.values + 1; // the header row in normal orientation
+    l.corner = e.secondPoint();
+    l.width = l.columns * l.cellW;
+    l.height = l.rows * l.rowH;
+    return l;
+}
+
+std::string buttonCaption(const RenderContext& ctx, const Element& button) {
+    const auto& b = button.button();
+    return " " + (b.caption.empty() ? ctx.options.defaultButtonCaption : b.caption) + " ";
+}
+
+std::pair<Point, Point> coordinatePartPositions(const RenderContext& ctx, Canvas& canvas,
+                                                const Element& coordinates) {
+    const Element& e = coordinates;
+    const auto& parts = e.coordinates();
+    const std::string label(expr::labelTextOf(e));
+    const std::string x = parts.xPart ? expr::signedNumberText(parts.xPart->x1, e.decimals) : "";
+    const double xAt = e.x2 + toWorld(ctx, canvas.textExtent(label + "(").width);
+    const double yAt = xAt + toWorld(ctx, canvas.textExtent(x + ";").width);
+    return {{xAt, e.y2}, {yAt, e.y2}};
 }
 
 void outputText(RenderContext& ctx, Canvas& canvas, const model::ElementFont& font, Color color,

@@ -7,10 +7,10 @@
 #include "render/canvas.h"
 #include "render/render_context.h"
 
-#include <array>
-#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace zeva::render {
 
@@ -32,34 +32,36 @@ void placeFollowingLabel(RenderContext& ctx, model::Element& e);
 // nombre); empty for other classes. Equation texts are rebuilt first.
 std::string displayedText(RenderContext& ctx, model::Element& e);
 
+// Where a table's rules, headers and cells go: columns as wide as the widest text, rows of the
+// font's height, headers above the cells (swapped: left of them). Sets the table's font on the
+// canvas to measure.
+struct TableLayout {
+    std::vector<std::string> headers; // one per tabulated element
+    bool swapped = false;             // rows and columns exchanged
+    int values = 0;                   // recorded values
+    int columns = 0;
+    int rows = 0;
+    double cellW = 0.0; // world units
+    double rowH = 0.0;
+    Point corner; // top-left corner of the cells
+    double width = 0.0;
+    double height = 0.0;
+};
+TableLayout tableLayout(const RenderContext& ctx, Canvas& canvas, const model::Element& table,
+                        Color textColor);
+
+// The caption a hide/show button shows, blanks around it.
+std::string buttonCaption(const RenderContext& ctx, const model::Element& button);
+
+// Where the two numbers of a coordinate pair start, in world units: under their parts of the
+// drawn text, so that each coordinate can be picked on its own. Measures with the canvas's
+// font (the caller sets the element's).
+std::pair<Point, Point> coordinatePartPositions(const RenderContext& ctx, Canvas& canvas,
+                                                const model::Element& coordinates);
+
 // Draws an element of a text class (texto, nombre, número, función, tabla, ecuación,
 // coordenadas, propiedad, botón). For these classes `style` is the text background colour.
 void drawTextElement(RenderContext& ctx, Canvas& canvas, model::Element& e, Color color, int style);
-
-// A rectangle of device pixels: left and top included, right and bottom excluded.
-struct ScreenBox {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-    bool contains(IPoint p) const {
-        return p.x >= left && p.x < right && p.y >= top && p.y < bottom;
-    }
-};
-
-// The box an element's text occupies on the main bitmap as last drawn (free texts, shown name
-// labels, values, formulas, coordinate pairs, equations, check results, tables, buttons),
-// measured with the text extents of `measure`, whose font is the only thing that changes.
-// Nothing is drawn and the element is not written. None for other classes.
-std::optional<ScreenBox> textBoxOf(RenderContext& ctx, Canvas& measure, const model::Element& e);
-
-// The boxes of the two numbers of a coordinate pair (kind 42), each under its part of the text.
-std::optional<std::array<ScreenBox, 2>> coordinatePartBoxes(RenderContext& ctx, Canvas& measure,
-                                                            const model::Element& coordinates);
-
-// Whether the device pixel p lies in the element's text box; elements whose text cannot reach
-// p are turned down before any text is measured.
-bool textBoxContains(RenderContext& ctx, Canvas& measure, const model::Element& e, IPoint p);
 
 // The letters and boxes that mark the operands picked in the calculation dialog.
 void drawOperandLabels(RenderContext& ctx, Canvas& canvas);

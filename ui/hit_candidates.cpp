@@ -4,7 +4,7 @@
 #include "geometry/element_shapes.h"
 #include "model/construction.h"
 #include "render/axes_grid.h"
-#include "render/labels.h"
+#include "render/text_boxes.h"
 #include "ui/hit_search.h"
 
 #include <algorithm>
