@@ -113,11 +113,14 @@ bool textBoxContains(const RenderContext& ctx, Canvas& measure, const Element& e
     // Nothing but a swapped table's headers lies left of or above the anchor (a button's face
     // by 2 pixels), and one line of text is not much taller than its font size.
     const ElementClass c = e.elementClass();
-    const IPoint a = worldToScreen(*ctx.view, *at);
-    if (c != ElementClass::Table && (p.x < a.x - 2 || p.y < a.y - 2)) return false;
+    const ViewTransform& v = *ctx.view;
+    const Point w = screenToWorld(v, p.x, p.y);
+    const double slack = 3 / v.drawScale;
+    if (c != ElementClass::Table && (w.x < at->x - slack || w.y > at->y + slack)) return false;
     if (isOneLine(c) || c == ElementClass::Button) {
-        const int size = std::abs(canvasFont(ctx, fontOf(e), 0).size);
-        if (p.y > a.y + 3 * size + 8) return false;
+        const int ppi = ctx.options.screenPixelsPerInch > 0 ? ctx.options.screenPixelsPerInch : 96;
+        const double size = std::abs(fontOf(e).size) * 96.0 / ppi;
+        if (w.y < at->y - (3 * size + 8) / v.drawScale) return false;
     }
     const std::optional<ScreenBox> box = textBoxOf(ctx, measure, e);
     return box && box->contains(p);

@@ -158,8 +158,8 @@ void testCoordinates(HitSearch& h, Element& coordinates) {
         add(h, parts.xPart.get());
 }
 
-void testElement(HitSearch& h, Element& e) {
-    switch (e.elementClass()) {
+void testElement(HitSearch& h, Element& e, ElementClass cls) {
+    switch (cls) {
     case ElementClass::Point:
         if (nearPoint(e.point(), h.reach)) add(h, &e);
         return;
@@ -223,8 +223,9 @@ bool pictureContains(const HitSearch& h, const Element& bitmap) {
 void collectCandidates(HitSearch& h) {
     for (Element* e : h.document.construction) {
         if (h.full()) return;
-        if (!shown(h, *e) || !h.accepts(e->elementClass())) continue;
-        testElement(h, *e);
+        if (!shown(h, *e)) continue;
+        const ElementClass cls = model::kKindTable[static_cast<size_t>(e->kind)].elementClass;
+        if (h.accepts(cls)) testElement(h, *e, cls);
     }
 }
 

@@ -24,6 +24,13 @@ double dot(Point u, Point v) {
     return u.x * v.x + u.y * v.y;
 }
 
+// The hit test measures every element of the figure on every mouse move: a box around the
+// shape turns most of them down before any square root.
+bool outsideBox(Point a, Point b, Point p, double within) {
+    return p.x <= std::min(a.x, b.x) - within || p.x >= std::max(a.x, b.x) + within ||
+           p.y <= std::min(a.y, b.y) - within || p.y >= std::max(a.y, b.y) + within;
+}
+
 // Distance from p to the segment ab (to a when a and b coincide).
 double segmentDistance(Point a, Point b, Point p) {
     const Point d = b - a;
@@ -56,9 +63,14 @@ bool nearShape(ElementClass cls, Point a, Point b, const Reach& r) {
     case ElementClass::Ray:
         return rayDistance(a, b, r.at) < r.within;
     case ElementClass::Segment:
-        return segmentDistance(a, b, r.at) < r.within;
-    case ElementClass::Circle:
-        return std::fabs(dist(a, r.at) - dist(a, b)) < r.within;
+        return !outsideBox(a, b, r.at, r.within) && segmentDistance(a, b, r.at) < r.within;
+    case ElementClass::Circle: {
+        const Point d = b - a;
+        const double radius = std::sqrt(dot(d, d));
+        const Point c{radius, radius};
+        return !outsideBox(a - c, a + c, r.at, r.within) &&
+               std::fabs(dist(a, r.at) - radius) < r.within;
+    }
     case ElementClass::Point:
     case ElementClass::Polygon:
     case ElementClass::Arc:
@@ -114,7 +126,10 @@ int nearPolygonSide(const Element& polygon, const Reach& r) {
     const auto& sides = polygon.polygon().sides;
     for (size_t i = 0; i < sides.size(); ++i) {
         const Element& side = *sides[i];
-        if (side.exists == 1 && segmentDistance(side.point(), side.secondPoint(), r.at) < r.within)
+        const Point a = side.point();
+        const Point b = side.secondPoint();
+        if (side.exists == 1 && !outsideBox(a, b, r.at, r.within) &&
+            segmentDistance(a, b, r.at) < r.within)
             return static_cast<int>(i);
     }
     return -1;
