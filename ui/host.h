@@ -65,8 +65,8 @@ class Host {
     // window (choosing a tool does this).
     virtual void hideToolWindows(bool keepAnimation) = 0;
 
-    // The chooser menu at a drawing-area position: one item per text. The window answers with
-    // Editor::chooserClosed(index), -1 when dismissed.
+    // The chooser menu at a drawing-area position: one item per text, a new column every 20
+    // items. The window answers with Editor::chooserClosed(index), -1 when dismissed.
     virtual void openChooser(const std::vector<std::string>& items, render::IPoint at) = 0;
 
     // Windows of the editor. Each opens and returns at once; the window reports the outcome
