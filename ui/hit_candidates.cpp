@@ -30,7 +30,7 @@ bool takesPolygonSide(const HitSearch& h) {
     case tool::Slope:
         return true;
     case tool::AxialSymmetry: // its axis, once the element to reflect is given
-        return !h.session.tool.pendingInputs.empty();
+        return h.session.tool.step > 0 || !h.session.tool.pendingInputs.empty();
     default:
         return false;
     }
