@@ -5,7 +5,9 @@
 #include "render/view_transform.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
+#include <vector>
 
 namespace zeva::render {
 
@@ -57,7 +59,34 @@ bool isOneLine(ElementClass c) {
            c == ElementClass::Property;
 }
 
+// Width and height of a stored BMP from its header; none for anything that is not one.
+std::optional<TextSize> bmpSize(const model::Picture& picture) {
+    const std::vector<uint8_t>& b = picture.bmp;
+    if (b.size() < 26 || b[0] != 'B' || b[1] != 'M') return std::nullopt;
+    auto int32At = [&](size_t at) {
+        return static_cast<int32_t>(static_cast<uint32_t>(b[at]) | (uint32_t{b[at + 1]} << 8) |
+                                    (uint32_t{b[at + 2]} << 16) | (uint32_t{b[at + 3]} << 24));
+    };
+    const int32_t w = int32At(18);
+    const int32_t h = int32At(22); // negative for a picture stored top-down
+    if (w <= 0 || h == 0 || h == INT32_MIN) return std::nullopt;
+    return TextSize{w, h < 0 ? -h : h};
+}
+
 } // namespace
+
+std::optional<ScreenBox> pictureBoxOf(const RenderContext& ctx, const Element& bitmap) {
+    const ViewTransform& v = *ctx.view;
+    const IPoint a = worldToScreen(v, bitmap.point());
+    if (bitmap.parent1 && bitmap.parent1->elementClass() == ElementClass::Segment) {
+        const IPoint b = worldToScreen(v, bitmap.secondPoint());
+        return ScreenBox{std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x) + 1,
+                         std::max(a.y, b.y) + 1};
+    }
+    const std::optional<TextSize> size = bmpSize(bitmap.bitmap().picture);
+    if (!size) return std::nullopt;
+    return ScreenBox{a.x, a.y, a.x + size->width, a.y + size->height};
+}
 
 std::optional<ScreenBox> textBoxOf(const RenderContext& ctx, Canvas& measure, const Element& e) {
     const std::optional<Point> at = textAnchor(ctx, e);

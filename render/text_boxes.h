@@ -1,6 +1,6 @@
 #pragma once
-// Where the texts of the figure lie on the drawing surface, without drawing them: the boxes the
-// hit test and the selection rectangle compare with the cursor.
+// Where the texts and pictures of the figure lie on the drawing surface, without drawing them:
+// the boxes the hit test and the selection rectangle compare with the cursor.
 
 #include "model/element.h"
 #include "render/canvas.h"
@@ -36,5 +36,10 @@ coordinatePartBoxes(const RenderContext& ctx, Canvas& measure, const model::Elem
 // Whether the device pixel p lies in the element's text box. Elements whose text cannot reach
 // p are turned down before any text is measured, so a walk over a large figure stays cheap.
 bool textBoxContains(const RenderContext& ctx, Canvas& measure, const model::Element& e, IPoint p);
+
+// The rectangle a picture (kind 67) covers: stretched between its corners when it hangs on a
+// segment, otherwise its own size in pixels from its first corner (read from the stored BMP's
+// header). None when the picture has no readable size.
+std::optional<ScreenBox> pictureBoxOf(const RenderContext& ctx, const model::Element& bitmap);
 
 } // namespace zeva::render

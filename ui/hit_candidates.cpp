@@ -212,10 +212,8 @@ void testElement(HitSearch& h, Element& e, ElementClass cls) {
 }
 
 bool pictureContains(const HitSearch& h, const Element& bitmap) {
-    const render::IPoint a = render::worldToScreen(h.view, bitmap.point());
-    const render::IPoint b = render::worldToScreen(h.view, bitmap.secondPoint());
-    return h.pixel.x >= std::min(a.x, b.x) && h.pixel.x <= std::max(a.x, b.x) &&
-           h.pixel.y >= std::min(a.y, b.y) && h.pixel.y <= std::max(a.y, b.y);
+    const std::optional<render::ScreenBox> box = render::pictureBoxOf(h.render, bitmap);
+    return box && box->contains(h.pixel);
 }
 
 } // namespace

@@ -35,6 +35,9 @@ struct HitSearch {
     bool full() const { return static_cast<int>(hits.size()) >= kMaxHits; }
 };
 
+// A search at a world point of the current document `d`, with the active tool's mask.
+HitSearch beginSearch(Session& s, document::Document& d, Point world);
+
 // First pass: every shown, existing element of an accepted class near the cursor, in
 // construction order, up to kMaxHits. Texts, tables and pictures are left to the second pass.
 void collectCandidates(HitSearch& h);

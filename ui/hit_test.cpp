@@ -29,28 +29,32 @@ bool belongsTo(const model::Construction& c, const Element* e) {
 
 } // namespace
 
+HitSearch beginSearch(Session& s, document::Document& d, Point world) {
+    View& view = s.view();
+    const render::ViewTransform& transform = view.transform();
+    const double scale = transform.drawScale > 0 ? transform.drawScale : 1.0;
+    return HitSearch{s,
+                     d,
+                     s.tool.active,
+                     s.tool.selectableMask,
+                     Reach{world, settings::options().detectionDistance / scale},
+                     render::worldToScreen(transform, world),
+                     transform,
+                     view.renderContext(),
+                     view.baseCanvas(),
+                     view.recomputeContext(),
+                     {},
+                     {},
+                     {}};
+}
+
 int hitTest(Session& s, Point world) {
     document::Document* d = s.document();
     if (!d) {
         clearHover(s);
         return 0;
     }
-    View& view = s.view();
-    const render::ViewTransform& transform = view.transform();
-    const double scale = transform.drawScale > 0 ? transform.drawScale : 1.0;
-    HitSearch h{s,
-                *d,
-                s.tool.active,
-                s.tool.selectableMask,
-                Reach{world, settings::options().detectionDistance / scale},
-                render::worldToScreen(transform, world),
-                transform,
-                view.renderContext(),
-                view.baseCanvas(),
-                view.recomputeContext(),
-                {},
-                {},
-                {}};
+    HitSearch h = beginSearch(s, *d, world);
     h.hits.reserve(16);
     collectCandidates(h);
     s.hover.unitMark = h.unitMark; // the move tool's choice among points reads it
