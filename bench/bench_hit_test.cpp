@@ -121,8 +121,7 @@ struct Figure {
         d.viewTop = 540;
         host.benchView.documents = &documents;
         std::mt19937 rng(11);
-        std::uniform_real_distribution<double> x(-900, 900), y(-500, 500), near(-60, 60),
-            r(5, 60);
+        std::uniform_real_distribution<double> x(-900, 900), y(-500, 500), near(-60, 60), r(5, 60);
         auto add = [&](Kind k, int capacity = 0) {
             auto e = model::makeElement(k, capacity);
             e->color = 0xFF0000;
@@ -189,8 +188,10 @@ struct Figure {
         host.benchView.redraw();
         session = std::make_unique<ui::Session>(host, documents);
 
-        for (int i = 0; i < 500; ++i) cursors.push_back({x(rng), y(rng)});
-        for (int i = 0; i < 500; ++i) cursors.push_back(points[rng() % points.size()]->point());
+        for (int i = 0; i < 500; ++i)
+            cursors.push_back({x(rng), y(rng)});
+        for (int i = 0; i < 500; ++i)
+            cursors.push_back(points[rng() % points.size()]->point());
     }
 };
 

@@ -15,13 +15,18 @@ namespace zeva::ui {
 
 namespace {
 
-using geometry::dist;
 using model::Element;
 using model::ElementClass;
 using model::Kind;
 
 double dot(Point u, Point v) {
     return u.x * v.x + u.y * v.y;
+}
+
+// Inline here: it runs for most elements of the figure on every mouse move.
+double dist(Point p, Point q) {
+    const Point d = q - p;
+    return std::sqrt(dot(d, d));
 }
 
 // The hit test measures every element of the figure on every mouse move: a box around the
