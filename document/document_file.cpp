@@ -1,6 +1,7 @@
 #include "document/document_file.h"
 
 #include "document/safe_write.h"
+#include "model/serials.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,13 +9,16 @@
 #include <fstream>
 #include <limits>
 #include <new>
-#include <unordered_map>
 
 namespace zeva::document {
 
+using model::ByteReader;
+using model::ByteWriter;
 using model::Construction;
 using model::Element;
 using model::Kind;
+using model::ReadError;
+using model::ReadErrorCode;
 
 namespace {
 
@@ -198,131 +202,24 @@ bool FileReader::readElements() {
     return true;
 }
 
-// Serial -> element over a document's elements and sub-elements as read. Files written by
-// ZEVA number them 1, 2, 3, ... in order, which a plain array serves; any other numbering
-// falls back to a map in which the first element holding a serial wins.
-class SerialIndex {
-  public:
-    explicit SerialIndex(const Construction& c) {
-        for (Element* e : c) {
-            add(e);
-            model::forEachSubElement(*e, [&](Element& s) { add(&s); });
-        }
+// Turns e's stored serials into references; false when a reference its construction needs
+// names no element, or names e itself. The file does not keep how many references of a
+// calculation or function are operands: the rest are user functions (Función elements), which
+// always come last.
+bool resolveElement(const model::SerialIndex& index, Element& e) {
+    if (!model::resolveStoredSerials(index, e)) return false;
+    if (auto* x = std::get_if<model::ExpressionTail>(&e.tail)) {
+        x->measureCount = 0;
+        for (Element* ref : x->refs)
+            if (ref->kind != Kind::Function) ++x->measureCount;
     }
-    bool inOrder() const { return inOrder_; }
-    Element* find(int32_t serial) const {
-        if (serial <= 0) return nullptr;
-        if (inOrder_)
-            return static_cast<size_t>(serial) <= order_.size() ? order_[serial - 1] : nullptr;
-        auto it = map_.find(serial);
-        return it == map_.end() ? nullptr : it->second;
-    }
-    // Resolves a stored serial; one that names nothing becomes -1.
-    Element* resolve(int32_t& serial) const {
-        Element* e = find(serial);
-        if (!e) serial = -1;
-        return e;
-    }
-
-  private:
-    void add(Element* e) {
-        if (inOrder_ && e->serial == static_cast<int32_t>(order_.size()) + 1) {
-            order_.push_back(e);
-            return;
-        }
-        if (inOrder_) {
-            inOrder_ = false;
-            for (size_t i = 0; i < order_.size(); ++i)
-                map_.emplace(static_cast<int32_t>(i + 1), order_[i]);
-            order_.clear();
-        }
-        if (e->serial > 0) map_.emplace(e->serial, e);
-    }
-
-    bool inOrder_ = true;
-    std::vector<Element*> order_;
-    std::unordered_map<int32_t, Element*> map_;
-};
-
-// Resolves a serial list; false when one of them names nothing (or the element itself).
-template <class Refs>
-bool resolveAll(const SerialIndex& index, const Element& self, std::span<int32_t> serials,
-                Refs& refs) {
-    bool ok = true;
-    for (size_t i = 0; i < serials.size(); ++i) {
-        refs[i] = index.resolve(serials[i]);
-        ok = ok && refs[i] && refs[i] != &self;
-    }
-    return ok;
-}
-
-void resolveParents(const SerialIndex& index, Element& e) {
-    e.parent1 = index.resolve(e.parent1Index);
-    e.parent2 = index.resolve(e.parent2Index);
-    e.parent3 = index.resolve(e.parent3Index);
-}
-
-// Turns e's stored serials into references and hangs its sub-elements off it; false when a
-// reference its construction needs names no element, or names e itself.
-bool resolveElement(const SerialIndex& index, Element& e) {
-    resolveParents(index, e);
-    e.colorSource = index.resolve(e.colorSourceIndex);
-    const int needed = e.kind == Kind::Bitmap ? 0 : model::parentCountOf(e.kind);
-    Element* const parents[3] = {e.parent1, e.parent2, e.parent3};
-    for (int i = 0; i < 3; ++i) {
-        if (parents[i] == &e) return false;
-        if (i < needed && !parents[i]) return false;
-    }
-    switch (e.kind) {
-    case Kind::Polygon: {
-        bool ok = true;
-        for (auto& s : e.polygon().sides) {
-            resolveParents(index, *s);
-            s->parent3 = &e;
-            s->parent3Index = e.serial;
-            ok = ok && s->parent1 && s->parent2;
-        }
-        return ok;
-    }
-    case Kind::Axes:
-    case Kind::Coordinates: {
-        bool ok = true;
-        model::forEachSubElement(e, [&](Element& s) {
-            resolveParents(index, s);
-            s.parent2 = &e;
-            s.parent2Index = e.serial;
-            ok = ok && s.parent1;
-        });
-        return ok;
-    }
-    case Kind::Calculation:
-    case Kind::Function: {
-        auto& x = e.expression();
-        if (!resolveAll(index, e, std::span(x.refIndices), x.refs)) return false;
-        // The file does not keep how many references are operands; the rest are user
-        // functions (Función elements), which always come last.
-        x.measureCount = 0;
-        for (Element* ref : x.refs)
-            if (ref->kind != Kind::Function) ++x.measureCount;
-        return true;
-    }
-    case Kind::Table:
-        return resolveAll(index, e, std::span(e.table().rowIndices), e.table().rows);
-    case Kind::Conic:
-        return resolveAll(index, e, std::span(e.conic().pointIndices), e.conic().points);
-    case Kind::HideShowButton:
-        return resolveAll(index, e, std::span(e.button().targetIndices), e.button().targets);
-    case Kind::Name:
-        if (e.parent1) e.parent1->label = &e;
-        return true;
-    default:
-        return true;
-    }
+    if (e.kind == Kind::Name && e.parent1) e.parent1->label = &e;
+    return true;
 }
 
 bool FileReader::finishDocument() {
     Construction& c = out_.construction;
-    const SerialIndex index(c);
+    const model::SerialIndex index(c);
     for (Element* e : c)
         if (!resolveElement(index, *e)) return r_.fail(ReadErrorCode::MissingReference);
 
@@ -389,25 +286,9 @@ std::vector<uint8_t> readWholeFile(const std::string& path, bool& ok) {
 
 int32_t extendedInitialCount(const std::vector<int16_t>& initialClasses) {
     int32_t n = static_cast<int32_t>(initialClasses.size());
-    for (int16_t c : initialClasses) {
-        switch (static_cast<model::ElementClass>(c)) {
-        case model::ElementClass::Segment:
-            n += 2;
-            break;
-        case model::ElementClass::Circle:
-            n += 1;
-            break;
-        case model::ElementClass::Arc:
-        case model::ElementClass::Axes:
-            n += 3;
-            break;
-        case model::ElementClass::Conic:
-            n += 5;
-            break;
-        default:
-            break;
-        }
-    }
+    for (int16_t c : initialClasses)
+        if (c >= 0 && c < model::kClassCount)
+            n += model::classInfo(static_cast<model::ElementClass>(c)).macroExtras;
     return n;
 }
 

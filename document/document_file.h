@@ -3,10 +3,10 @@
 // type. Writing is byte-exact for the current version 300; reading also accepts the older
 // versions 100 and 200 and checks every count and size before trusting it.
 
-#include "document/binary_io.h"
 #include "document/document.h"
 #include "document/element_io.h"
 #include "document/macro.h"
+#include "model/bytes.h"
 #include "model/construction.h"
 
 #include <cstdint>
@@ -52,7 +52,7 @@ struct ReadSettings {
     int existingMacros = 0;
 };
 
-using ReadResult = std::variant<LoadedFile, ReadError>;
+using ReadResult = std::variant<LoadedFile, model::ReadError>;
 
 // 1 document, 2 macro, 0 anything else: answers by the second int32 of the file; a file that
 // cannot be opened or is shorter than eight bytes is 0.

@@ -43,12 +43,12 @@ void installMacroFile(Document& d, LoadedFile&& file) {
     d.modified = 1;
 }
 
-std::variant<LoadedDocument, ReadError> loadDocument(const std::string& path,
-                                                     const DocumentEnvironment& env) {
+std::variant<LoadedDocument, model::ReadError> loadDocument(const std::string& path,
+                                                            const DocumentEnvironment& env) {
     ReadSettings settings;
     settings.textFont = env.textFont;
     ReadResult read = readFile(path, ReadMode::Any, settings);
-    if (auto* error = std::get_if<ReadError>(&read)) return *error;
+    if (auto* error = std::get_if<model::ReadError>(&read)) return *error;
     LoadedFile& file = std::get<LoadedFile>(read);
 
     LoadedDocument out;

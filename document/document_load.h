@@ -43,7 +43,7 @@ struct LoadedDocument {
 
 // Reads a document file into a new document with that path, or a macro file into the first
 // macro slot of a new empty document; recomputed and ready to draw.
-std::variant<LoadedDocument, ReadError> loadDocument(const std::string& path,
-                                                     const DocumentEnvironment& env);
+std::variant<LoadedDocument, model::ReadError> loadDocument(const std::string& path,
+                                                            const DocumentEnvironment& env);
 
 } // namespace zeva::document

@@ -5,10 +5,13 @@
 
 namespace zeva::document {
 
+using model::ByteReader;
+using model::ByteWriter;
 using model::Element;
 using model::ElementClass;
 using model::ElementFont;
 using model::Kind;
+using model::ReadErrorCode;
 
 namespace {
 
@@ -43,157 +46,93 @@ void writeSubRecord(ByteWriter& w, const Element* s, SerialShift sh) {
 }
 
 void writeKindBlock(ByteWriter& w, const Element& e, SerialShift sh) {
-    switch (e.kind) {
-    case Kind::Polygon: {
-        const auto& sides = e.polygon().sides;
-        w.i32(static_cast<int32_t>(sides.size()));
-        for (const auto& s : sides)
-            writeSubRecord(w, s.get(), sh);
-        return;
-    }
-    case Kind::Locus:
-    case Kind::FunctionGraph:
-        w.i32(e.samples().capacity);
-        return;
-    case Kind::Calculation:
-    case Kind::Function: {
-        const auto& x = e.expression();
-        w.i32(static_cast<int32_t>(x.refIndices.size()));
-        w.i32(static_cast<int32_t>(x.constants.size()));
-        w.i32(static_cast<int32_t>(x.code.size()));
-        w.str(x.expression);
-        for (int32_t c : x.code)
-            w.i32(c);
-        for (int32_t s : x.refIndices)
-            w.i32(sh(s));
-        for (double c : x.constants)
-            w.real(c);
-        return;
-    }
-    case Kind::Table: {
-        const auto& t = e.table();
-        const int32_t columns = std::clamp(t.columnCount, 0, model::kTableMaxColumns);
-        w.i32(static_cast<int32_t>(t.rowIndices.size()));
-        w.i32(columns);
-        for (size_t row = 0; row < t.rowIndices.size(); ++row) {
-            w.i32(sh(t.rowIndices[row]));
-            for (int32_t c = 0; c < columns; ++c) {
-                const size_t at = row * model::kTableMaxColumns + static_cast<size_t>(c);
-                w.real(at < t.cells.size() ? t.cells[at] : 0.0);
-            }
-        }
-        return;
-    }
-    case Kind::Axes:
-        w.real(e.axes().unitX);
-        w.real(e.axes().unitY);
-        writeSubRecord(w, e.axes().axisX.get(), sh);
-        writeSubRecord(w, e.axes().axisY.get(), sh);
-        return;
-    case Kind::Coordinates:
-        writeSubRecord(w, e.coordinates().xPart.get(), sh);
-        writeSubRecord(w, e.coordinates().yPart.get(), sh);
-        return;
-    case Kind::LineEquation:
-    case Kind::CircleEquation:
-    case Kind::ConicEquation:
-        w.real(e.equation().labelParam);
-        w.str(e.equation().text);
-        return;
-    case Kind::Text:
-        w.i32(static_cast<int32_t>(e.text().lines.size()));
-        for (const auto& line : e.text().lines)
-            w.str(line);
-        writeFont(w, e.text().textFont);
-        return;
-    case Kind::Name:
-        w.str(e.name().text);
-        w.real(e.name().dx);
-        w.real(e.name().dy);
-        w.real(e.name().anchorX);
-        w.real(e.name().anchorY);
-        return;
-    case Kind::ParallelChecker:
-    case Kind::PerpendicularChecker:
-    case Kind::MembershipChecker:
-    case Kind::EquidistanceChecker:
-    case Kind::CollinearityChecker:
-        w.str(e.checker().trueText);
-        w.str(e.checker().falseText);
-        return;
-    case Kind::Conic:
-        for (int32_t s : e.conic().pointIndices)
-            w.i32(sh(s));
-        return;
-    case Kind::Parameter:
-        w.real(e.parameter().minimum);
-        w.real(e.parameter().maximum);
-        return;
-    case Kind::HideShowButton: {
-        const auto& b = e.button();
-        const size_t n = b.targetIndices.size();
-        w.i32(static_cast<int32_t>(n));
-        w.str(b.caption);
-        for (int32_t s : b.targetIndices)
-            w.i32(sh(s));
-        for (size_t i = 0; i < n; ++i)
-            w.i32(i < b.targetStates.size() ? b.targetStates[i] : 0);
-        return;
-    }
-    case Kind::Bitmap: {
-        const auto& bmp = e.bitmap().picture.bmp;
-        w.i32(static_cast<int32_t>(bmp.size()));
-        w.bytes(bmp);
-        return;
-    }
-    case Kind::FreePoint:
-    case Kind::PointOnElement:
-    case Kind::Intersection:
-    case Kind::CentralSymmetry:
-    case Kind::Midpoint:
-    case Kind::LineThroughPoint:
-    case Kind::LineThroughTwoPoints:
-    case Kind::RayFromPoint:
-    case Kind::RayThroughTwoPoints:
-    case Kind::ParallelLine:
-    case Kind::PerpendicularLine:
-    case Kind::AngleBisector:
-    case Kind::PerpendicularBisector:
-    case Kind::Segment:
-    case Kind::PolygonSide:
-    case Kind::CircleByCentre:
-    case Kind::CircleByCentreAndPoint:
-    case Kind::CircleByRadius:
-    case Kind::ArcThreePoints:
-    case Kind::Angle:
-    case Kind::AxialSymmetry:
-    case Kind::Translation:
-    case Kind::Rotation:
-    case Kind::Homothety:
-    case Kind::Inversion:
-    case Kind::Displacement:
-    case Kind::DistancePointPoint:
-    case Kind::DistancePointLine:
-    case Kind::SegmentLength:
-    case Kind::CircleLength:
-    case Kind::ArcLength:
-    case Kind::PolygonPerimeter:
-    case Kind::CircleArea:
-    case Kind::PolygonArea:
-    case Kind::AngleValue:
-    case Kind::AxisX:
-    case Kind::AxisY:
-    case Kind::CoordinateX:
-    case Kind::CoordinateY:
-    case Kind::PointByCoordinates:
-    case Kind::Slope:
-    case Kind::IntersectionCandidate:
-    case Kind::RegularPolygonVertex:
-    case Kind::PlottedPoint:
-    case Kind::Grid:
-    case Kind::GridPoint:
-        return;
-    }
+    std::visit(
+        model::Overloaded{
+            [](const std::monostate&) {},
+            [&](const model::PolygonTail& t) {
+                w.i32(static_cast<int32_t>(t.sides.size()));
+                for (const auto& s : t.sides)
+                    writeSubRecord(w, s.get(), sh);
+            },
+            [&](const model::SampleTail& t) { w.i32(t.capacity); },
+            [&](const model::ExpressionTail& x) {
+                w.i32(static_cast<int32_t>(x.refIndices.size()));
+                w.i32(static_cast<int32_t>(x.constants.size()));
+                w.i32(static_cast<int32_t>(x.code.size()));
+                w.str(x.expression);
+                for (int32_t c : x.code)
+                    w.i32(c);
+                for (int32_t s : x.refIndices)
+                    w.i32(sh(s));
+                for (double c : x.constants)
+                    w.real(c);
+            },
+            [&](const model::TableTail& t) {
+                const int32_t columns = std::clamp(t.columnCount, 0, model::kTableMaxColumns);
+                w.i32(static_cast<int32_t>(t.rowIndices.size()));
+                w.i32(columns);
+                for (size_t row = 0; row < t.rowIndices.size(); ++row) {
+                    w.i32(sh(t.rowIndices[row]));
+                    for (int32_t c = 0; c < columns; ++c) {
+                        const size_t at = row * model::kTableMaxColumns + static_cast<size_t>(c);
+                        w.real(at < t.cells.size() ? t.cells[at] : 0.0);
+                    }
+                }
+            },
+            [&](const model::AxesTail& t) {
+                w.real(t.unitX);
+                w.real(t.unitY);
+                writeSubRecord(w, t.axisX.get(), sh);
+                writeSubRecord(w, t.axisY.get(), sh);
+            },
+            [&](const model::CoordinatesTail& t) {
+                writeSubRecord(w, t.xPart.get(), sh);
+                writeSubRecord(w, t.yPart.get(), sh);
+            },
+            [&](const model::EquationTail& t) {
+                w.real(t.labelParam);
+                w.str(t.text);
+            },
+            [&](const model::TextTail& t) {
+                w.i32(static_cast<int32_t>(t.lines.size()));
+                for (const auto& line : t.lines)
+                    w.str(line);
+                writeFont(w, t.textFont);
+            },
+            [&](const model::NameTail& t) {
+                w.str(t.text);
+                w.real(t.dx);
+                w.real(t.dy);
+                w.real(t.anchorX);
+                w.real(t.anchorY);
+            },
+            [&](const model::CheckerTail& t) {
+                w.str(t.trueText);
+                w.str(t.falseText);
+            },
+            [&](const model::ConicTail& t) {
+                for (int32_t s : t.pointIndices)
+                    w.i32(sh(s));
+            },
+            [&](const model::ParameterTail& t) {
+                w.real(t.minimum);
+                w.real(t.maximum);
+            },
+            [&](const model::ButtonTail& b) {
+                const size_t n = b.targetIndices.size();
+                w.i32(static_cast<int32_t>(n));
+                w.str(b.caption);
+                for (int32_t s : b.targetIndices)
+                    w.i32(sh(s));
+                for (size_t i = 0; i < n; ++i)
+                    w.i32(i < b.targetStates.size() ? b.targetStates[i] : 0);
+            },
+            [&](const model::BitmapTail& t) {
+                w.i32(static_cast<int32_t>(t.picture.bmp.size()));
+                w.bytes(t.picture.bmp);
+            },
+        },
+        e.tail);
 }
 
 // ---- reading --------------------------------------------------------------------------------
@@ -228,18 +167,17 @@ std::unique_ptr<Element> readSubRecord(ByteReader& r, Kind kind) {
     return s;
 }
 
-bool readSampleTail(ByteReader& r, Element& e, ElementReadContext& ctx) {
+bool readSampleTail(ByteReader& r, model::SampleTail& t, ElementReadContext& ctx) {
     int32_t capacity = 0;
     if (!r.count(capacity, kMaxSampleCapacity, 0, ReadErrorCode::BadCount)) return false;
     if (capacity > ctx.samplesLeft) return r.fail(ReadErrorCode::BadCount);
     ctx.samplesLeft -= capacity;
-    e.samples().sampleCount = 0;
-    e.samples().resize(capacity);
+    t.sampleCount = 0;
+    t.resize(capacity);
     return true;
 }
 
-bool readExpressionTail(ByteReader& r, Element& e) {
-    auto& x = e.expression();
+bool readExpressionTail(ByteReader& r, model::ExpressionTail& x) {
     int32_t refCount = 0, constantCount = 0, codeLength = 0;
     if (!r.count(refCount, kMaxExpressionRefs, 4, ReadErrorCode::BadCount) ||
         !r.count(constantCount, kNoLimit, 8, ReadErrorCode::BadCount) ||
@@ -256,8 +194,7 @@ bool readExpressionTail(ByteReader& r, Element& e) {
     return true;
 }
 
-bool readTableTail(ByteReader& r, Element& e) {
-    auto& t = e.table();
+bool readTableTail(ByteReader& r, model::TableTail& t) {
     int32_t rowCount = 0;
     if (!r.count(rowCount, kNoLimit, 4, ReadErrorCode::BadCount) ||
         !r.count(t.columnCount, model::kTableMaxColumns, 0, ReadErrorCode::TooManyColumns))
@@ -280,8 +217,7 @@ bool readTableTail(ByteReader& r, Element& e) {
     return true;
 }
 
-bool readButtonTail(ByteReader& r, Element& e) {
-    auto& b = e.button();
+bool readButtonTail(ByteReader& r, model::ButtonTail& b) {
     int32_t n = 0;
     if (!r.count(n, kNoLimit, 8, ReadErrorCode::BadCount) || !r.str(b.caption) ||
         !readI32Array(r, static_cast<size_t>(n), b.targetIndices) ||
@@ -291,136 +227,74 @@ bool readButtonTail(ByteReader& r, Element& e) {
     return true;
 }
 
-bool readBitmapTail(ByteReader& r, Element& e) {
+bool readBitmapTail(ByteReader& r, model::BitmapTail& t) {
     int32_t n = 0;
     if (!r.i32(n)) return false;
     if (n < 0) return r.fail(ReadErrorCode::BadCount);
     if (static_cast<size_t>(n) > r.remaining()) return r.fail(ReadErrorCode::PictureTooLarge);
-    return r.bytes(e.bitmap().picture.bmp, static_cast<size_t>(n));
+    return r.bytes(t.picture.bmp, static_cast<size_t>(n));
 }
 
+// Reads the kind-specific block into the empty tail the element's kind carries.
 bool readKindBlock(ByteReader& r, Element& e, ElementReadContext& ctx) {
-    switch (e.kind) {
-    case Kind::Polygon: {
-        int32_t n = 0;
-        if (!r.count(n, kNoLimit, kSubRecordBytes, ReadErrorCode::BadCount)) return false;
-        if (n < 3) return r.fail(ReadErrorCode::BadCount);
-        auto& sides = e.polygon().sides;
-        sides.reserve(static_cast<size_t>(n));
-        for (int32_t i = 0; i < n; ++i) {
-            auto s = readSubRecord(r, Kind::PolygonSide);
-            if (!s) return false;
-            sides.push_back(std::move(s));
-        }
-        return true;
-    }
-    case Kind::Locus:
-    case Kind::FunctionGraph:
-        return readSampleTail(r, e, ctx);
-    case Kind::Calculation:
-    case Kind::Function:
-        return readExpressionTail(r, e);
-    case Kind::Table:
-        return readTableTail(r, e);
-    case Kind::Axes: {
-        auto& a = e.axes();
-        if (!r.real(a.unitX) || !r.real(a.unitY)) return false;
-        a.axisX = readSubRecord(r, Kind::AxisX);
-        a.axisY = a.axisX ? readSubRecord(r, Kind::AxisY) : nullptr;
-        return a.axisY != nullptr;
-    }
-    case Kind::Coordinates: {
-        auto& c = e.coordinates();
-        c.xPart = readSubRecord(r, Kind::CoordinateX);
-        c.yPart = c.xPart ? readSubRecord(r, Kind::CoordinateY) : nullptr;
-        return c.yPart != nullptr;
-    }
-    case Kind::LineEquation:
-    case Kind::CircleEquation:
-    case Kind::ConicEquation:
-        if (ctx.version >= kFileVersion && !r.real(e.equation().labelParam)) return false;
-        return r.str(e.equation().text);
-    case Kind::Text: {
-        auto& t = e.text();
-        int32_t n = 0;
-        if (!r.count(n, kNoLimit, 4, ReadErrorCode::BadCount)) return false;
-        t.lines.resize(static_cast<size_t>(n));
-        for (auto& line : t.lines)
-            if (!r.str(line)) return false;
-        if (ctx.version > 100) return readFont(r, t.textFont);
-        t.textFont = ctx.textFont;
-        return true;
-    }
-    case Kind::Name: {
-        auto& n = e.name();
-        return r.str(n.text) && r.real(n.dx) && r.real(n.dy) && r.real(n.anchorX) &&
-               r.real(n.anchorY);
-    }
-    case Kind::ParallelChecker:
-    case Kind::PerpendicularChecker:
-    case Kind::MembershipChecker:
-    case Kind::EquidistanceChecker:
-    case Kind::CollinearityChecker:
-        return r.str(e.checker().trueText) && r.str(e.checker().falseText);
-    case Kind::Conic:
-        for (auto& s : e.conic().pointIndices)
-            if (!r.i32(s)) return false;
-        return true;
-    case Kind::Parameter:
-        return r.real(e.parameter().minimum) && r.real(e.parameter().maximum);
-    case Kind::HideShowButton:
-        return readButtonTail(r, e);
-    case Kind::Bitmap:
-        return readBitmapTail(r, e);
-    case Kind::FreePoint:
-    case Kind::PointOnElement:
-    case Kind::Intersection:
-    case Kind::CentralSymmetry:
-    case Kind::Midpoint:
-    case Kind::LineThroughPoint:
-    case Kind::LineThroughTwoPoints:
-    case Kind::RayFromPoint:
-    case Kind::RayThroughTwoPoints:
-    case Kind::ParallelLine:
-    case Kind::PerpendicularLine:
-    case Kind::AngleBisector:
-    case Kind::PerpendicularBisector:
-    case Kind::Segment:
-    case Kind::PolygonSide:
-    case Kind::CircleByCentre:
-    case Kind::CircleByCentreAndPoint:
-    case Kind::CircleByRadius:
-    case Kind::ArcThreePoints:
-    case Kind::Angle:
-    case Kind::AxialSymmetry:
-    case Kind::Translation:
-    case Kind::Rotation:
-    case Kind::Homothety:
-    case Kind::Inversion:
-    case Kind::Displacement:
-    case Kind::DistancePointPoint:
-    case Kind::DistancePointLine:
-    case Kind::SegmentLength:
-    case Kind::CircleLength:
-    case Kind::ArcLength:
-    case Kind::PolygonPerimeter:
-    case Kind::CircleArea:
-    case Kind::PolygonArea:
-    case Kind::AngleValue:
-    case Kind::AxisX:
-    case Kind::AxisY:
-    case Kind::CoordinateX:
-    case Kind::CoordinateY:
-    case Kind::PointByCoordinates:
-    case Kind::Slope:
-    case Kind::IntersectionCandidate:
-    case Kind::RegularPolygonVertex:
-    case Kind::PlottedPoint:
-    case Kind::Grid:
-    case Kind::GridPoint:
-        return true;
-    }
-    return true;
+    return std::visit(
+        model::Overloaded{
+            [](std::monostate&) { return true; },
+            [&](model::PolygonTail& t) {
+                int32_t n = 0;
+                if (!r.count(n, kNoLimit, kSubRecordBytes, ReadErrorCode::BadCount)) return false;
+                if (n < 3) return r.fail(ReadErrorCode::BadCount);
+                t.sides.reserve(static_cast<size_t>(n));
+                for (int32_t i = 0; i < n; ++i) {
+                    auto s = readSubRecord(r, Kind::PolygonSide);
+                    if (!s) return false;
+                    t.sides.push_back(std::move(s));
+                }
+                return true;
+            },
+            [&](model::SampleTail& t) { return readSampleTail(r, t, ctx); },
+            [&](model::ExpressionTail& t) { return readExpressionTail(r, t); },
+            [&](model::TableTail& t) { return readTableTail(r, t); },
+            [&](model::AxesTail& a) {
+                if (!r.real(a.unitX) || !r.real(a.unitY)) return false;
+                a.axisX = readSubRecord(r, Kind::AxisX);
+                a.axisY = a.axisX ? readSubRecord(r, Kind::AxisY) : nullptr;
+                return a.axisY != nullptr;
+            },
+            [&](model::CoordinatesTail& c) {
+                c.xPart = readSubRecord(r, Kind::CoordinateX);
+                c.yPart = c.xPart ? readSubRecord(r, Kind::CoordinateY) : nullptr;
+                return c.yPart != nullptr;
+            },
+            [&](model::EquationTail& t) {
+                if (ctx.version >= kFileVersion && !r.real(t.labelParam)) return false;
+                return r.str(t.text);
+            },
+            [&](model::TextTail& t) {
+                int32_t n = 0;
+                if (!r.count(n, kNoLimit, 4, ReadErrorCode::BadCount)) return false;
+                t.lines.resize(static_cast<size_t>(n));
+                for (auto& line : t.lines)
+                    if (!r.str(line)) return false;
+                if (ctx.version > 100) return readFont(r, t.textFont);
+                t.textFont = ctx.textFont;
+                return true;
+            },
+            [&](model::NameTail& n) {
+                return r.str(n.text) && r.real(n.dx) && r.real(n.dy) && r.real(n.anchorX) &&
+                       r.real(n.anchorY);
+            },
+            [&](model::CheckerTail& t) { return r.str(t.trueText) && r.str(t.falseText); },
+            [&](model::ConicTail& t) {
+                for (auto& s : t.pointIndices)
+                    if (!r.i32(s)) return false;
+                return true;
+            },
+            [&](model::ParameterTail& t) { return r.real(t.minimum) && r.real(t.maximum); },
+            [&](model::ButtonTail& t) { return readButtonTail(r, t); },
+            [&](model::BitmapTail& t) { return readBitmapTail(r, t); },
+        },
+        e.tail);
 }
 
 bool readCommonBlock(ByteReader& r, Element& e, int32_t version) {
@@ -440,62 +314,30 @@ bool readCommonBlock(ByteReader& r, Element& e, int32_t version) {
     e.colorMode = 0;
     e.dimension = 0;
     e.decimals = 2;
-    e.param2 = e.elementClass() == ElementClass::Number ? -100 : 0;
+    // The value texts of older numbers stay where they are instead of following what they measure.
+    e.param2 = e.elementClass() == ElementClass::Number ? -model::kFollowsMeasured : 0;
     if (e.font) *e.font = olderVersionFont();
     if (version <= 100) {
-        switch (e.elementClass()) {
-        case ElementClass::Polygon:
-        case ElementClass::Circle:
-            e.param1 = -1; // no fill
-            break;
-        case ElementClass::Text:
-        case ElementClass::Name:
-        case ElementClass::Number:
-        case ElementClass::Function:
-        case ElementClass::Table:
-        case ElementClass::Equation:
-        case ElementClass::Coordinates:
-        case ElementClass::Property:
-        case ElementClass::Button:
-            e.style = -1; // transparent text background
-            break;
-        default:
-            break;
-        }
+        if (model::classInfo(e.kind).filled) e.param1 = -1; // no fill
+        if (model::classInfo(e.kind).showsText) e.style = -1; // transparent text background
     }
     return true;
 }
 
 // Sub-elements take their look from their owner and hang off it.
 void finishSubElements(Element& e) {
-    switch (e.kind) {
-    case Kind::Polygon:
-        for (auto& s : e.polygon().sides) {
-            s->color = e.color;
-            s->style = e.style;
-        }
-        return;
-    case Kind::Axes:
-        model::forEachSubElement(e, [&](Element& s) {
-            s.color = e.color;
-            s.style = e.style;
-            s.visible = 1;
-        });
-        return;
-    case Kind::Coordinates:
-        model::forEachSubElement(e, [&](Element& s) {
-            s.color = e.color;
-            s.style = e.style;
-            s.visible = 1;
-            s.param1 = 100;
-            s.dimension = 0;
-            s.decimals = e.decimals;
-            if (e.font) s.font = std::make_unique<ElementFont>(*e.font);
-        });
-        return;
-    default:
-        return;
-    }
+    model::forEachSubElement(e, [&](Element& s) {
+        s.color = e.color;
+        s.style = e.style;
+        if (e.kind == Kind::Polygon) return;
+        s.visible = 1;
+        if (e.kind != Kind::Coordinates) return;
+        // The two coordinate parts are numbers shown inside their owner's text.
+        s.param1 = model::kValidNumber;
+        s.dimension = 0;
+        s.decimals = e.decimals;
+        if (e.font) s.font = std::make_unique<ElementFont>(*e.font);
+    });
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 // Element records of document and macro files: the kind, a kind-specific block, then the
 // common block (with its font record for the classes that carry one).
 
-#include "document/binary_io.h"
+#include "model/bytes.h"
 #include "model/element.h"
 
 #include <cstdint>
@@ -36,12 +36,12 @@ struct SerialShift {
 };
 
 // Writes e as one element record of the current version, from its stored serials.
-void writeElementRecord(ByteWriter& w, const model::Element& e, SerialShift shift = {});
+void writeElementRecord(model::ByteWriter& w, const model::Element& e, SerialShift shift = {});
 
 // Reads the rest of a record whose kind has been read. Top-level records never have the kinds
 // of sub-elements (15, 40, 41, 43, 44). References are left empty; stored serials are kept.
 // Returns none and leaves the reason in r on failure.
-std::unique_ptr<model::Element> readElementRecord(ByteReader& r, int32_t kind,
+std::unique_ptr<model::Element> readElementRecord(model::ByteReader& r, int32_t kind,
                                                   ElementReadContext& ctx);
 
 } // namespace zeva::document

@@ -21,10 +21,6 @@ double segmentTolerance(const RecomputeContext& ctx) {
     return kEpsilon * ctx.zoomFactor;
 }
 
-bool isLineLike(ElementClass c) {
-    return c == ElementClass::Line || c == ElementClass::Ray || c == ElementClass::Segment;
-}
-
 // An arc lacking one of its points (a damaged file) bounds nothing: no point exists on it.
 bool arcComplete(const Element& e, ElementClass cls) {
     return cls != ElementClass::Arc || (e.parent1 && e.parent2 && e.parent3);
@@ -69,7 +65,7 @@ void place(Element& e, Point p) {
 // The candidate solutions on the carrier curves, ordered along the line or the common chord.
 CurveCrossings carrierCrossings(const Element& a, ElementClass ca, const Element& b,
                                 ElementClass cb) {
-    if (isLineLike(cb)) {
+    if (model::isLineLike(cb)) {
         if (ca == ElementClass::Conic) return lineConicCrossings(a, lineOf(b));
         return lineCircleCrossings(lineOf(b), circleOfElement(a));
     }
@@ -112,7 +108,7 @@ void recomputeTwoSolutionIntersection(Element& e, int code, const Element& a, co
     if (s.count == 1) {
         // Touching curves. Two circles that touch keep only the first point; a line touching
         // a curve gives its one point to the second code too, unless that is a strict candidate.
-        const bool twoCircles = !isLineLike(cb);
+        const bool twoCircles = !model::isLineLike(cb);
         if (!valid[0] || (own == 1 && (twoCircles || strict))) {
             e.exists = 0;
             return;

@@ -1,7 +1,8 @@
 #include "model/construction.h"
 
+#include "model/serials.h"
+
 #include <algorithm>
-#include <unordered_map>
 #include <unordered_set>
 
 namespace zeva::model {
@@ -300,118 +301,6 @@ void Construction::deleteSelected() {
 
 // ---- serials --------------------------------------------------------------------------------
 
-namespace {
-
-int32_t serialOf(const Element* e) { return e ? e->serial : -1; }
-
-void refreshParentIndices(Element& e) {
-    e.parent1Index = serialOf(e.parent1);
-    e.parent2Index = serialOf(e.parent2);
-    e.parent3Index = serialOf(e.parent3);
-    e.colorSourceIndex = serialOf(e.colorSource);
-}
-
-template <size_t N>
-void refreshSerialList(const std::array<Element*, N>& refs, std::array<int32_t, N>& out) {
-    for (size_t i = 0; i < N; ++i) out[i] = serialOf(refs[i]);
-}
-
-void refreshSerialList(const std::vector<Element*>& refs, std::vector<int32_t>& out) {
-    out.resize(refs.size());
-    for (size_t i = 0; i < refs.size(); ++i) out[i] = serialOf(refs[i]);
-}
-
-void refreshStoredSerials(Element& e) {
-    refreshParentIndices(e);
-    forEachSubElement(e, [](Element& s) { refreshParentIndices(s); });
-    switch (e.kind) {
-    case Kind::Calculation:
-    case Kind::Function:
-        refreshSerialList(e.expression().refs, e.expression().refIndices);
-        break;
-    case Kind::Table:
-        refreshSerialList(e.table().rows, e.table().rowIndices);
-        break;
-    case Kind::Conic:
-        refreshSerialList(e.conic().points, e.conic().pointIndices);
-        break;
-    case Kind::HideShowButton:
-        refreshSerialList(e.button().targets, e.button().targetIndices);
-        break;
-    default:
-        break;
-    }
-}
-
-// Serial -> element over a list and its sub-elements; the first element holding a serial wins.
-class SerialTable {
-public:
-    explicit SerialTable(Element* first) {
-        for (Element* n = first; n; n = n->next) {
-            add(n);
-            forEachSubElement(*n, [&](Element& s) { add(&s); });
-        }
-    }
-    Element* find(int32_t serial) const {
-        if (serial <= 0) return nullptr;
-        auto it = table_.find(serial);
-        return it == table_.end() ? nullptr : it->second;
-    }
-
-private:
-    void add(Element* e) {
-        if (e->serial > 0) table_.emplace(e->serial, e);
-    }
-    std::unordered_map<int32_t, Element*> table_;
-};
-
-template <size_t N>
-void resolveSerialList(const SerialTable& t, const std::array<int32_t, N>& in,
-                       std::array<Element*, N>& out) {
-    for (size_t i = 0; i < N; ++i) out[i] = t.find(in[i]);
-}
-
-void resolveSerialList(const SerialTable& t, const std::vector<int32_t>& in,
-                       std::vector<Element*>& out) {
-    out.resize(in.size());
-    for (size_t i = 0; i < in.size(); ++i) out[i] = t.find(in[i]);
-}
-
-void resolveParents(const SerialTable& t, Element& e) {
-    e.parent1 = t.find(e.parent1Index);
-    e.parent2 = t.find(e.parent2Index);
-    e.parent3 = t.find(e.parent3Index);
-}
-
-void resolveStoredSerials(const SerialTable& t, Element& e) {
-    resolveParents(t, e);
-    e.colorSource = t.find(e.colorSourceIndex);
-    forEachSubElement(e, [&](Element& s) {
-        resolveParents(t, s);
-        s.colorSource = nullptr;
-        s.label = nullptr;
-    });
-    switch (e.kind) {
-    case Kind::Calculation:
-    case Kind::Function:
-        resolveSerialList(t, e.expression().refIndices, e.expression().refs);
-        break;
-    case Kind::Table:
-        resolveSerialList(t, e.table().rowIndices, e.table().rows);
-        break;
-    case Kind::Conic:
-        resolveSerialList(t, e.conic().pointIndices, e.conic().points);
-        break;
-    case Kind::HideShowButton:
-        resolveSerialList(t, e.button().targetIndices, e.button().targets);
-        break;
-    default:
-        break;
-    }
-}
-
-}  // namespace
-
 void Construction::renumber() {
     int32_t counter = 0;
     for (Element* n = elements; n; n = n->next) {
@@ -435,8 +324,8 @@ Element* Construction::findBySerial(int32_t serial) const {
 }
 
 void Construction::resolveSerials() {
-    SerialTable table(elements);
-    for (Element* n = elements; n; n = n->next) resolveStoredSerials(table, *n);
+    const SerialIndex index(*this);
+    for (Element* n = elements; n; n = n->next) resolveStoredSerials(index, *n);
 }
 
 // ---- copying --------------------------------------------------------------------------------
@@ -524,18 +413,16 @@ Construction Construction::copyList(bool withDocumentLists) {
     Construction copy;
     for (Element* n = elements; n; n = n->next) copy.append(copyRecord(*n));
 
-    SerialTable table(copy.elements);
+    const SerialIndex index(copy);
     if (withDocumentLists) {
         for (Element* t : traced)
-            if (Element* c = table.find(t->serial)) copy.traced.push_back(c);
+            if (Element* c = index.find(t->serial)) copy.traced.push_back(c);
         for (const auto& a : animations)
-            if (Element* c = table.find(a.element->serial))
+            if (Element* c = index.find(a.element->serial))
                 copy.animations.push_back({c, a.playing, a.backward, a.speed});
     }
-    for (Element* c = copy.elements; c; c = c->next) {
-        resolveStoredSerials(table, *c);
-        c->label = nullptr;
-    }
+    // Copies start without labels; each Nombre copy labels its named element again.
+    for (Element* c = copy.elements; c; c = c->next) resolveStoredSerials(index, *c);
     for (Element* c = copy.elements; c; c = c->next)
         if (c->kind == Kind::Name && c->parent1) c->parent1->label = c;
     return copy;
@@ -545,23 +432,25 @@ Construction Construction::copyList(bool withDocumentLists) {
 
 namespace {
 
-// The elements an element is built from, as closeSelection counts them: a sub-element parent
-// stands for its owner.
+// The elements an element is built from, as closeSelection counts them: a polygon's vertices,
+// the references a calculation, function, conic or button lists (a table's rows do not count),
+// otherwise its parents, a sub-element standing for its owner.
 std::vector<Element*> closureParentsOf(Element& e) {
     std::vector<Element*> out;
-    switch (e.kind) {
-    case Kind::Polygon:
-    case Kind::Calculation:
-    case Kind::Function:
-    case Kind::Conic:
-    case Kind::HideShowButton:
+    if (e.kind == Kind::Polygon) {
         forEachParentRef(e, [&](Element*& r) { out.push_back(r); });
         return out;
-    default:
-        break;
     }
+    bool listed = false;
+    forEachReferenceList(e, [&](auto& refs, auto&) {
+        listed = true;
+        if (e.kind == Kind::Table) return;
+        for (Element* r : refs)
+            if (r) out.push_back(r);
+    });
+    if (listed) return out;
     for (Element* p : {e.parent1, e.parent2, e.parent3})
-        if (p) out.push_back(isSubElementKind(p->kind) ? ownerOf(p) : p);
+        if (p) out.push_back(ownerOf(p));
     return out;
 }
 
@@ -618,37 +507,14 @@ void replaceReferences(Element& e, const Element* oldRef, Element* newRef) {
     auto swap = [&](Element*& r) {
         if (r == oldRef) r = newRef;
     };
-    switch (e.kind) {
-    case Kind::Calculation:
-    case Kind::Function:
-        for (auto& r : e.expression().refs) swap(r);
-        break;
-    case Kind::HideShowButton:
-        for (auto& r : e.button().targets) swap(r);
-        break;
-    case Kind::Conic:
-        for (auto& r : e.conic().points) swap(r);
-        break;
-    case Kind::Table:
-        for (auto& r : e.table().rows) swap(r);
-        break;
-    case Kind::Polygon:
-        for (auto& s : e.polygon().sides) {
-            swap(s->parent1);
-            swap(s->parent2);
-            swap(s->parent3);
-        }
-        break;
-    case Kind::Axes:
-    case Kind::Coordinates:
-        forEachSubElement(e, [&](Element& s) {
-            swap(s.parent1);
-            swap(s.parent2);
-        });
-        break;
-    default:
-        break;
-    }
+    forEachReferenceList(e, [&](auto& refs, auto&) {
+        for (auto& r : refs) swap(r);
+    });
+    forEachSubElement(e, [&](Element& s) {
+        swap(s.parent1);
+        swap(s.parent2);
+        swap(s.parent3);
+    });
     swap(e.parent1);
     swap(e.parent2);
     swap(e.parent3);
@@ -682,7 +548,7 @@ Construction::AxesLookup Construction::findAxes() const {
     Element* visibleOne = nullptr;
     int visibleCount = 0;
     for (Element* n = elements; n; n = n->next) {
-        if (n->kind != Kind::Axes || n->exists != 1 || n->visible == 100) continue;
+        if (n->kind != Kind::Axes || n->exists != 1 || isMacroPlaceholder(*n)) continue;
         ++out.count;
         if (!firstFound) firstFound = n;
         if (n->visible == 1) {
@@ -697,7 +563,7 @@ Construction::AxesLookup Construction::findAxes() const {
 // ---- navigation -----------------------------------------------------------------------------
 
 bool Construction::isNavigable(const Element& e, bool showHidden) {
-    return e.kind != Kind::Name && e.exists == 1 && e.visible != 100 &&
+    return e.kind != Kind::Name && e.exists == 1 && !isMacroPlaceholder(e) &&
            (e.visible == 1 || showHidden);
 }
 

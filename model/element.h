@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <type_traits>
 #include <variant>
 #include <vector>
 
@@ -35,6 +36,12 @@ struct Picture {
     friend bool operator==(const Picture&, const Picture&) = default;
 };
 
+// Coded values of the record's integers, where they are read.
+inline constexpr int32_t kMacroPlaceholder = 100; // visible: inside a macro body, never drawn or hit
+inline constexpr int32_t kValidNumber = 100;      // param1 of a número that has a value
+inline constexpr int32_t kInvalidNumber = -100;   // param1 of a número without one
+// param2 of a measurement, coordinates or equation whose text follows what it measures.
+inline constexpr int32_t kFollowsMeasured = 100;
 inline constexpr int32_t kInvalidSample = -1111;  // sampleColors entry of a missing sample
 inline constexpr int kTableMaxColumns = 100;
 inline constexpr int kConicSampleCount = 120;
@@ -151,10 +158,38 @@ struct BitmapTail {
     Picture picture;
 };
 
+// The alternatives in the order of TailKind: the kind table says which one a kind carries.
 using ElementTail =
     std::variant<std::monostate, PolygonTail, SampleTail, ExpressionTail, TableTail, AxesTail,
                  CoordinatesTail, EquationTail, TextTail, NameTail, CheckerTail, ConicTail,
                  ParameterTail, ButtonTail, BitmapTail>;
+
+// A visitor made of one lambda per tail type: std::visit(Overloaded{...}, e.tail) handles every
+// tail in one place, and fails to compile when a tail type is left out.
+template <class... F>
+struct Overloaded : F... {
+    using F::operator()...;
+};
+
+template <TailKind T>
+using TailOf = std::variant_alternative_t<static_cast<size_t>(T), ElementTail>;
+static_assert(std::variant_size_v<ElementTail> == kTailKindCount);
+static_assert(std::is_same_v<TailOf<TailKind::None>, std::monostate> &&
+              std::is_same_v<TailOf<TailKind::Polygon>, PolygonTail> &&
+              std::is_same_v<TailOf<TailKind::Samples>, SampleTail> &&
+              std::is_same_v<TailOf<TailKind::Expression>, ExpressionTail> &&
+              std::is_same_v<TailOf<TailKind::Table>, TableTail> &&
+              std::is_same_v<TailOf<TailKind::Axes>, AxesTail> &&
+              std::is_same_v<TailOf<TailKind::Coordinates>, CoordinatesTail> &&
+              std::is_same_v<TailOf<TailKind::Equation>, EquationTail> &&
+              std::is_same_v<TailOf<TailKind::Text>, TextTail> &&
+              std::is_same_v<TailOf<TailKind::Name>, NameTail> &&
+              std::is_same_v<TailOf<TailKind::Checker>, CheckerTail> &&
+              std::is_same_v<TailOf<TailKind::Conic>, ConicTail> &&
+              std::is_same_v<TailOf<TailKind::Parameter>, ParameterTail> &&
+              std::is_same_v<TailOf<TailKind::Button>, ButtonTail> &&
+              std::is_same_v<TailOf<TailKind::Bitmap>, BitmapTail>,
+              "ElementTail's alternatives follow TailKind");
 
 // ---- the record ----------------------------------------------------------------------------
 
@@ -232,7 +267,15 @@ struct Element {
 std::unique_ptr<Element> makeElement(Kind kind, int32_t sampleCapacity = 0);
 
 // A number (class número) is valid unless its param1 is -100.
-inline bool isValidNumber(const Element& e) { return e.param1 != -100; }
+inline bool isValidNumber(const Element& e) { return e.param1 != kInvalidNumber; }
+
+// Whether the element is a placeholder of a macro body (never drawn, hit or navigated to).
+inline bool isMacroPlaceholder(const Element& e) { return e.visible == kMacroPlaceholder; }
+
+// parent1, parent2 or parent3 by number (1..3); none for any other number.
+inline Element* parentAt(const Element& e, int i) {
+    return i == 1 ? e.parent1 : i == 2 ? e.parent2 : i == 3 ? e.parent3 : nullptr;
+}
 
 // The element's sub-elements (polygon sides, the two axes, the two coordinate parts), in
 // serial order. Empty for every other kind.

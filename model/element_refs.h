@@ -1,41 +1,8 @@
 #pragma once
-// Template body of forEachParentRef, kept apart so element.h stays a plain record.
-
-namespace zeva::model {
-
-template <class F>
-void forEachParentRef(Element& e, F&& f) {
-    switch (e.kind) {
-    case Kind::Polygon:
-        for (auto& side : e.polygon().sides)
-            if (side->parent1) f(side->parent1);
-        return;
-    case Kind::Calculation:
-    case Kind::Function:
-        for (auto& r : e.expression().refs)
-            if (r) f(r);
-        return;
-    case Kind::Table:
-        for (auto& r : e.table().rows)
-            if (r) f(r);
-        return;
-    case Kind::Conic:
-        for (auto& r : e.conic().points)
-            if (r) f(r);
-        return;
-    case Kind::HideShowButton:
-        for (auto& r : e.button().targets)
-            if (r) f(r);
-        return;
-    default:
-        break;
-    }
-    if (e.parent1) f(e.parent1);
-    if (e.parent2) f(e.parent2);
-    if (e.parent3) f(e.parent3);
-}
-
-}  // namespace zeva::model
+// Template bodies of the walks over an element's references and sub-elements, kept apart so
+// element.h stays a plain record. Both dispatch on the kind's tail (the kind table's fact, read
+// from the kind field the dependency walks already touch), and list every tail: a new tail
+// must say here whether it holds references or sub-elements.
 
 namespace zeva::model {
 
@@ -43,25 +10,96 @@ namespace zeva::model {
 // parts) in serial order. Allocation-free, for the hot marking walks.
 template <class F>
 void forEachSubElement(Element& e, F&& f) {
-    switch (e.kind) {
-    case Kind::Polygon:
+    switch (tailOf(e.kind)) {
+    case TailKind::Polygon:
         for (auto& s : std::get<PolygonTail>(e.tail).sides) f(*s);
         return;
-    case Kind::Axes: {
+    case TailKind::Axes: {
         auto& t = std::get<AxesTail>(e.tail);
         if (t.axisX) f(*t.axisX);
         if (t.axisY) f(*t.axisY);
         return;
     }
-    case Kind::Coordinates: {
+    case TailKind::Coordinates: {
         auto& t = std::get<CoordinatesTail>(e.tail);
         if (t.xPart) f(*t.xPart);
         if (t.yPart) f(*t.yPart);
         return;
     }
-    default:
+    case TailKind::None:
+    case TailKind::Samples:
+    case TailKind::Expression:
+    case TailKind::Table:
+    case TailKind::Equation:
+    case TailKind::Text:
+    case TailKind::Name:
+    case TailKind::Checker:
+    case TailKind::Conic:
+    case TailKind::Parameter:
+    case TailKind::Button:
+    case TailKind::Bitmap:
         return;
     }
+}
+
+// Calls f(refs, serials) for the tail's list of references and the serials stored for them
+// (a calculation's or function's references, a table's rows, a conic's five points, a
+// button's targets); nothing for the other tails.
+template <class F>
+void forEachReferenceList(Element& e, F&& f) {
+    switch (tailOf(e.kind)) {
+    case TailKind::Expression: {
+        auto& t = std::get<ExpressionTail>(e.tail);
+        f(t.refs, t.refIndices);
+        return;
+    }
+    case TailKind::Table: {
+        auto& t = std::get<TableTail>(e.tail);
+        f(t.rows, t.rowIndices);
+        return;
+    }
+    case TailKind::Conic: {
+        auto& t = std::get<ConicTail>(e.tail);
+        f(t.points, t.pointIndices);
+        return;
+    }
+    case TailKind::Button: {
+        auto& t = std::get<ButtonTail>(e.tail);
+        f(t.targets, t.targetIndices);
+        return;
+    }
+    case TailKind::None:
+    case TailKind::Polygon:
+    case TailKind::Samples:
+    case TailKind::Axes:
+    case TailKind::Coordinates:
+    case TailKind::Equation:
+    case TailKind::Text:
+    case TailKind::Name:
+    case TailKind::Checker:
+    case TailKind::Parameter:
+    case TailKind::Bitmap:
+        return;
+    }
+}
+
+template <class F>
+void forEachParentRef(Element& e, F&& f) {
+    if (e.kind == Kind::Polygon) { // its references are its sides' first vertices
+        for (auto& side : std::get<PolygonTail>(e.tail).sides)
+            if (side->parent1) f(side->parent1);
+        return;
+    }
+    bool listed = false;
+    forEachReferenceList(e, [&](auto& refs, auto&) {
+        listed = true;
+        for (auto& r : refs)
+            if (r) f(r);
+    });
+    if (listed) return;
+    if (e.parent1) f(e.parent1);
+    if (e.parent2) f(e.parent2);
+    if (e.parent3) f(e.parent3);
 }
 
 }  // namespace zeva::model

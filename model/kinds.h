@@ -111,30 +111,290 @@ enum class ElementClass : int32_t {
 
 inline constexpr int kClassCount = 23;
 
+// Which kind-specific tail an element carries; the order is that of the alternatives of
+// model::ElementTail (element.h checks it).
+enum class TailKind : int8_t {
+    None,
+    Polygon,     // 14: the sides
+    Samples,     // 21, 65: the locus samples
+    Expression,  // 37, 64: the formula and its references
+    Table,       // 38: the measured rows and their cells
+    Axes,        // 39: the units and the two axes
+    Coordinates, // 42: the two coordinate parts
+    Equation,    // 45, 46, 58: the text's position and the text
+    Text,        // 47: the lines and their style
+    Name,        // 48: the name and its offset
+    Checker,     // 50..54: the property and its negation
+    Conic,       // 55: the five points and the conic's data
+    Parameter,   // 63: the slider range
+    Button,      // 66: the caption and the targets
+    Bitmap,      // 67: the picture
+};
+
+inline constexpr int kTailKindCount = 15;
+
+// Facts of one construction kind.
 struct KindInfo {
     Kind kind;
     ElementClass elementClass;
-    std::string_view name;  // built-in Spanish display name (UTF-8)
-    int parentCount;        // how many of parent1..parent3 the kind uses
+    std::string_view name; // built-in Spanish display name (UTF-8)
+    int8_t parentCount;    // how many of parent1..parent3 the kind uses
+    // How many of them the element cannot do without: a reference that names no element in
+    // a file makes the file invalid. All the parents it uses, but for a bitmap's optional
+    // segment.
+    int8_t requiredParents;
+    // A sub-element (polygon side, axis, coordinate part) lives only inside its owner's tail;
+    // this parent (2 or 3) is the owner. 0 for every other kind.
+    int8_t ownerParent = 0;
+    TailKind tail = TailKind::None;
+    // Measurements: what the value measures (1 length, 2 area, 3 angle); 0 otherwise.
+    int8_t dimension = 0;
+
+    constexpr KindInfo withTail(TailKind t) const {
+        KindInfo k = *this;
+        k.tail = t;
+        return k;
+    }
+    constexpr KindInfo ownedThrough(int8_t parent) const {
+        KindInfo k = *this;
+        k.ownerParent = parent;
+        return k;
+    }
+    constexpr KindInfo measuring(int8_t d) const {
+        KindInfo k = *this;
+        k.dimension = d;
+        return k;
+    }
+    constexpr KindInfo optionalParents(int8_t required) const {
+        KindInfo k = *this;
+        k.requiredParents = required;
+        return k;
+    }
 };
 
-extern const std::array<KindInfo, kKindCount> kKindTable;
-extern const std::array<std::string_view, kClassCount> kClassNames;
+// Which of the curves that intersect one another an element of a class is; the order indexes
+// the table of intersection types.
+enum class Curve : int8_t { Line, Ray, Segment, Circle, Arc, Conic, None };
+inline constexpr int kCurveCount = 6; // the curves before None
+
+// How a locus follows an element of a class as its driving point runs.
+enum class LocusTrace : int8_t {
+    None,     // a locus cannot trace it
+    Point,    // one position per sample, drawn as a polyline
+    Element,  // both points of each instance kept per sample, drawn as a family of instances
+    Run,      // recomputed and drawn instance by instance as the figure is drawn
+};
+
+// Facts of one element class.
+struct ClassInfo {
+    ElementClass elementClass;
+    std::string_view name; // built-in Spanish class name (UTF-8)
+    // Owns an ElementFont: the texts of the classes nombre, número, función, tabla, ecuación,
+    // coordenadas, propiedad and botón. A texto has its own text style instead.
+    bool carriesFont = false;
+    // Shown as text rather than as a shape: the font classes and texto. `style` holds no shape
+    // code (-1, or a text background colour).
+    bool showsText = false;
+    // A text placed at (x2, y2) that can be moved on its own: the font classes but nombre,
+    // whose offset from its named element places it.
+    bool labelLike = false;
+    // recta, semirecta, segmento: what the constructions on "a line-like element" accept.
+    bool lineLike = false;
+    Curve curve = Curve::None;
+    // A point can be put on it (kind 1, and the parameter of a name or a measurement's text).
+    bool hostsPoints = false;
+    // Its points run round a closed curve (a polygon, a circle, a conic).
+    bool closedCurve = false;
+    // param1 holds its fill colour (-1 none): polygons and circles.
+    bool filled = false;
+    LocusTrace locusTrace = LocusTrace::None;
+    // Sample capacity of a new locus tracing it; 0 takes the option's number of points.
+    int16_t locusCapacity = 50;
+    // The elements an initial element of this class brings into a macro with it: a segment
+    // its two ends, a circle its centre, an arc its three points, axes their origin and two
+    // axes, a conic its five points.
+    int8_t macroExtras = 0;
+
+    constexpr ClassInfo bringing(int8_t extras) const {
+        ClassInfo c = *this;
+        c.macroExtras = extras;
+        return c;
+    }
+};
+
+namespace facts {
+using C = ElementClass;
+using K = Kind;
+using T = TailKind;
+
+constexpr KindInfo kind(Kind k, ElementClass c, std::string_view name, int8_t parents) {
+    return {k, c, name, parents, parents};
+}
+
+// Row i describes kind i (checked below).
+inline constexpr std::array<KindInfo, kKindCount> kKindTable = {{
+    kind(K::FreePoint, C::Point, "Punto Libre", 0),
+    kind(K::PointOnElement, C::Point, "Punto en elemento", 1),
+    kind(K::Intersection, C::Point, "Punto de intersección", 2),
+    kind(K::CentralSymmetry, C::Point, "Punto (simetría central)", 2),
+    kind(K::Midpoint, C::Point, "Punto medio", 2),
+    kind(K::LineThroughPoint, C::Line, "Recta por punto", 1),
+    kind(K::LineThroughTwoPoints, C::Line, "Recta por 2 puntos", 2),
+    kind(K::RayFromPoint, C::Ray, "Semirecta por 1 punto", 1),
+    kind(K::RayThroughTwoPoints, C::Ray, "Semirecta por 2 puntos", 2),
+    kind(K::ParallelLine, C::Line, "Recta paralela", 2),
+    kind(K::PerpendicularLine, C::Line, "Recta perpendicular", 2),
+    kind(K::AngleBisector, C::Line, "Bisectriz", 3),
+    kind(K::PerpendicularBisector, C::Line, "Mediatriz", 2),
+    kind(K::Segment, C::Segment, "Segmento", 2),
+    kind(K::Polygon, C::Polygon, "Polígono", 0).withTail(T::Polygon),
+    kind(K::PolygonSide, C::Segment, "Lado de un poligono", 3).ownedThrough(3),
+    kind(K::CircleByCentre, C::Circle, "Circunferencia dado el centro", 1),
+    kind(K::CircleByCentreAndPoint, C::Circle, "Circunferencia dados centro y punto", 2),
+    kind(K::CircleByRadius, C::Circle, "Circunferencia dados el radio y el centro", 3),
+    kind(K::ArcThreePoints, C::Arc, "Arco dados 3 puntos", 3),
+    kind(K::Angle, C::Angle, "Angulo", 3),
+    kind(K::Locus, C::Locus, "Lugar geométrico", 2).withTail(T::Samples),
+    kind(K::AxialSymmetry, C::Point, "Punto (simetría axial)", 2),
+    kind(K::Translation, C::Point, "Punto (traslación)", 3),
+    kind(K::Rotation, C::Point, "Punto (giro)", 3),
+    kind(K::Homothety, C::Point, "Punto homotetico", 3),
+    kind(K::Inversion, C::Point, "Punto inverso", 2),
+    kind(K::Displacement, C::Point, "Punto desplazado", 3),
+    kind(K::DistancePointPoint, C::Number, "Distancia(punto a punto)", 2).measuring(1),
+    kind(K::DistancePointLine, C::Number, "Distancia(punto a recta)", 2).measuring(1),
+    kind(K::SegmentLength, C::Number, "Longitud(segmento)", 1).measuring(1),
+    kind(K::CircleLength, C::Number, "Longitud(circunferencia)", 1).measuring(1),
+    kind(K::ArcLength, C::Number, "Longitud(arco)", 1).measuring(1),
+    kind(K::PolygonPerimeter, C::Number, "Perímetro(polígono)", 1).measuring(1),
+    kind(K::CircleArea, C::Number, "Area (circunferencia)", 1).measuring(2),
+    kind(K::PolygonArea, C::Number, "Area (polígono)", 1).measuring(2),
+    kind(K::AngleValue, C::Number, "ángulo(valor)", 3).measuring(3),
+    kind(K::Calculation, C::Number, "Cálculo", 0).withTail(T::Expression),
+    kind(K::Table, C::Table, "Tabla", 0).withTail(T::Table),
+    kind(K::Axes, C::Axes, "Ejes de coordenadas", 1).withTail(T::Axes),
+    kind(K::AxisX, C::Line, "Eje x", 2).ownedThrough(2),
+    kind(K::AxisY, C::Line, "Eje y", 2).ownedThrough(2),
+    kind(K::Coordinates, C::Coordinates, "coordenadas de un punto", 2).withTail(T::Coordinates),
+    kind(K::CoordinateX, C::Number, "coordenada x o r de un punto", 2).ownedThrough(2),
+    kind(K::CoordinateY, C::Number, "coordenada y o theta de un punto", 2).ownedThrough(2),
+    kind(K::LineEquation, C::Equation, "ecuación (recta)", 2).withTail(T::Equation),
+    kind(K::CircleEquation, C::Equation, "ecuación (circunferencia)", 2).withTail(T::Equation),
+    kind(K::Text, C::Text, "Texto", 0).withTail(T::Text),
+    kind(K::Name, C::Name, "Nombre", 1).withTail(T::Name),
+    kind(K::PointByCoordinates, C::Point, "Punto con coordenadas", 3),
+    kind(K::ParallelChecker, C::Property, "comprobador de paralelismo", 2).withTail(T::Checker),
+    kind(K::PerpendicularChecker, C::Property, "comprobador de perpendicularidad", 2)
+        .withTail(T::Checker),
+    kind(K::MembershipChecker, C::Property, "comprobador de pertenencia", 2).withTail(T::Checker),
+    kind(K::EquidistanceChecker, C::Property, "comprobador de equidistancia", 3)
+        .withTail(T::Checker),
+    kind(K::CollinearityChecker, C::Property, "comprobador de alineación", 3).withTail(T::Checker),
+    kind(K::Conic, C::Conic, "Cónica por 5 puntos", 0).withTail(T::Conic),
+    kind(K::Slope, C::Number, "Pendiente", 1),
+    kind(K::IntersectionCandidate, C::Intersection, "intersección", 2),
+    kind(K::ConicEquation, C::Equation, "ecuación (cónica)", 2).withTail(T::Equation),
+    kind(K::RegularPolygonVertex, C::Point, "Vértice de polígono regular", 2),
+    kind(K::PlottedPoint, C::Point, "Punto representado", 1),
+    kind(K::Grid, C::Grid, "Cuadrícula", 1),
+    kind(K::GridPoint, C::Point, "Punto en cuadrícula", 1),
+    kind(K::Parameter, C::Number, "Parámetro", 0).withTail(T::Parameter),
+    kind(K::Function, C::Function, "Función", 0).withTail(T::Expression),
+    kind(K::FunctionGraph, C::Locus, "Representación de función", 2).withTail(T::Samples),
+    kind(K::HideShowButton, C::Button, "Botón Ocultar/Ver", 0).withTail(T::Button),
+    kind(K::Bitmap, C::Bitmap, "Bitmap", 1).optionalParents(0).withTail(T::Bitmap),
+}};
+
+constexpr ClassInfo shape(ElementClass c, std::string_view name) {
+    return {.elementClass = c, .name = name};
+}
+constexpr ClassInfo curve(ElementClass c, std::string_view name, Curve k, LocusTrace trace) {
+    return {.elementClass = c,
+            .name = name,
+            .lineLike = k == Curve::Line || k == Curve::Ray || k == Curve::Segment,
+            .curve = k,
+            .hostsPoints = true,
+            .closedCurve = k == Curve::Circle || k == Curve::Conic,
+            .filled = k == Curve::Circle,
+            .locusTrace = trace,
+            .locusCapacity = static_cast<int16_t>(k == Curve::Conic ? 30 : 50)};
+}
+constexpr ClassInfo text(ElementClass c, std::string_view name) {
+    return {.elementClass = c, .name = name, .carriesFont = true, .showsText = true,
+            .labelLike = true};
+}
+
+// Row i describes class i (checked below).
+inline constexpr std::array<ClassInfo, kClassCount> kClassTable = {{
+    {.elementClass = C::Point, .name = "punto", .locusTrace = LocusTrace::Point,
+     .locusCapacity = 0},
+    curve(C::Line, "recta", Curve::Line, LocusTrace::Element),
+    curve(C::Ray, "semirecta", Curve::Ray, LocusTrace::Element),
+    curve(C::Segment, "segmento", Curve::Segment, LocusTrace::Element).bringing(2),
+    {.elementClass = C::Polygon, .name = "polígono", .hostsPoints = true, .closedCurve = true,
+     .filled = true, .locusTrace = LocusTrace::Run},
+    curve(C::Circle, "circunferencia", Curve::Circle, LocusTrace::Element).bringing(1),
+    curve(C::Arc, "arco", Curve::Arc, LocusTrace::Run).bringing(3),
+    shape(C::Angle, "ángulo"),
+    {.elementClass = C::Locus, .name = "lugar geométrico", .hostsPoints = true,
+     .locusTrace = LocusTrace::Run, .locusCapacity = 30},
+    {.elementClass = C::Text, .name = "texto", .showsText = true},
+    {.elementClass = C::Name, .name = "nombre", .carriesFont = true, .showsText = true},
+    text(C::Number, "número"),
+    text(C::Function, "función"),
+    shape(C::Axes, "ejes").bringing(3),
+    text(C::Table, "tabla"),
+    text(C::Equation, "ecuación"),
+    text(C::Coordinates, "coordenadas"),
+    text(C::Property, "propiedad"),
+    curve(C::Conic, "cónica", Curve::Conic, LocusTrace::Run).bringing(5),
+    shape(C::Intersection, "intersección"),
+    shape(C::Grid, "cuadrícula"),
+    text(C::Button, "botón"),
+    shape(C::Bitmap, "bitmap"),
+}};
+
+constexpr bool kindRowsInOrder() {
+    for (size_t i = 0; i < kKindTable.size(); ++i)
+        if (static_cast<size_t>(kKindTable[i].kind) != i) return false;
+    return true;
+}
+constexpr bool classRowsInOrder() {
+    for (size_t i = 0; i < kClassTable.size(); ++i)
+        if (static_cast<size_t>(kClassTable[i].elementClass) != i) return false;
+    return true;
+}
+static_assert(kKindTable.size() == kKindCount && kindRowsInOrder(),
+              "row i of the kind table must describe kind i");
+static_assert(kClassTable.size() == kClassCount && classRowsInOrder(),
+              "row i of the class table must describe class i");
+} // namespace facts
+
+using facts::kClassTable;
+using facts::kKindTable;
 
 constexpr bool isValidKind(int32_t k) { return k >= 0 && k < kKindCount; }
 constexpr int toInt(Kind k) { return static_cast<int>(k); }
 constexpr int toInt(ElementClass c) { return static_cast<int>(c); }
 
-ElementClass classOf(Kind kind);
+constexpr const KindInfo& kindInfo(Kind kind) { return kKindTable[static_cast<size_t>(kind)]; }
+constexpr const ClassInfo& classInfo(ElementClass cls) {
+    return kClassTable[static_cast<size_t>(cls)];
+}
+
+constexpr ElementClass classOf(Kind kind) { return kindInfo(kind).elementClass; }
+constexpr const ClassInfo& classInfo(Kind kind) { return classInfo(classOf(kind)); }
 // Built-in Spanish display name; the interface text table may replace it from a language file.
-std::string_view kindName(Kind kind);
-std::string_view className(ElementClass cls);
-// True for the classes whose elements own an ElementFont: nombre, número, función, tabla,
-// ecuación, coordenadas, propiedad, botón.
-bool carriesFont(ElementClass cls);
-int parentCountOf(Kind kind);
+constexpr std::string_view kindName(Kind kind) { return kindInfo(kind).name; }
+constexpr std::string_view className(ElementClass cls) { return classInfo(cls).name; }
+constexpr bool carriesFont(ElementClass cls) { return classInfo(cls).carriesFont; }
+constexpr bool showsText(ElementClass cls) { return classInfo(cls).showsText; }
+constexpr bool isLineLike(ElementClass cls) { return classInfo(cls).lineLike; }
+constexpr int parentCountOf(Kind kind) { return kindInfo(kind).parentCount; }
+constexpr int requiredParentCountOf(Kind kind) { return kindInfo(kind).requiredParents; }
+constexpr TailKind tailOf(Kind kind) { return kindInfo(kind).tail; }
 
 // Kinds that live only inside an owner's tail (polygon sides, the two axes, coordinate parts).
-bool isSubElementKind(Kind kind);
+constexpr bool isSubElementKind(Kind kind) { return kindInfo(kind).ownerParent != 0; }
 
-}  // namespace zeva::model
+} // namespace zeva::model

@@ -1,90 +1,24 @@
 #include "settings/options_file.h"
 
+#include "model/bytes.h"
 #include "model/codepage.h"
 
+#include <algorithm>
 #include <array>
-#include <bit>
 #include <cmath>
 #include <cstdlib>
-#include <cstring>
 #include <fstream>
-#include <iterator>
+#include <limits>
 #include <system_error>
 
 namespace zeva::settings {
 
 namespace {
 
-static_assert(std::endian::native == std::endian::little, "the file is written byte for byte");
-
 constexpr std::array<uint8_t, 4> kSignature = {'Z', 'E', 'V', 'A'};
 
-class Writer {
-  public:
-    void bytes(const void* p, size_t n) {
-        const auto* b = static_cast<const uint8_t*>(p);
-        out_.insert(out_.end(), b, b + n);
-    }
-    void i32(int32_t v) { bytes(&v, sizeof v); }
-    void real(double v) { bytes(&v, sizeof v); }
-    void text(const std::string& utf8, size_t maxBytes) {
-        std::string ansi = model::windows1252FromUtf8(utf8);
-        if (ansi.size() > maxBytes) ansi.resize(maxBytes);
-        i32(static_cast<int32_t>(ansi.size()));
-        bytes(ansi.data(), ansi.size());
-    }
-    std::vector<uint8_t> take() { return std::move(out_); }
-
-  private:
-    std::vector<uint8_t> out_;
-};
-
-// Reads fields in order; the first read past the end sets `failed` and every later read
-// yields zero, so the caller checks once at the end.
-class Reader {
-  public:
-    explicit Reader(std::span<const uint8_t> b) : b_(b) {}
-    bool failed = false;
-
-    bool take(void* p, size_t n) {
-        if (failed || n > b_.size() - pos_) {
-            failed = true;
-            std::memset(p, 0, n);
-            return false;
-        }
-        std::memcpy(p, b_.data() + pos_, n);
-        pos_ += n;
-        return true;
-    }
-    int32_t i32() {
-        int32_t v = 0;
-        take(&v, sizeof v);
-        return v;
-    }
-    double real() {
-        double v = 0;
-        take(&v, sizeof v);
-        return v;
-    }
-    // A counted string; none when the count is negative or runs past the end.
-    std::optional<std::string> text() {
-        const int32_t n = i32();
-        if (failed || n < 0 || static_cast<size_t>(n) > b_.size() - pos_) {
-            failed = true;
-            return std::nullopt;
-        }
-        std::string s(reinterpret_cast<const char*>(b_.data() + pos_), static_cast<size_t>(n));
-        pos_ += static_cast<size_t>(n);
-        return s;
-    }
-
-  private:
-    std::span<const uint8_t> b_;
-    size_t pos_ = 0;
-};
-
-void writeFont(Writer& w, const FontOption& f) {
-    w.text(f.name, kMaxFontNameLength);
+void writeFont(model::ByteWriter& w, const FontOption& f) {
+    w.str(f.name, kMaxFontNameLength);
     w.i32(f.color);
     w.i32(f.size);
     w.i32(f.bold);
@@ -93,18 +27,14 @@ void writeFont(Writer& w, const FontOption& f) {
     w.i32(f.strikeout);
 }
 
-bool readFont(Reader& r, FontOption& f) {
-    std::optional<std::string> name = r.text();
-    if (!name) return false;
-    if (name->size() > kMaxFontNameLength) name->resize(kMaxFontNameLength);
-    f.name = model::utf8FromWindows1252(*name);
-    f.color = r.i32();
-    f.size = r.i32();
-    f.bold = r.i32();
-    f.italic = r.i32();
-    f.underline = r.i32();
-    f.strikeout = r.i32();
-    return !r.failed;
+// A font name of any length is accepted and cut to its first 31 bytes.
+bool readFont(model::ByteReader& r, FontOption& f) {
+    std::string name;
+    if (!r.windows1252(name, std::numeric_limits<int32_t>::max())) return false;
+    if (name.size() > kMaxFontNameLength) name.resize(kMaxFontNameLength);
+    f.name = model::utf8FromWindows1252(name);
+    return r.i32(f.color) && r.i32(f.size) && r.i32(f.bold) && r.i32(f.italic) &&
+           r.i32(f.underline) && r.i32(f.strikeout);
 }
 
 bool inRange(int32_t v, int32_t lo, int32_t hi) {
@@ -128,10 +58,10 @@ bool plausible(const Options& o) {
 } // namespace
 
 std::vector<uint8_t> serializeOptions(const Options& o, const DocumentDefaults& d) {
-    Writer w;
-    w.bytes(kSignature.data(), kSignature.size());
+    model::ByteWriter w;
+    w.bytes(kSignature);
     w.i32(kOptionsVersion);
-    w.text(o.languageFile, kMaxLanguageNameLength);
+    w.str(o.languageFile, kMaxLanguageNameLength);
     w.i32(o.windowLeft);
     w.i32(o.windowTop);
     w.i32(o.windowHeight);
@@ -167,7 +97,7 @@ std::vector<uint8_t> serializeOptions(const Options& o, const DocumentDefaults& 
         w.i32(o.colorOf(c));
     for (model::ElementClass c : kStoredClasses)
         w.i32(o.styleOf(c));
-    return w.take();
+    return std::move(w.data());
 }
 
 std::optional<Options> parseOptions(std::span<const uint8_t> bytes, const Options& base,
@@ -176,55 +106,53 @@ std::optional<Options> parseOptions(std::span<const uint8_t> bytes, const Option
         if (error) *error = e;
         return std::nullopt;
     };
-    Reader r(bytes);
-    std::array<uint8_t, 4> signature{};
-    if (!r.take(signature.data(), signature.size())) return fail(OptionsError::Truncated);
-    if (signature != kSignature) return fail(OptionsError::BadSignature);
-    const int32_t version = r.i32();
-    if (r.failed) return fail(OptionsError::Truncated);
+    model::ByteReader r(bytes);
+    std::vector<uint8_t> signature;
+    if (!r.bytes(signature, kSignature.size())) return fail(OptionsError::Truncated);
+    if (!std::equal(signature.begin(), signature.end(), kSignature.begin()))
+        return fail(OptionsError::BadSignature);
+    int32_t version = 0;
+    if (!r.i32(version)) return fail(OptionsError::Truncated);
     if (version != kOptionsVersion) return fail(OptionsError::BadVersion);
-    const int32_t languageCount = r.i32();
-    if (r.failed) return fail(OptionsError::Truncated);
-    if (!inRange(languageCount, 0, static_cast<int32_t>(kMaxLanguageNameLength)))
-        return fail(OptionsError::BadLanguageName);
-    std::string language(static_cast<size_t>(languageCount), '\0');
-    r.take(language.data(), language.size());
 
     Options o = base;
-    o.languageFile = model::utf8FromWindows1252(language);
-    o.windowLeft = r.i32();
-    o.windowTop = r.i32();
-    o.windowHeight = r.i32();
-    o.windowWidth = r.i32();
-    o.windowState = r.i32();
-    o.backgroundColor = r.i32();
-    o.selectionColor = r.i32();
-    o.hiddenColor = r.i32();
-    o.planeSize = r.real();
-    o.showMainButtons = r.i32();
-    o.showEditButtons = r.i32();
-    o.showStatusBar = r.i32();
-    o.fullScreen = r.i32();
-    o.showHidden = r.i32();
+    if (!r.str(o.languageFile, static_cast<int32_t>(kMaxLanguageNameLength)))
+        return fail(r.error().code == model::ReadErrorCode::StringTooLong
+                        ? OptionsError::BadLanguageName
+                        : OptionsError::Truncated);
+    r.i32(o.windowLeft);
+    r.i32(o.windowTop);
+    r.i32(o.windowHeight);
+    r.i32(o.windowWidth);
+    r.i32(o.windowState);
+    r.i32(o.backgroundColor);
+    r.i32(o.selectionColor);
+    r.i32(o.hiddenColor);
+    r.real(o.planeSize);
+    r.i32(o.showMainButtons);
+    r.i32(o.showEditButtons);
+    r.i32(o.showStatusBar);
+    r.i32(o.fullScreen);
+    r.i32(o.showHidden);
     for (FontOption* f : {&o.textFont, &o.namesFont, &o.numbersFont, &o.cursorFont, &o.listFont})
-        if (!readFont(r, *f)) return fail(OptionsError::Truncated);
-    o.listBackground = r.i32();
-    o.angleArcRatio = r.real();
-    o.detectionDistance = r.i32();
-    o.nameDistance = r.i32();
-    o.adaptCursorColor = r.i32();
-    o.lengthUnit = r.i32();
-    o.angleUnit = r.i32();
-    o.pixelsPerUnit = r.i32();
-    o.coordSystem = r.i32();
-    o.decimals = r.i32();
-    o.locusPoints = r.i32();
-    o.hideIntermediate = r.i32();
+        readFont(r, *f);
+    r.i32(o.listBackground);
+    r.real(o.angleArcRatio);
+    r.i32(o.detectionDistance);
+    r.i32(o.nameDistance);
+    r.i32(o.adaptCursorColor);
+    r.i32(o.lengthUnit);
+    r.i32(o.angleUnit);
+    r.i32(o.pixelsPerUnit);
+    r.i32(o.coordSystem);
+    r.i32(o.decimals);
+    r.i32(o.locusPoints);
+    r.i32(o.hideIntermediate);
     for (model::ElementClass c : kStoredClasses)
-        o.classColor[model::toInt(c)] = r.i32();
+        r.i32(o.classColor[model::toInt(c)]);
     for (model::ElementClass c : kStoredClasses)
-        o.classStyle[model::toInt(c)] = r.i32();
-    if (r.failed) return fail(OptionsError::Truncated);
+        r.i32(o.classStyle[model::toInt(c)]);
+    if (r.failed()) return fail(OptionsError::Truncated);
     if (!plausible(o)) return fail(OptionsError::BadValue);
     if (error) *error = OptionsError::None;
     return o;

@@ -301,9 +301,9 @@ TEST(DefensiveRead, ErrorTellsWhereReadingStopped) {
     const size_t at = b.data.size();
     b.i32(48).i32(1000);
     ReadResult r = readFileBytes(b.data, ReadMode::Any);
-    ASSERT_TRUE(std::holds_alternative<ReadError>(r));
-    EXPECT_EQ(std::get<ReadError>(r).code, ReadErrorCode::StringTooLong);
-    EXPECT_EQ(std::get<ReadError>(r).offset, at + 8);
+    ASSERT_TRUE(std::holds_alternative<model::ReadError>(r));
+    EXPECT_EQ(std::get<model::ReadError>(r).code, model::ReadErrorCode::StringTooLong);
+    EXPECT_EQ(std::get<model::ReadError>(r).offset, at + 8);
 }
 
 TEST(DefensiveRead, ProbeAnswersByTheFileType) {

@@ -2,11 +2,11 @@
 // Small builders for documents in the doc tests: elements made by hand, the way the reader
 // makes them, so the tests do not depend on the element factory.
 
-#include "document/binary_io.h"
-#include "tests/support/temp_dir.h"
 #include "document/document.h"
+#include "model/bytes.h"
 #include "model/construction.h"
 #include "model/element.h"
+#include "tests/support/temp_dir.h"
 
 #include <cstdlib>
 #include <cstring>

@@ -16,7 +16,7 @@ using testing::Bytes;
 
 LoadedFile readBack(const std::vector<uint8_t>& bytes, const ReadSettings& settings = {}) {
     ReadResult r = readFileBytes(bytes, ReadMode::Any, settings);
-    if (auto* e = std::get_if<ReadError>(&r)) {
+    if (auto* e = std::get_if<model::ReadError>(&r)) {
         ADD_FAILURE() << "refused: code " << static_cast<int>(e->code) << " at " << e->offset;
         return {};
     }

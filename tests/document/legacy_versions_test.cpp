@@ -22,7 +22,7 @@ Bytes& oldCommon(Bytes& b, int32_t serial, int32_t p1, int32_t p2, double x1, do
 
 LoadedFile mustRead(const Bytes& b, const ReadSettings& settings = {}) {
     ReadResult r = readFileBytes(b.data, ReadMode::Any, settings);
-    if (auto* e = std::get_if<ReadError>(&r)) {
+    if (auto* e = std::get_if<model::ReadError>(&r)) {
         ADD_FAILURE() << "refused: code " << static_cast<int>(e->code) << " at " << e->offset;
         return {};
     }

@@ -1,3 +1,4 @@
+#include "model/element.h"
 #include "model/kinds.h"
 
 #include <gtest/gtest.h>
@@ -6,10 +7,32 @@
 
 using namespace zeva::model;
 
-TEST(Kinds, TableRowsDescribeTheirOwnKind) {
+namespace {
+
+std::set<ElementClass> classesWhere(bool (*fact)(const ClassInfo&)) {
+    std::set<ElementClass> out;
+    for (const ClassInfo& c : kClassTable)
+        if (fact(c)) out.insert(c.elementClass);
+    return out;
+}
+
+std::set<Kind> kindsWithTail(TailKind t) {
+    std::set<Kind> out;
+    for (const KindInfo& k : kKindTable)
+        if (k.tail == t) out.insert(k.kind);
+    return out;
+}
+
+} // namespace
+
+TEST(Kinds, TableRowsDescribeTheirOwnKindAndClass) {
     for (int i = 0; i < kKindCount; ++i) {
         EXPECT_EQ(toInt(kKindTable[static_cast<size_t>(i)].kind), i);
         EXPECT_FALSE(kindName(static_cast<Kind>(i)).empty());
+    }
+    for (int i = 0; i < kClassCount; ++i) {
+        EXPECT_EQ(toInt(kClassTable[static_cast<size_t>(i)].elementClass), i);
+        EXPECT_FALSE(className(static_cast<ElementClass>(i)).empty());
     }
 }
 
@@ -39,14 +62,62 @@ TEST(Kinds, EveryClassHasAKindAndANameInClassOrder) {
     EXPECT_EQ(kindName(Kind::Bitmap), "Bitmap");
 }
 
-TEST(Kinds, FontCarryingClasses) {
-    std::set<ElementClass> expected = {ElementClass::Name,     ElementClass::Number,
-                                       ElementClass::Function, ElementClass::Table,
-                                       ElementClass::Equation, ElementClass::Coordinates,
-                                       ElementClass::Property, ElementClass::Button};
-    for (int c = 0; c < kClassCount; ++c) {
-        auto cls = static_cast<ElementClass>(c);
-        EXPECT_EQ(carriesFont(cls), expected.count(cls) == 1) << className(cls);
+TEST(Kinds, ClassFactsAgreeWithEachOther) {
+    using C = ElementClass;
+    const std::set<C> fonts = {C::Name,     C::Number,      C::Function, C::Table,
+                               C::Equation, C::Coordinates, C::Property, C::Button};
+    EXPECT_EQ(classesWhere([](const ClassInfo& c) { return c.carriesFont; }), fonts);
+    std::set<C> texts = fonts;
+    texts.insert(C::Text); // a text has its own text style instead of a font
+    EXPECT_EQ(classesWhere([](const ClassInfo& c) { return c.showsText; }), texts);
+    std::set<C> labels = fonts;
+    labels.erase(C::Name); // placed by its offset from what it names
+    EXPECT_EQ(classesWhere([](const ClassInfo& c) { return c.labelLike; }), labels);
+    EXPECT_EQ(classesWhere([](const ClassInfo& c) { return c.lineLike; }),
+              (std::set<C>{C::Line, C::Ray, C::Segment}));
+    EXPECT_EQ(classesWhere([](const ClassInfo& c) { return c.curve != Curve::None; }),
+              (std::set<C>{C::Line, C::Ray, C::Segment, C::Circle, C::Arc, C::Conic}));
+    EXPECT_EQ(classesWhere([](const ClassInfo& c) { return c.hostsPoints; }),
+              (std::set<C>{C::Line, C::Ray, C::Segment, C::Polygon, C::Circle, C::Arc, C::Locus,
+                           C::Conic}));
+    EXPECT_EQ(classesWhere([](const ClassInfo& c) { return c.filled; }),
+              (std::set<C>{C::Polygon, C::Circle}));
+    EXPECT_EQ(classesWhere([](const ClassInfo& c) { return c.locusTrace == LocusTrace::Run; }),
+              (std::set<C>{C::Polygon, C::Arc, C::Locus, C::Conic}));
+    // A new locus samples the option's number of points for a point, 30 for a locus or a
+    // conic, 50 for anything else.
+    EXPECT_EQ(classInfo(C::Point).locusCapacity, 0);
+    EXPECT_EQ(classInfo(C::Conic).locusCapacity, 30);
+    EXPECT_EQ(classInfo(C::Locus).locusCapacity, 30);
+    EXPECT_EQ(classInfo(C::Arc).locusCapacity, 50);
+    EXPECT_EQ(classInfo(C::Polygon).locusCapacity, 50);
+}
+
+TEST(Kinds, KindFactsAgreeWithTheRecord) {
+    EXPECT_EQ(kindsWithTail(TailKind::Samples), (std::set<Kind>{Kind::Locus, Kind::FunctionGraph}));
+    EXPECT_EQ(kindsWithTail(TailKind::Expression),
+              (std::set<Kind>{Kind::Calculation, Kind::Function}));
+    EXPECT_EQ(kindsWithTail(TailKind::Equation),
+              (std::set<Kind>{Kind::LineEquation, Kind::CircleEquation, Kind::ConicEquation}));
+    EXPECT_EQ(kindsWithTail(TailKind::Checker).size(), 5u);
+    std::set<Kind> subElements;
+    for (const KindInfo& k : kKindTable) {
+        SCOPED_TRACE(k.name);
+        // makeElement gives every kind the tail the table names.
+        EXPECT_EQ(makeElement(k.kind)->tail.index(), static_cast<size_t>(k.tail));
+        EXPECT_LE(k.requiredParents, k.parentCount);
+        if (k.kind != Kind::Bitmap) {
+            EXPECT_EQ(k.requiredParents, k.parentCount);
+        }
+        if (isSubElementKind(k.kind)) {
+            subElements.insert(k.kind);
+            EXPECT_LE(k.ownerParent, k.parentCount); // the owner is one of its parents
+        }
+        EXPECT_EQ(k.dimension != 0,
+                  k.elementClass == ElementClass::Number && k.kind >= Kind::DistancePointPoint &&
+                      k.kind <= Kind::AngleValue);
     }
-    EXPECT_FALSE(carriesFont(ElementClass::Text));  // a text has its own text style instead
+    EXPECT_EQ(subElements, (std::set<Kind>{Kind::PolygonSide, Kind::AxisX, Kind::AxisY,
+                                           Kind::CoordinateX, Kind::CoordinateY}));
+    EXPECT_EQ(kindInfo(Kind::Bitmap).requiredParents, 0); // its segment is optional
 }

@@ -1,11 +1,11 @@
-#include "document/binary_io.h"
+#include "model/bytes.h"
 
 #include "model/codepage.h"
 
 #include <bit>
 #include <cstring>
 
-namespace zeva::document {
+namespace zeva::model {
 
 namespace {
 
@@ -30,9 +30,9 @@ void ByteWriter::real(double v) {
     appendRaw(buf_, v);
 }
 
-void ByteWriter::str(std::string_view utf8) {
-    std::string bytes = model::windows1252FromUtf8(utf8);
-    if (bytes.size() > static_cast<size_t>(kMaxStringBytes)) bytes.resize(kMaxStringBytes);
+void ByteWriter::str(std::string_view utf8, size_t maxBytes) {
+    std::string bytes = windows1252FromUtf8(utf8);
+    if (bytes.size() > maxBytes) bytes.resize(maxBytes);
     i32(static_cast<int32_t>(bytes.size()));
     buf_.insert(buf_.end(), bytes.begin(), bytes.end());
 }
@@ -67,14 +67,27 @@ bool ByteReader::real(double& v) {
     return take(&v, sizeof v);
 }
 
-bool ByteReader::str(std::string& utf8) {
+bool ByteReader::takeString(std::string_view& view, int32_t maxBytes) {
     int32_t n = 0;
     if (!i32(n)) return false;
-    if (n < 0 || n > kMaxStringBytes) return fail(ReadErrorCode::StringTooLong);
+    if (n < 0 || n > maxBytes) return fail(ReadErrorCode::StringTooLong);
     if (remaining() < static_cast<size_t>(n)) return fail(ReadErrorCode::ShortRead);
-    const auto* p = reinterpret_cast<const char*>(data_.data() + pos_);
-    utf8 = model::utf8FromWindows1252(std::string_view(p, static_cast<size_t>(n)));
+    view = {reinterpret_cast<const char*>(data_.data() + pos_), static_cast<size_t>(n)};
     pos_ += static_cast<size_t>(n);
+    return true;
+}
+
+bool ByteReader::windows1252(std::string& bytes, int32_t maxBytes) {
+    std::string_view view;
+    if (!takeString(view, maxBytes)) return false;
+    bytes.assign(view);
+    return true;
+}
+
+bool ByteReader::str(std::string& utf8, int32_t maxBytes) {
+    std::string_view view;
+    if (!takeString(view, maxBytes)) return false;
+    utf8 = utf8FromWindows1252(view);
     return true;
 }
 
@@ -96,4 +109,4 @@ bool ByteReader::count(int32_t& v, int32_t limit, size_t itemBytes, ReadErrorCod
     return true;
 }
 
-} // namespace zeva::document
+} // namespace zeva::model

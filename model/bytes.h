@@ -1,6 +1,7 @@
 #pragma once
-// Little-endian field streams for the binary files ZEVA writes: signed 32-bit and 16-bit
-// integers, 8-byte IEEE doubles and strings (a 32-bit byte count, then Windows-1252 bytes).
+// Little-endian field streams for every binary file ZEVA reads and writes (documents, macros,
+// the options file): signed 32-bit and 16-bit integers, 8-byte IEEE doubles, raw bytes and
+// strings (a 32-bit byte count, then Windows-1252 bytes; UTF-8 inside the program).
 
 #include <cstddef>
 #include <cstdint>
@@ -9,9 +10,9 @@
 #include <string_view>
 #include <vector>
 
-namespace zeva::document {
+namespace zeva::model {
 
-// Longest string a file may hold; a longer count makes the file invalid.
+// Longest string a document or macro file may hold; a longer count makes the file invalid.
 inline constexpr int32_t kMaxStringBytes = 999;
 
 // Appends fields to a growing byte buffer.
@@ -20,9 +21,9 @@ class ByteWriter {
     void i32(int32_t v);
     void i16(int16_t v);
     void real(double v);
-    // Writes UTF-8 text as Windows-1252, cut to kMaxStringBytes bytes so that the file stays
+    // Writes UTF-8 text as Windows-1252, cut to `maxBytes` bytes so that the file stays
     // readable.
-    void str(std::string_view utf8);
+    void str(std::string_view utf8, size_t maxBytes = kMaxStringBytes);
     void bytes(std::span<const uint8_t> data);
 
     const std::vector<uint8_t>& data() const { return buf_; }
@@ -40,7 +41,7 @@ enum class ReadErrorCode {
     ShortRead,         // a field runs past the end of the file
     BadVersion,        // version above 300 (or not positive)
     BadFileType,       // file type is neither 1 nor 2, or the mode refuses it
-    StringTooLong,     // a string count above 999 or below 0
+    StringTooLong,     // a string count above its limit or below 0
     BadCount,          // a negative count, or one larger than the bytes left
     TooManyTraces,     // trace count above 100
     TooManyAnimations, // animation count above 100
@@ -69,8 +70,11 @@ class ByteReader {
     bool i32(int32_t& v);
     bool i16(int16_t& v);
     bool real(double& v);
-    // Reads a string and converts it to UTF-8.
-    bool str(std::string& utf8);
+    // Reads a string of at most `maxBytes` bytes (StringTooLong otherwise) and converts it to
+    // UTF-8.
+    bool str(std::string& utf8, int32_t maxBytes = kMaxStringBytes);
+    // The same, keeping the Windows-1252 bytes as they stand.
+    bool windows1252(std::string& bytes, int32_t maxBytes = kMaxStringBytes);
     bool bytes(std::vector<uint8_t>& out, size_t n);
 
     // A count read as int32 that must lie in 0..limit and whose items (itemBytes each at
@@ -87,6 +91,7 @@ class ByteReader {
 
   private:
     bool take(void* out, size_t n);
+    bool takeString(std::string_view& view, int32_t maxBytes);
 
     std::span<const uint8_t> data_;
     size_t pos_ = 0;
@@ -94,4 +99,4 @@ class ByteReader {
     ReadError error_;
 };
 
-} // namespace zeva::document
+} // namespace zeva::model
