@@ -1,11 +1,13 @@
 #pragma once
-// Small builders for documents in the doc tests: elements made by hand, the way the reader
-// makes them, so the tests do not depend on the element factory.
+// Documents for the doc tests, built by hand (the shared construction builder makes elements
+// the way the reader makes them) so the tests do not depend on the element factory, and file
+// bytes put together by hand.
 
 #include "document/document.h"
 #include "model/bytes.h"
 #include "model/construction.h"
 #include "model/element.h"
+#include "tests/support/construction_builder.h"
 #include "tests/support/temp_dir.h"
 
 #include <cstdlib>
@@ -20,60 +22,11 @@ namespace zeva::document::testing {
 using model::Element;
 using model::Kind;
 
-inline Element* add(model::Construction& c, Kind kind, Element* p1 = nullptr, Element* p2 = nullptr,
-                    Element* p3 = nullptr) {
-    auto e = model::makeElement(kind, kind == Kind::Locus ? 80 : 0);
-    e->parent1 = p1;
-    e->parent2 = p2;
-    e->parent3 = p3;
-    if (model::carriesFont(e->elementClass())) e->font = std::make_unique<model::ElementFont>();
-    return c.append(std::move(e));
-}
-
-inline Element* addPoint(model::Construction& c, double x, double y) {
-    Element* p = add(c, Kind::FreePoint);
-    p->x1 = x;
-    p->y1 = y;
-    p->color = 255;
-    return p;
-}
-
-inline Element* addPolygon(model::Construction& c, const std::vector<Element*>& vertices) {
-    Element* poly = add(c, Kind::Polygon);
-    for (size_t i = 0; i < vertices.size(); ++i) {
-        auto side = model::makeElement(Kind::PolygonSide);
-        side->parent1 = vertices[i];
-        side->parent2 = vertices[(i + 1) % vertices.size()];
-        side->parent3 = poly;
-        poly->polygon().sides.push_back(std::move(side));
-    }
-    return poly;
-}
-
-inline Element* addAxes(model::Construction& c, Element* origin) {
-    Element* axes = add(c, Kind::Axes, origin);
-    axes->axes().axisX = model::makeElement(Kind::AxisX);
-    axes->axes().axisY = model::makeElement(Kind::AxisY);
-    for (Element* s : model::subElementsOf(*axes)) {
-        s->parent1 = origin;
-        s->parent2 = axes;
-    }
-    return axes;
-}
-
-inline Element* addCoordinates(model::Construction& c, Element* point, Element* axes) {
-    Element* k = add(c, Kind::Coordinates, point, axes);
-    k->coordinates().xPart = model::makeElement(Kind::CoordinateX);
-    k->coordinates().yPart = model::makeElement(Kind::CoordinateY);
-    for (Element* s : model::subElementsOf(*k)) {
-        s->parent1 = point;
-        s->parent2 = k;
-        s->param1 = 100;
-        s->font = std::make_unique<model::ElementFont>();
-    }
-    return k;
-}
-
+using zeva::testing::add;
+using zeva::testing::addAxes;
+using zeva::testing::addCoordinates;
+using zeva::testing::addPoint;
+using zeva::testing::addPolygon;
 using zeva::testing::TempDir;
 
 // Little-endian file bytes put together by hand, independent of the writer under test.

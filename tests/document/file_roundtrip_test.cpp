@@ -163,7 +163,9 @@ TEST(DocumentFile, WriterLaysOutFieldsInFileOrder) {
     d.viewTop = 20.25;
     Element* p = testing::addPoint(d.construction, 1.0, 2.0);
     p->style = 2;
+    p->color = 255;
     Element* q = testing::addPoint(d.construction, 3.0, 4.0);
+    q->color = 255;
     Element* len = testing::add(d.construction, Kind::DistancePointPoint, p, q);
     len->param1 = 100;
     len->param2 = 100;

@@ -1,6 +1,6 @@
 #include "geometry/conics.h"
 #include "geometry/primitives.h"
-#include "tests/model/builders.h"
+#include "tests/support/construction_builder.h"
 
 #include <gtest/gtest.h>
 
@@ -13,11 +13,7 @@ using model::Construction;
 using model::Element;
 using model::Kind;
 
-::testing::AssertionResult near(Point actual, Point expected, double tol = 1e-9) {
-    if (dist(actual, expected) <= tol) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "(" << actual.x << ", " << actual.y << ") vs ("
-                                         << expected.x << ", " << expected.y << "), tol " << tol;
-}
+using zeva::testing::near;
 
 // Distance of p from the conic to first order: |value| / |gradient|.
 double offCurve(const ConicCoefficients& c, Point p) {
@@ -326,8 +322,8 @@ struct ConicFixture : ::testing::Test {
 
     void build(const std::array<Point, 5>& p) {
         for (int i = 0; i < 5; ++i)
-            pts[i] = test::addPoint(c, p[i].x, p[i].y);
-        conic = test::add(c, Kind::Conic);
+            pts[i] = zeva::testing::addPoint(c, p[i].x, p[i].y);
+        conic = zeva::testing::add(c, Kind::Conic);
         for (int i = 0; i < 5; ++i)
             conic->conic().points[i] = pts[i];
         recomputeConic(*conic);
@@ -401,9 +397,9 @@ TEST_F(ConicFixture, LinePairParametersAboveThreeAreTakenAsTwoAndAHalf) {
 
 TEST_F(ConicFixture, EquationIsFittedInAxisUnits) {
     build(onCircle({0, 0}, 80, {0.3, 1.2, 2.8, 4.0, 5.1}));
-    Element* origin = test::addPoint(c, 0, 0);
-    Element* axes = test::addAxes(c, origin);
-    Element* eq = test::add(c, Kind::ConicEquation, conic, axes);
+    Element* origin = zeva::testing::addPoint(c, 0, 0);
+    Element* axes = zeva::testing::addAxes(c, origin);
+    Element* eq = zeva::testing::add(c, Kind::ConicEquation, conic, axes);
     recomputeConicEquation(*eq, RecomputeContext{});
     ASSERT_EQ(eq->exists, 1);
     const auto coef = conicEquationCoefficients(*eq);

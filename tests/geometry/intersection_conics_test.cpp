@@ -2,12 +2,15 @@
 // conic's samples and refined onto both curves.
 
 #include "geometry/conics.h"
-#include "intersection_fixture.h"
+#include "geometry/primitives.h"
+#include "tests/support/construction_builder.h"
 
 #include <cmath>
 
-namespace zeva::geometry::testing {
+namespace zeva::geometry {
 namespace {
+
+using namespace zeva::testing;
 
 // The ellipse x²/100² + y²/50² = 1 through five of its points.
 Element* wideEllipse(Figure& f) {
@@ -33,7 +36,7 @@ TEST(FourSolutions, ConicAndCircleMeetInFourPoints) {
     std::array<Element*, 4> xs{};
     for (int s = 0; s < 4; ++s)
         xs[s] = f.intersection(circle, conic, s);
-    f.update();
+    f.recompute();
     ASSERT_EQ(conic->exists, 1);
     EXPECT_EQ(xs[0]->parent1, conic); // the conic comes first
     expectFourDistinctOnConic(xs, *conic);
@@ -45,7 +48,7 @@ TEST(FourSolutions, ConicAndCircleMeetInFourPoints) {
 
     // Shrinking the circle inside the ellipse leaves no crossing at all.
     Figure::move(circle->parent2, 40, 0);
-    f.update();
+    f.recompute();
     for (Element* x : xs)
         EXPECT_EQ(x->exists, 0);
 }
@@ -62,7 +65,7 @@ TEST(FourSolutions, TwoConicsMeetInFourPointsAndAConicNeverMeetsItself) {
     Element* copy = f.conic(wide->conic().points);
     Element* withCopy = f.intersection(wide, copy, 0);
     Element* withItself = f.intersection(wide, wide, 0);
-    f.update();
+    f.recompute();
     expectFourDistinctOnConic(xs, *wide);
     for (Element* x : xs) {
         EXPECT_NEAR(std::fabs(x->x1), std::sqrt(2000.0), 1e-6);
@@ -80,7 +83,7 @@ TEST(FourSolutions, ConicAndArcKeepOnlyTheCrossingsOnTheArc) {
     std::array<Element*, 4> xs{};
     for (int s = 0; s < 4; ++s)
         xs[s] = f.intersection(arc, conic, s);
-    f.update();
+    f.recompute();
     for (Element* x : xs) {
         if (x->exists != 1) continue;
         ++existing;
@@ -99,7 +102,7 @@ TEST(FourSolutions, LinePairCutsTheCircleLineByLine) {
     std::array<Element*, 4> xs{};
     for (int s = 0; s < 4; ++s)
         xs[s] = f.intersection(pair, circle, s);
-    f.update();
+    f.recompute();
     ASSERT_EQ(pair->exists, 1);
     const double x = std::sqrt(2500.0 - 625.0);
     for (int s = 0; s < 4; ++s) {
@@ -113,4 +116,4 @@ TEST(FourSolutions, LinePairCutsTheCircleLineByLine) {
 }
 
 } // namespace
-} // namespace zeva::geometry::testing
+} // namespace zeva::geometry

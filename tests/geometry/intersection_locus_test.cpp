@@ -3,13 +3,16 @@
 
 #include "expr/calculation.h"
 #include "expr/tokens.h"
-#include "intersection_fixture.h"
+#include "geometry/primitives.h"
+#include "tests/support/construction_builder.h"
 #include "tests/expr/expression_fixture.h"
 
 #include <vector>
 
-namespace zeva::geometry::testing {
+namespace zeva::geometry {
 namespace {
+
+using namespace zeva::testing;
 
 // A point locus with the given samples (the sampler is not run: only kind 2 points are
 // recomputed in these tests).
@@ -200,7 +203,7 @@ TEST(LocusCrossings, ThirdCrossingOfASampledLocusLeavesAndComesBack) {
     Element* centre = f.point(0, 0);
     Element* rim = f.point(50, 0);
     Element* circle = f.circle(centre, rim);
-    f.update();
+    f.recompute();
     ASSERT_EQ(ellipse->exists, 1);
     ASSERT_EQ(countLocusCrossings(*ellipse, *circle, f.ctx), 4);
     // Three crossing points are made; the third leaves while the circle crosses only twice.
@@ -222,17 +225,17 @@ TEST(LocusCrossings, ThirdCrossingOfASampledLocusLeavesAndComesBack) {
             EXPECT_EQ(xs[i]->dimension, 0);
         }
     };
-    f.update();
+    f.recompute();
     expectOnBoth(3);
     Figure::move(centre, 75, 0);
     Figure::move(rim, 75, 20);
-    f.update();
+    f.recompute();
     expectOnBoth(2);
     Figure::move(centre, 0, 0);
     Figure::move(rim, 50, 0);
-    f.update();
+    f.recompute();
     expectOnBoth(3);
 }
 
 } // namespace
-} // namespace zeva::geometry::testing
+} // namespace zeva::geometry

@@ -2,13 +2,16 @@
 // lines and circles, two circles, arcs and conics with a line, and the choice between the two
 // solutions while the figure moves.
 
-#include "intersection_fixture.h"
+#include "geometry/primitives.h"
+#include "tests/support/construction_builder.h"
 
 #include <cmath>
 #include <random>
 
-namespace zeva::geometry::testing {
+namespace zeva::geometry {
 namespace {
+
+using namespace zeva::testing;
 
 constexpr Kind kLine = Kind::LineThroughTwoPoints;
 constexpr Kind kRay = Kind::RayThroughTwoPoints;
@@ -34,7 +37,7 @@ TEST_P(LineLikeTest, CrossingOnEverySegmentAndRay) {
     f.ctx.zoomFactor = row.zoom;
     Element* x = f.intersection(f.through(row.kindA, row.a1, row.a2),
                                 f.through(row.kindB, row.b1, row.b2), 0);
-    f.update();
+    f.recompute();
     if (row.exists)
         EXPECT_TRUE(sitsOn(*x, row.at));
     else
@@ -85,13 +88,13 @@ TEST(LineLikeIntersection, ParallelLinesComeBackWhenTheyTurn) {
     Element* turning = f.point(10, 5);
     Element* x =
         f.intersection(f.through(kLine, {0, 0}, {10, 0}), f.line(f.point(0, 5), turning), 0);
-    f.update();
+    f.recompute();
     EXPECT_EQ(x->exists, 0);
     Figure::move(turning, 10, 7);
-    f.update();
+    f.recompute();
     EXPECT_TRUE(sitsOn(*x, {-25, 0}));
     Figure::move(turning, 10, 5);
-    f.update();
+    f.recompute();
     EXPECT_EQ(x->exists, 0);
     EXPECT_DOUBLE_EQ(x->x1, -25); // the last position is kept
 }
@@ -120,7 +123,7 @@ TEST(TwoSolutions, LineThroughAPointOfTheCircleKeepsTheOtherCrossingWhileDragged
         std::mt19937 rng(7);
         std::uniform_real_distribution<double> coord(-250, 250);
         for (int step = 0; step < 200; ++step) {
-            f.update();
+            f.recompute();
             const Point expected = otherCrossing(a->point(), p->point(), centre->point(),
                                                  dist(centre->point(), rim->point()));
             ASSERT_TRUE(sitsOn(*first, expected, 1e-6)) << "step " << step;
@@ -142,7 +145,7 @@ TEST(TwoSolutions, APointSharedByBothCurvesCountsOnce) {
     Element* c2 = f.circle(f.point(30, 40), x);
     Element* first = f.intersection(c1, c2, 0);
     Element* second = f.intersection(c1, c2, 1);
-    f.update();
+    f.recompute();
     EXPECT_EQ(countKnownCommonPoints(*c1, *c2), 1);
     EXPECT_TRUE(sitsOn(*first, {0, 80}));
     EXPECT_TRUE(sitsOn(*second, {0, 80}));
@@ -166,7 +169,7 @@ TEST(TwoSolutions, KnownCommonPointsComeFromConstructionNotFromPositions) {
     EXPECT_EQ(countKnownCommonPoints(*circle, *chord), 2);
     Element* first = f.intersection(chord, circle, 0);
     Element* second = f.intersection(chord, circle, 1);
-    f.update();
+    f.recompute();
     EXPECT_TRUE(sitsOn(*first, onCircle->point()));
     EXPECT_TRUE(sitsOn(*second, onCircle2->point()));
 }
@@ -187,7 +190,7 @@ TEST_P(SegmentWithOneCrossing, UserPointsMoveStrictCandidatesDoNot) {
     // From inside the circle to outside: only the second crossing along it, (50, 0), is on it.
     Element* segment = f.through(kSegment, {-20, 0}, {80, 0});
     Element* x = f.intersection(segment, circle, row.s, row.param2);
-    f.update();
+    f.recompute();
     if (row.exists)
         EXPECT_TRUE(sitsOn(*x, {50, 0}));
     else
@@ -220,7 +223,7 @@ TEST_P(Touching, TheContactPointBelongsToTheFirstCode) {
     Element* first = f.intersection(a, circle, 0);
     Element* second = f.intersection(a, circle, 1);
     Element* strictSecond = f.intersection(a, circle, 1, kStrictCandidate);
-    f.update();
+    f.recompute();
     EXPECT_TRUE(sitsOn(*first, row.contact));
     if (row.secondExists)
         EXPECT_TRUE(sitsOn(*second, row.contact));
@@ -248,7 +251,7 @@ TEST(TwoSolutions, SolutionsAreOrderedAlongTheLineAndTheCommonChord) {
     Element* other = f.through(kCircle, {60, 0}, {110, 0});
     Element* chord0 = f.intersection(circle, other, 0);
     Element* chord1 = f.intersection(circle, other, 1);
-    f.update();
+    f.recompute();
     EXPECT_TRUE(sitsOn(*forward, {-50, 0}));
     EXPECT_TRUE(sitsOn(*backward, {50, 0}));
     EXPECT_TRUE(sitsOn(*downwards, {0, 50}, 0.01));
@@ -265,7 +268,7 @@ TEST(TwoSolutions, ArcTakesWhicheverSolutionLiesOnIt) {
     Element* strictMoved = f.intersection(arc, up, 0, kStrictCandidate);
     Element* below = f.through(kSegment, {-200, -50}, {200, -50});
     Element* none = f.intersection(arc, below, 0);
-    f.update();
+    f.recompute();
     EXPECT_TRUE(sitsOn(*own, {60, 80}));
     // Its own solution is off the arc, so even a candidate moves to the other one.
     EXPECT_TRUE(sitsOn(*strictMoved, {60, 80}));
@@ -285,7 +288,7 @@ TEST(TwoSolutions, ConicAndLine) {
     Element* chord = f.through(kLine, {-200, 30}, {200, 30});
     Element* c0 = f.intersection(conic, chord, 0);
     Element* c1 = f.intersection(conic, chord, 1);
-    f.update();
+    f.recompute();
     EXPECT_TRUE(sitsOn(*first, {60, 40}, 1e-6));
     EXPECT_TRUE(sitsOn(*second, {60, 40}, 1e-6));
     EXPECT_TRUE(sitsOn(*c0, {-80, 30}, 1e-6));
@@ -306,7 +309,7 @@ TEST(TwoSolutions, ParentsAreReadByClassAndMustFitTheCode) {
     Element* wrongCode = stored(line, segment, kCircleLine);
     Element* outOfTable = stored(line, segment, 77);
     Element* missingParent = stored(line, nullptr, kLineLine);
-    f.update();
+    f.recompute();
     EXPECT_TRUE(sitsOn(*reversed, {50, 0}));
     EXPECT_EQ(wrongCode->exists, 0);
     EXPECT_EQ(outOfTable->exists, 0);
@@ -314,4 +317,4 @@ TEST(TwoSolutions, ParentsAreReadByClassAndMustFitTheCode) {
 }
 
 } // namespace
-} // namespace zeva::geometry::testing
+} // namespace zeva::geometry

@@ -2,15 +2,18 @@
 
 #include "geometry/conics.h"
 #include "geometry/element_shapes.h"
-#include "intersection_fixture.h"
+#include "geometry/primitives.h"
+#include "tests/support/construction_builder.h"
 
 #include <cmath>
 #include <random>
 #include <sstream>
 #include <vector>
 
-namespace zeva::geometry::testing {
+namespace zeva::geometry {
 namespace {
+
+using namespace zeva::testing;
 
 using model::ElementClass;
 
@@ -107,7 +110,7 @@ TEST(IntersectionProperty, EveryExistingPointLiesOnBothParents) {
                     for (int strict : {0, kStrictCandidate})
                         points.push_back(f.intersection(curves[i], curves[j], s, strict));
             }
-        f.update();
+        f.recompute();
         for (Element* x : points) {
             if (x->exists != 1) continue;
             ++checked;
@@ -122,4 +125,4 @@ TEST(IntersectionProperty, EveryExistingPointLiesOnBothParents) {
 }
 
 } // namespace
-} // namespace zeva::geometry::testing
+} // namespace zeva::geometry

@@ -1,7 +1,7 @@
 #include "geometry/conics.h"
 #include "geometry/locus.h"
 #include "geometry/primitives.h"
-#include "tests/model/builders.h"
+#include "tests/support/construction_builder.h"
 
 #include <gtest/gtest.h>
 
@@ -13,11 +13,7 @@ namespace {
 using model::Element;
 using model::Kind;
 
-::testing::AssertionResult near(Point actual, Point expected, double tol = 1e-9) {
-    if (dist(actual, expected) <= tol) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "(" << actual.x << ", " << actual.y << ") vs ("
-                                         << expected.x << ", " << expected.y << "), tol " << tol;
-}
+using zeva::testing::near;
 
 // A construction with a driving point D on a circle of radius 100 about the origin, and
 // helpers to add what the loci trace.
@@ -38,22 +34,14 @@ struct LocusFixture : ::testing::Test {
         d->y2 = 0.3;
     }
 
-    Element* add(Kind kind, Element* a = nullptr, Element* b = nullptr, Element* e = nullptr,
-                 int32_t capacity = 0) {
-        auto el = model::makeElement(kind, capacity);
-        el->parent1 = a;
-        el->parent2 = b;
-        el->parent3 = e;
-        return c.append(std::move(el));
+    Element* add(Kind kind, Element* a = nullptr, Element* b = nullptr, Element* e = nullptr) {
+        return zeva::testing::add(c, kind, a, b, e);
     }
-    Element* point(double x, double y) {
-        Element* p = add(Kind::FreePoint);
-        p->x1 = x;
-        p->y1 = y;
-        return p;
-    }
+    Element* point(double x, double y) { return zeva::testing::addPoint(c, x, y); }
     Element* locus(Element* traced, Element* driving, int32_t capacity) {
-        return add(Kind::Locus, traced, driving, nullptr, capacity);
+        Element* l = add(Kind::Locus, traced, driving);
+        l->samples().resize(capacity);
+        return l;
     }
     void recompute() { recomputeAll(c, ctx); }
 
@@ -282,7 +270,7 @@ TEST_F(LocusFixture, AcceptsOnlyDependentsOfAPointOnAnElementOrGrid) {
     EXPECT_FALSE(acceptLocus(c, *far, *d));
     EXPECT_FALSE(acceptLocus(c, *m, *far)); // a free point drives nothing
     EXPECT_FALSE(acceptLocus(c, *d, *d));
-    Element* axes = test::addAxes(c, centre);
+    Element* axes = zeva::testing::addAxes(c, centre);
     Element* grid = add(Kind::Grid, axes);
     Element* g = add(Kind::GridPoint, grid);
     Element* triangle = add(Kind::Polygon);
@@ -298,7 +286,7 @@ TEST_F(LocusFixture, AcceptsOnlyDependentsOfAPointOnAnElementOrGrid) {
 }
 
 TEST_F(LocusFixture, OneSamplePerGridNodeInsideThePlane) {
-    Element* axes = test::addAxes(c, centre); // 40 world units per axis unit: nodes every 40
+    Element* axes = zeva::testing::addAxes(c, centre); // 40 world units per axis unit: nodes every 40
     Element* grid = add(Kind::Grid, axes);
     Element* g = add(Kind::GridPoint, grid);
     g->x2 = 1;

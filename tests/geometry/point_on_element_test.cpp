@@ -1,7 +1,7 @@
-#include "construction_builder.h"
-
 #include "geometry/grid.h"
 #include "geometry/point_on_element.h"
+#include "geometry/primitives.h"
+#include "tests/support/construction_builder.h"
 
 #include <gtest/gtest.h>
 
@@ -13,11 +13,11 @@ namespace {
 
 using model::Element;
 using model::Kind;
-using testing::Builder;
-using testing::near;
+using zeva::testing::Figure;
+using zeva::testing::near;
 
 TEST(PointOnElement, SegmentEndsAreExact) {
-    Builder b;
+    Figure b;
     // 0.7 + (0.1 - 0.7)·1 is not 0.1 in floating point.
     Element* s = b.add(Kind::Segment, b.point(0.7, 3.3), b.point(0.1, 1.1));
     Element* atStart = b.add(Kind::PointOnElement, s);
@@ -29,7 +29,7 @@ TEST(PointOnElement, SegmentEndsAreExact) {
 }
 
 TEST(PointOnElement, PolygonSideIndexIsClamped) {
-    Builder b;
+    Figure b;
     Element* a = b.point(0, 0);
     Element* c = b.point(10, 0);
     Element* d = b.point(0, 10);
@@ -42,13 +42,13 @@ TEST(PointOnElement, PolygonSideIndexIsClamped) {
     EXPECT_TRUE(near(last->point(), {0, 5}));
     EXPECT_TRUE(near(second->point(), {7.5, 2.5}));
 
-    Builder::move(d, 10, 0.00001); // side 1 degenerates: its first vertex is used
+    Figure::move(d, 10, 0.00001); // side 1 degenerates: its first vertex is used
     b.recompute();
     EXPECT_EQ(second->point(), (Point{10, 0}));
 }
 
 TEST(PointOnElement, PointsKeepTheirParametersWhenTheHostChanges) {
-    Builder b;
+    Figure b;
     Element* o = b.point(0, 0);
     Element* rim = b.point(10, 0);
     Element* circle = b.add(Kind::CircleByCentreAndPoint, o, rim);
@@ -66,8 +66,8 @@ TEST(PointOnElement, PointsKeepTheirParametersWhenTheHostChanges) {
     EXPECT_TRUE(near(onLine->point(), {2.5, 0}));
     EXPECT_TRUE(near(onParallel->point(), {3, 5}));
 
-    Builder::move(rim, 0, 20);
-    Builder::move(c, 40, 0);
+    Figure::move(rim, 0, 20);
+    Figure::move(c, 40, 0);
     b.recompute();
     EXPECT_NEAR(directionAngle(onCircle->point()), kPi / 3, 1e-12);
     EXPECT_NEAR(dist(onCircle->point(), {0, 0}), 20, 1e-12);
@@ -85,7 +85,7 @@ class ArcParameterTest : public ::testing::TestWithParam<ArcCase> {};
 // Parameters run from P1 (0) to P3 (1) through P2, in the direction of the arc's flag.
 TEST_P(ArcParameterTest, PointAtAndParameterOfAgree) {
     const ArcCase& a = GetParam();
-    Builder b;
+    Figure b;
     Element* arc = b.add(Kind::ArcThreePoints, b.point(a.p1.x, a.p1.y), b.point(a.p2.x, a.p2.y),
                          b.point(a.p3.x, a.p3.y));
     b.recompute();
@@ -123,7 +123,7 @@ class LineParameterTest : public ::testing::TestWithParam<LineClickCase> {};
 // Clicks project vertically onto flat lines and horizontally onto steep ones.
 TEST_P(LineParameterTest, ProjectsAlongTheNearerAxis) {
     const LineClickCase& c = GetParam();
-    Builder b;
+    Figure b;
     Element* line = b.add(c.kind, b.point(c.first.x, c.first.y), b.point(c.second.x, c.second.y));
     if (c.kind == Kind::LineThroughPoint) {
         line->parent2 = nullptr;
@@ -153,7 +153,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PointOnElement, PolygonAndCircleParameters) {
-    Builder b;
+    Figure b;
     Element* square =
         b.polygon({b.point(0, 0), b.point(100, 0), b.point(100, 100), b.point(0, 100)});
     Element* circle = b.add(Kind::CircleByCentreAndPoint, b.point(0, 0), b.point(10, 0));
@@ -172,7 +172,7 @@ TEST(PointOnElement, GridNodes) {
     EXPECT_DOUBLE_EQ(niceStepFactor(100), 0.5);
     EXPECT_DOUBLE_EQ(niceStepFactor(2), 20.0);
 
-    Builder b;
+    Figure b;
     Element* axes = b.axes(b.point(10, 10), 40, 100);
     Element* grid = b.add(Kind::Grid, axes);
     b.recompute();
@@ -182,7 +182,7 @@ TEST(PointOnElement, GridNodes) {
 }
 
 TEST(PointOnElement, AttachingAPointKeepsParentsFirst) {
-    Builder b;
+    Figure b;
     Element* p = b.point(3, 7);
     Element* dependent = b.add(Kind::Midpoint, p, b.point(0, 0));
     Element* a = b.point(0, 0);
@@ -210,7 +210,7 @@ TEST(PointOnElement, AttachingAPointKeepsParentsFirst) {
 }
 
 TEST(PointOnElement, AttachingToPolygonsAndGrids) {
-    Builder b;
+    Figure b;
     Element* triangle = b.polygon({b.point(0, 0), b.point(100, 0), b.point(0, 100)});
     Element* axes = b.axes(b.point(0, 0));
     Element* grid = b.add(Kind::Grid, axes);

@@ -1,4 +1,5 @@
 #include "geometry/primitives.h"
+#include "tests/support/construction_builder.h"
 
 #include <gtest/gtest.h>
 
@@ -7,11 +8,7 @@
 namespace zeva::geometry {
 namespace {
 
-::testing::AssertionResult near(Point actual, Point expected, double tol = 1e-9) {
-    if (dist(actual, expected) <= tol) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "(" << actual.x << ", " << actual.y << ") vs ("
-                                         << expected.x << ", " << expected.y << "), tol " << tol;
-}
+using zeva::testing::near;
 
 TEST(Primitives, PointTowardsCoincidentPointsGivesTheStart) {
     EXPECT_EQ(pointTowards({3, 4}, {3, 4}, 5), (Point{3, 4}));

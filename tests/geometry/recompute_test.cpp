@@ -1,7 +1,7 @@
-#include "construction_builder.h"
-
+#include "geometry/primitives.h"
 #include "geometry/recompute.h"
 #include "model/kinds.h"
+#include "tests/support/construction_builder.h"
 
 #include <gtest/gtest.h>
 
@@ -12,8 +12,8 @@ namespace {
 
 using model::Element;
 using model::Kind;
-using testing::Builder;
-using testing::near;
+using zeva::testing::Figure;
+using zeva::testing::near;
 
 // ---- generic existence rules ----------------------------------------------------------------
 
@@ -22,7 +22,7 @@ class MissingParentTest : public ::testing::TestWithParam<int> {};
 // Every kind built on parents vanishes, keeping its coordinates, when a parent does not exist.
 TEST_P(MissingParentTest, ElementVanishesAndKeepsItsCoordinates) {
     const auto kind = static_cast<Kind>(GetParam());
-    Builder b;
+    Figure b;
     Element* ghost = b.add(Kind::PointOnElement); // a point on nothing never exists
     Element* e = b.add(kind, ghost, ghost, ghost);
     e->x1 = 11;
@@ -51,7 +51,7 @@ INSTANTIATE_TEST_SUITE_P(Recompute, MissingParentTest, ::testing::ValuesIn(kinds
                          [](const auto& info) { return "kind" + std::to_string(info.param); });
 
 TEST(Recompute, CoincidentPointsMakeLinesVanishAndReappear) {
-    Builder b;
+    Figure b;
     Element* a = b.point(0, 0);
     Element* p = b.point(100, 0);
     Element* c = b.point(50, 50);
@@ -67,25 +67,25 @@ TEST(Recompute, CoincidentPointsMakeLinesVanishAndReappear) {
         EXPECT_EQ(e->exists, 1);
     EXPECT_TRUE(near(onSegment->point(), {50, 0}));
 
-    Builder::move(p, 0.00005, 0);
+    Figure::move(p, 0.00005, 0);
     b.recompute();
     for (Element* e : {line, segment, mediatrix, perpendicular, onSegment})
         EXPECT_EQ(e->exists, 0);
     EXPECT_EQ(circle->exists, 1);                    // only exactly equal points remove the circle
     EXPECT_EQ(line->secondPoint(), (Point{100, 0})); // the last position is kept
 
-    Builder::move(p, 0, 0);
+    Figure::move(p, 0, 0);
     b.recompute();
     EXPECT_EQ(circle->exists, 0);
 
-    Builder::move(p, kEpsilon, 0);
+    Figure::move(p, kEpsilon, 0);
     b.recompute();
     for (Element* e : {line, segment, mediatrix, circle, perpendicular, onSegment})
         EXPECT_EQ(e->exists, 1);
 }
 
 TEST(Recompute, InvalidNumbersRemoveTheirDependents) {
-    Builder b;
+    Figure b;
     Element* o = b.point(0, 0);
     Element* axes = b.axes(o);
     Element* x = b.number(-100, false);
@@ -107,7 +107,7 @@ TEST(Recompute, InvalidNumbersRemoveTheirDependents) {
 }
 
 TEST(Recompute, UnknownKindsAndSubElementsAreLeftAlone) {
-    Builder b;
+    Figure b;
     Element* odd = b.add(Kind::FreePoint);
     odd->kind = static_cast<Kind>(99);
     odd->exists = 7;
@@ -121,7 +121,7 @@ TEST(Recompute, UnknownKindsAndSubElementsAreLeftAlone) {
 // ---- points, lines and circles ---------------------------------------------------------------
 
 TEST(Recompute, LineThroughOnePointMovesParallelToItself) {
-    Builder b;
+    Figure b;
     Element* p = b.point(0, 0);
     Element* line = b.add(Kind::LineThroughPoint, p);
     line->x2 = 3;
@@ -129,7 +129,7 @@ TEST(Recompute, LineThroughOnePointMovesParallelToItself) {
     Element* on = b.add(Kind::PointOnElement, line);
     on->y2 = 5; // world units along the line's own direction
     b.recompute();
-    Builder::move(p, 10, 10);
+    Figure::move(p, 10, 10);
     b.recompute();
     EXPECT_EQ(line->point(), (Point{10, 10}));
     EXPECT_TRUE(near(line->secondPoint(), {13, 14}));
@@ -145,27 +145,27 @@ TEST(Recompute, LineThroughOnePointMovesParallelToItself) {
 }
 
 TEST(Recompute, CircleGivenTheCentreKeepsItsRadius) {
-    Builder b;
+    Figure b;
     Element* c = b.point(0, 0);
     Element* circle = b.add(Kind::CircleByCentre, c);
     circle->x2 = 3;
     circle->y2 = 4;
     b.recompute();
-    Builder::move(c, 10, 10);
+    Figure::move(c, 10, 10);
     b.recompute();
     EXPECT_EQ(circle->point(), (Point{10, 10}));
     EXPECT_TRUE(near(circle->secondPoint(), {10, 15}));
 }
 
 TEST(Recompute, CircleByRadiusTakesTheDistanceOfTwoPoints) {
-    Builder b;
+    Figure b;
     Element* circle = b.add(Kind::CircleByRadius, b.point(1, 1), b.point(0, 0), b.point(3, 4));
     b.recompute();
     EXPECT_TRUE(near(circle->secondPoint(), {6, 1}));
 }
 
 TEST(Recompute, AngleBeyondPiSwapsItsArmsForGood) {
-    Builder b;
+    Figure b;
     Element* a = b.point(10, 0);
     Element* v = b.point(0, 0);
     Element* c = b.point(0, 10);
@@ -176,7 +176,7 @@ TEST(Recompute, AngleBeyondPiSwapsItsArmsForGood) {
     EXPECT_EQ(angle->parent1, a);
     EXPECT_DOUBLE_EQ(angle->x2, 8.0); // the marking is never smaller than 8
 
-    Builder::move(c, 0, -10);
+    Figure::move(c, 0, -10);
     b.recompute();
     EXPECT_EQ(angle->parent1, c);
     EXPECT_EQ(angle->parent3, a);
@@ -186,7 +186,7 @@ TEST(Recompute, AngleBeyondPiSwapsItsArmsForGood) {
 }
 
 TEST(Recompute, RotationByANumberInDegrees) {
-    Builder b;
+    Figure b;
     b.ctx.angleUnit = model::kDegrees;
     Element* image = b.add(Kind::Rotation, b.point(1, 0), b.point(0, 0), b.number(90));
     b.recompute();
@@ -194,7 +194,7 @@ TEST(Recompute, RotationByANumberInDegrees) {
 }
 
 TEST(Recompute, DisplacementAlongACircleStaysOnTheCircle) {
-    Builder b;
+    Figure b;
     Element* o = b.point(0, 0);
     Element* circle = b.add(Kind::CircleByCentreAndPoint, o, b.point(40, 0));
     // pixelsPerUnit 40: a quarter of a circle of radius 40 is 20π world units, π/2 user units.
@@ -204,7 +204,7 @@ TEST(Recompute, DisplacementAlongACircleStaysOnTheCircle) {
 }
 
 TEST(Recompute, DisplacementTowardsPointsAndAlongAxes) {
-    Builder b;
+    Figure b;
     Element* o = b.point(0, 0);
     Element* axes = b.axes(o, 20, 30);
     Element* p = b.point(0, 0);
@@ -221,7 +221,7 @@ TEST(Recompute, DisplacementTowardsPointsAndAlongAxes) {
 }
 
 TEST(Recompute, TransformedPoints) {
-    Builder b;
+    Figure b;
     Element* p = b.point(3, 2);
     Element* o = b.point(1, 1);
     Element* axis = b.add(Kind::LineThroughTwoPoints, b.point(0, 0), b.point(1, 1));
@@ -244,7 +244,7 @@ TEST(Recompute, TransformedPoints) {
 }
 
 TEST(Recompute, ArcThroughThreePoints) {
-    Builder b;
+    Figure b;
     Element* p1 = b.point(10, 0);
     Element* p2 = b.point(0, 10);
     Element* p3 = b.point(-10, 0);
@@ -256,18 +256,18 @@ TEST(Recompute, ArcThroughThreePoints) {
     EXPECT_EQ(arc->param1, 1); // counterclockwise from P1 through P2 to P3
     EXPECT_NEAR(length->x1, 10 * kPi / 40, 1e-12);
 
-    Builder::move(p2, 0, -10);
+    Figure::move(p2, 0, -10);
     b.recompute();
     EXPECT_EQ(arc->param1, 0);
 
-    Builder::move(p2, 0, 0); // collinear
+    Figure::move(p2, 0, 0); // collinear
     b.recompute();
     EXPECT_EQ(arc->exists, 0);
     EXPECT_EQ(length->exists, 0);
 }
 
 TEST(Recompute, PolygonSurvivesADegenerateSide) {
-    Builder b;
+    Figure b;
     Element* a = b.point(0, 0);
     Element* c = b.point(40, 0);
     Element* d = b.point(40, 30);
@@ -281,7 +281,7 @@ TEST(Recompute, PolygonSurvivesADegenerateSide) {
     EXPECT_EQ(poly->polygon().sides[2]->point(), (Point{40, 30}));
     EXPECT_EQ(poly->polygon().sides[2]->secondPoint(), (Point{0, 0}));
 
-    Builder::move(d, 40, 0.00001);
+    Figure::move(d, 40, 0.00001);
     b.recompute();
     EXPECT_EQ(poly->exists, 1);
     EXPECT_EQ(poly->polygon().sides[1]->exists, 0);
@@ -291,7 +291,7 @@ TEST(Recompute, PolygonSurvivesADegenerateSide) {
 // ---- measurements, numbers and checkers ------------------------------------------------------
 
 TEST(Recompute, MeasurementsUseTheDocumentUnits) {
-    Builder b;
+    Figure b;
     b.ctx.lengthUnit = model::kMillimetre;
     b.ctx.angleUnit = model::kDegrees;
     Element* o = b.point(0, 0);
@@ -315,14 +315,14 @@ TEST(Recompute, MeasurementsUseTheDocumentUnits) {
 }
 
 TEST(Recompute, SlopeOfAVerticalLineIsInvalid) {
-    Builder b;
+    Figure b;
     Element* a = b.point(5, 0);
     Element* c = b.point(7, 4);
     Element* slope = b.add(Kind::Slope, b.add(Kind::LineThroughTwoPoints, a, c));
     b.recompute();
     EXPECT_EQ(slope->param1, 100);
     EXPECT_DOUBLE_EQ(slope->x1, 2.0);
-    Builder::move(c, 5, 10);
+    Figure::move(c, 5, 10);
     b.recompute();
     EXPECT_EQ(slope->exists, 1);
     EXPECT_EQ(slope->param1, -100);
@@ -330,7 +330,7 @@ TEST(Recompute, SlopeOfAVerticalLineIsInvalid) {
 }
 
 TEST(Recompute, Checkers) {
-    Builder b;
+    Figure b;
     Element* o = b.point(0, 0);
     Element* circle = b.add(Kind::CircleByCentreAndPoint, o, b.point(100, 0));
     Element* onCircle = b.point(100.00009, 0);
@@ -365,7 +365,7 @@ TEST(Recompute, Checkers) {
 }
 
 TEST(Recompute, CoordinatesRectangularAndPolar) {
-    Builder b;
+    Figure b;
     Element* o = b.point(100, 50);
     Element* axes = b.axes(o);
     Element* p = b.point(140, 10);
@@ -390,7 +390,7 @@ TEST(Recompute, CoordinatesRectangularAndPolar) {
 }
 
 TEST(Recompute, EquationsInAxisUnits) {
-    Builder b;
+    Figure b;
     Element* o = b.point(0, 0);
     Element* axes = b.axes(o, 40, 20);
     Element* a = b.point(0, 20);
@@ -406,15 +406,15 @@ TEST(Recompute, EquationsInAxisUnits) {
     EXPECT_DOUBLE_EQ(circleEquation->y1, 2.0);
     EXPECT_EQ(circleEquation->param1, 0);
 
-    Builder::move(a, -80, 0);
-    Builder::move(c, -80, 10);
+    Figure::move(a, -80, 0);
+    Figure::move(c, -80, 10);
     b.recompute();
     EXPECT_EQ(equation->param1, 0);
     EXPECT_DOUBLE_EQ(equation->y1, -2.0);
 }
 
 TEST(Recompute, PlottedAndGridPointsFollowTheirAxes) {
-    Builder b;
+    Figure b;
     Element* o = b.point(0, 0);
     Element* axes = b.axes(o, 40, 20);
     Element* plotted = b.add(Kind::PlottedPoint, axes);
@@ -430,7 +430,7 @@ TEST(Recompute, PlottedAndGridPointsFollowTheirAxes) {
     EXPECT_EQ(plotted->point(), (Point{40, 40}));
     EXPECT_EQ(onGrid->point(), (Point{-40, 20}));
     EXPECT_TRUE(near(vertex->point(), {0, 10}));
-    Builder::move(o, 100, 100);
+    Figure::move(o, 100, 100);
     b.recompute();
     EXPECT_EQ(plotted->point(), (Point{140, 140}));
 }
@@ -438,7 +438,7 @@ TEST(Recompute, PlottedAndGridPointsFollowTheirAxes) {
 // ---- names -----------------------------------------------------------------------------------
 
 TEST(Recompute, NameAnchorsFollowTheirElements) {
-    Builder b;
+    Figure b;
     Element* p = b.point(3, 3);
     Element* pointName = b.add(Kind::Name, p);
     pointName->name().dx = 4;
@@ -462,18 +462,18 @@ TEST(Recompute, NameAnchorsFollowTheirElements) {
 // ---- passes and drags ------------------------------------------------------------------------
 
 TEST(Recompute, PassesStopAtAndMarkedOnly) {
-    Builder b;
+    Figure b;
     Element* a = b.point(0, 0);
     Element* c = b.point(10, 0);
     Element* mid = b.add(Kind::Midpoint, a, c);
     Element* line = b.add(Kind::LineThroughTwoPoints, a, c);
     b.recompute();
-    Builder::move(c, 20, 0);
+    Figure::move(c, 20, 0);
     recomputeAll(b.c, b.ctx, line);
     EXPECT_EQ(mid->point(), (Point{10, 0}));
     EXPECT_EQ(line->secondPoint(), (Point{10, 0})); // not reached
 
-    Builder::move(c, 40, 0);
+    Figure::move(c, 40, 0);
     mid->deleteMark = 1;
     recomputeMarked(b.c, b.ctx);
     EXPECT_EQ(mid->point(), (Point{20, 0}));
@@ -481,7 +481,7 @@ TEST(Recompute, PassesStopAtAndMarkedOnly) {
 }
 
 TEST(Recompute, PointLociKeepTheirSamplesWhileTheirDrivingPointIsDragged) {
-    Builder b;
+    Figure b;
     Element* o = b.point(0, 0);
     Element* circle = b.add(Kind::CircleByCentreAndPoint, o, b.point(40, 0));
     Element* driver = b.add(Kind::PointOnElement, circle);

@@ -1,9 +1,9 @@
-#include "builders.h"
+#include "tests/support/construction_builder.h"
 
 #include <gtest/gtest.h>
 
 using namespace zeva::model;
-using namespace zeva::test;
+using namespace zeva::testing;
 
 namespace {
 
@@ -452,6 +452,7 @@ TEST(ConstructionSelection, CountsAndDeletesTheSelection) {
     EXPECT_EQ(c.selectedCount(), 2);
     EXPECT_EQ(c.firstSelected(), a);
     EXPECT_EQ(c.selectedList(), (std::vector<Element*>{a, hiddenName, other}));
+    hiddenName->font.reset();
     EXPECT_FALSE(c.anySelectedShowsText());
     hiddenName->font = std::make_unique<ElementFont>();
     EXPECT_TRUE(c.anySelectedShowsText());

@@ -1,9 +1,9 @@
-#include "builders.h"
 #include "model/serials.h"
+#include "tests/support/construction_builder.h"
 
 #include <gtest/gtest.h>
 
-namespace zeva::test {
+namespace zeva::testing {
 namespace {
 
 TEST(SerialIndex, ServesListsNumberedInOrderAndAnyOtherNumbering) {
@@ -58,4 +58,4 @@ TEST(SerialIndex, ResolvingSaysWhetherTheConstructionIsWhole) {
 }
 
 } // namespace
-} // namespace zeva::test
+} // namespace zeva::testing
