@@ -15,6 +15,10 @@ if(ZEVA_SANITIZE)
   target_link_options(zeva_options INTERFACE -fsanitize=address,undefined
                       -fno-sanitize-recover=all)
 endif()
+if(ZEVA_SANITIZE_THREAD)
+  target_compile_options(zeva_options INTERFACE -fsanitize=thread -fno-omit-frame-pointer)
+  target_link_options(zeva_options INTERFACE -fsanitize=thread)
+endif()
 target_include_directories(zeva_options INTERFACE ${PROJECT_SOURCE_DIR})
 
 # zeva_engine_library(<target> <folder> [DEPS <targets>...])

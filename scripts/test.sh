@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up a fresh Debian machine, then builds and runs every test twice: a Release build with
-# warnings as errors, and an AddressSanitizer + UndefinedBehaviorSanitizer build. Exits non-zero
-# on any failure; the output ends with ctest's summary.
+# warnings as errors, and an AddressSanitizer + UndefinedBehaviorSanitizer build; then the
+# animation tests (the clock thread with the window thread editing the figure) once more under
+# ThreadSanitizer, building only the libraries they need. Exits non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -20,4 +21,10 @@ export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZEVA_WERROR=ON \
       -DZEVA_SANITIZE=ON -DZEVA_BUILD_BENCH=OFF
 cmake --build build/sanitize -j "$jobs"
-cd build/sanitize && ctest --output-on-failure -j "$jobs"
+(cd build/sanitize && ctest --output-on-failure -j "$jobs")
+
+echo "== ThreadSanitizer build of the animation tests (engine, clock thread) =="
+cmake -S . -B build/tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZEVA_WERROR=ON \
+      -DZEVA_SANITIZE_THREAD=ON -DZEVA_BUILD_BENCH=OFF
+cmake --build build/tsan -j "$jobs" --target zeva_test_animation
+TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 build/tsan/tests/zeva_test_animation
