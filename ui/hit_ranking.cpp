@@ -1,7 +1,7 @@
 // The ranking of the hit test's candidates: each step keeps the ones the user most likely
 // means, in a fixed order.
 
-#include "ui/animatable.h"
+#include "edit/animation.h"
 #include "ui/draggable.h"
 #include "ui/hit_search.h"
 
@@ -95,7 +95,7 @@ void pendingInputsOut(HitSearch& h) {
 
 void rankCandidates(HitSearch& h) {
     if (h.tool == tool::Animation)
-        keepOnly(h.hits, [](const Element* e) { return canBeAnimated(*e); });
+        keepOnly(h.hits, [](const Element* e) { return edit::canBeAnimated(*e); });
     pointsFirst(h);
     labelsFirst(h);
     if (h.hits.empty() || h.hits.front()->kind == model::Kind::Locus) collectBoxedCandidates(h);
