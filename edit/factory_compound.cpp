@@ -95,9 +95,13 @@ void createTransformedFigure(document::Document& document, CreationRequest& requ
         b.make(result, first, second);
         break;
     }
-    case ElementClass::Segment:
-        b.make(Kind::Segment, image(figure->parent1), image(figure->parent2));
+    case ElementClass::Segment: {
+        // One statement each: the images are made in the order of the segment's ends.
+        Element* first = image(figure->parent1);
+        Element* second = image(figure->parent2);
+        b.make(Kind::Segment, first, second);
         break;
+    }
     case ElementClass::Polygon: {
         CreationInputs in;
         for (const auto& side : figure->polygon().sides)

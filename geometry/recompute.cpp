@@ -13,6 +13,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
+#include <utility>
 
 namespace zeva::geometry {
 
@@ -44,6 +46,30 @@ void setLine(Element& e, Point first, Point second) {
     e.x2 = second.x;
     e.y2 = second.y;
     e.exists = 1;
+}
+
+// The pixel size a BMP file image declares; none when its header is not readable.
+std::optional<std::pair<int32_t, int32_t>> pictureSize(const model::Picture& picture) {
+    const auto& b = picture.bmp;
+    const auto int32At = [&](size_t at) {
+        return static_cast<int32_t>(uint32_t(b[at]) | uint32_t(b[at + 1]) << 8 |
+                                    uint32_t(b[at + 2]) << 16 | uint32_t(b[at + 3]) << 24);
+    };
+    if (b.size() < 26 || b[0] != 'B' || b[1] != 'M') return std::nullopt;
+    const int32_t header = int32At(14);
+    if (header == 12) return std::pair<int32_t, int32_t>{b[18] | b[19] << 8, b[20] | b[21] << 8};
+    if (header < 40) return std::nullopt;
+    const int32_t h = int32At(22);
+    return std::pair<int32_t, int32_t>{int32At(18), h < 0 ? -h : h};
+}
+
+// The second corner of a picture drawn at its own size from its first corner (world units
+// follow the view's scale, since the picture keeps its pixel size on screen).
+void pictureCorner(Element& e, double zoomFactor) {
+    const auto size = pictureSize(e.bitmap().picture);
+    if (!size) return;
+    e.x2 = e.x1 + size->first * zoomFactor;
+    e.y2 = e.y1 - size->second * zoomFactor;
 }
 
 void setLine(Element& e, const std::optional<Line>& l) {
@@ -414,13 +440,19 @@ void recomputeElement(Element& e, const RecomputeContext& ctx) {
             ctx.angleUnit);
         return;
     case Kind::Bitmap:
-        // Anchored to a segment it spans the segment's ends; otherwise its picture sizes it.
-        if (!e.parent1) {
-            e.exists = 1;
+        // Anchored to a segment it spans the segment's ends; otherwise its picture sizes it,
+        // from its own corner or from the point it hangs on.
+        if (e.parent1 && !present(e.parent1)) break;
+        if (e.parent1 && e.parent1->elementClass() == ElementClass::Segment) {
+            setLine(e, e.parent1->point(), e.parent1->secondPoint());
             return;
         }
-        if (!present(e.parent1)) break;
-        setLine(e, e.parent1->point(), e.parent1->secondPoint());
+        if (e.parent1) {
+            e.x1 = e.parent1->x1;
+            e.y1 = e.parent1->y1;
+        }
+        pictureCorner(e, ctx.zoomFactor);
+        e.exists = 1;
         return;
     case Kind::PolygonSide:
     case Kind::AxisX:

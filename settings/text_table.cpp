@@ -369,6 +369,8 @@ constexpr KeyText kMessageDefaults[] = {
     {137, "ángulos"},
     {138, "lugares geométricos"},
     {139, "Ayuda"},
+    {160, "No se puede cargar la imagen"},
+    {161, "Todavía no está disponible:"},
 };
 
 // Direct lookup for the keys below 1000 (words, kind names, tools, controls).

@@ -47,7 +47,7 @@ void Editor::mouseDown(const MouseEvent& e) {
          (t == tool::EditElement && e.button == MouseButton::Left))) {
         model::Element& hit = *s.hover.hits.front();
         if (hit.kind == model::Kind::Text)
-            s.host.openTextDialog(&hit, {e.x, e.y});
+            openTextEditor(s, hit);
         else
             s.host.openElementEditor(hit);
         s.drag.active = false;
@@ -185,6 +185,22 @@ void Editor::chooserClosed(int index) {
     // With a construction tool the chosen candidate is taken as if the press had found it alone.
     if (const std::optional<MouseEvent> press = ui::chooserClosed(session_, index))
         mouseDown(*press);
+}
+
+void Editor::textDialogClosed(const TextDialogAnswer& answer) {
+    ui::textDialogClosed(session_, answer);
+}
+
+void Editor::fontDialogClosed(const std::optional<model::ElementFont>& font) {
+    ui::fontDialogClosed(session_, font);
+}
+
+void Editor::pictureDialogClosed(const PictureAnswer& answer) {
+    ui::pictureDialogClosed(session_, answer);
+}
+
+void Editor::parametricColourClosed(std::optional<int32_t> colorMode) {
+    ui::parametricColourClosed(session_, colorMode);
 }
 
 } // namespace zeva::ui

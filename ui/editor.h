@@ -6,6 +6,8 @@
 #include "ui/input.h"
 #include "ui/session.h"
 
+#include <optional>
+
 namespace zeva::ui {
 
 class Editor {
@@ -25,6 +27,12 @@ class Editor {
 
     // Answers of what the logic opened through Host.
     void chooserClosed(int index);
+    void textDialogClosed(const TextDialogAnswer& answer);
+    // The font chosen (with its colour); none when the dialog was cancelled.
+    void fontDialogClosed(const std::optional<model::ElementFont>& font);
+    void pictureDialogClosed(const PictureAnswer& answer);
+    // The colour mode chosen in the parametric-colour window; none when it was cancelled.
+    void parametricColourClosed(std::optional<int32_t> colorMode);
 
     // Tool buttons, tool menu items and Esc.
     void selectTool(ToolCode t);

@@ -30,6 +30,29 @@ struct CursorLabel {
     render::Color color = 0;  // 0x00BBGGRR
 };
 
+// The text dialog: the memo's lines, its font (whose colour is the text's colour) and the
+// document's background colour behind the memo, shown at a drawing-area position.
+struct TextDialogRequest {
+    std::vector<std::string> lines;
+    model::ElementFont font;
+    render::Color background = 0;
+    render::IPoint at;
+};
+// Its answer: confirmed or not, and the lines and font it was confirmed with.
+struct TextDialogAnswer {
+    bool accepted = false;
+    std::vector<std::string> lines;
+    model::ElementFont font;
+};
+
+// The answer of the picture file dialog: nothing chosen, a file that did not load, or the
+// picture (any image format the platform reads, held as the BMP image documents keep).
+struct PictureAnswer {
+    enum class Outcome { Cancelled, Unreadable, Loaded };
+    Outcome outcome = Outcome::Cancelled;
+    model::Picture picture;
+};
+
 class Host {
   public:
     virtual ~Host() = default;
@@ -71,8 +94,16 @@ class Host {
 
     // Windows of the editor. Each opens and returns at once; the window reports the outcome
     // through the Editor when it closes (see editor.h).
-    // The text dialog for a new text (none) or for editing `text`, at a drawing-area position.
-    virtual void openTextDialog(model::Element* text, render::IPoint at) = 0;
+    // The text dialog; the window answers with Editor::textDialogClosed.
+    virtual void openTextDialog(const TextDialogRequest& request) = 0;
+    // A font dialog (with the font's colour) on `font`; answered by Editor::fontDialogClosed.
+    virtual void openFontDialog(const model::ElementFont& font) = 0;
+    // The picture file dialog; answered by Editor::pictureDialogClosed.
+    virtual void openPictureDialog() = 0;
+    // The parametric-colour window for `target` coloured by the value `source` (its fill
+    // colour when `fill`); answered by Editor::parametricColourClosed.
+    virtual void openParametricColour(model::Element& target, model::Element& source,
+                                      bool fill) = 0;
     // The element edit dialog on `e`.
     virtual void openElementEditor(model::Element& e) = 0;
     // The calculation window for tool 40, 41 or 42, redefining `element` when given.
@@ -80,6 +111,21 @@ class Host {
     virtual void openParameterWindow(model::Element& parameter) = 0;
     // The point-by-coordinates window, editing `plotted` when given, on `axes` when given.
     virtual void openPointByCoordinates(model::Element* plotted, model::Element* axes) = 0;
+
+    // Picks handed to the windows that use them.
+    // An operand for the open calculation window (tools 40, 41, 42).
+    virtual void calculatorOperandPicked(model::Element& operand) = 0;
+    // A click of the macro tool (49): the element under the cursor (none on empty space) and
+    // the world point; the macro being applied decides what the click gives.
+    virtual void macroInputClicked(model::Element* hit, Point world) = 0;
+    // A pick of the macro-element tools (50 initial, 51 final): toggles its membership.
+    virtual void macroElementPicked(int tool, model::Element& e) = 0;
+    // An element just added to (or already in) the animation list becomes the animation
+    // window's current element.
+    virtual void animationElementPicked(model::Element& e) = 0;
+
+    // The wait cursor over the whole window while a long computation runs.
+    virtual void setWaitCursor(bool on) = 0;
 };
 
 } // namespace zeva::ui

@@ -25,6 +25,19 @@ namespace zeva::ui {
 
 inline constexpr int kMaxHits = 100;
 
+// A window opened by a tool whose answer comes later through the Editor. What the tool had
+// picked for it is kept here; each answer checks that those elements are still in the
+// document before it uses them.
+struct AwaitedAnswer {
+    enum class Window { None, NewText, EditedText, ElementFont, Picture, ParametricColour };
+    Window window = Window::None;
+    model::Element* target = nullptr; // the text edited, the element whose font or colour
+                                      // changes, the point or segment a picture hangs on
+    model::Element* source = nullptr; // the value driving a parametric colour
+    Point click;                      // world point of the press that opened the window
+    ToolCode tool = tool::Move;       // the tool that opened it
+};
+
 // The construction in progress and the tool's own settings.
 struct ToolState {
     ToolCode active = tool::Move;
@@ -53,6 +66,20 @@ struct ToolState {
 
     std::string toolMessage; // status text that belongs to the tool
     std::string stepPrompt;  // prompt of the current step; empty by default
+
+    // The construction in progress already took its undo snapshot (its first point made from a
+    // click, or a tool that snapshots at its first pick): finishing it takes no second one.
+    bool snapshotTaken = false;
+    // The regular polygon the next click makes: side count and signed turn count, as the
+    // preview last chose them.
+    int regularSides = 30;
+    int regularTurns = 1;
+    // A preview is on the window, drawn for the cursor at previewCursor (world): a blink tick
+    // draws it again over the blinked bitmap.
+    bool previewShown = false;
+    Point previewCursor;
+
+    AwaitedAnswer awaiting; // a window the tools opened and wait for
 };
 
 // The side of a polygon that was under the cursor. A tool that takes the whole polygon still

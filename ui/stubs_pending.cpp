@@ -2,17 +2,8 @@
 // tool had nothing to do. They are replaced module by module.
 #include "ui/drag.h"
 #include "ui/navigation.h"
-#include "ui/previews.h"
-#include "ui/tool_steps.h"
 
 namespace zeva::ui {
-
-void runToolStep(Session&, const MouseEvent&, Point) {}
-void editHit(Session&) {}
-void toolDoubleClick(Session&) {}
-void blinkTick(Session&) {}
-
-void updatePreview(Session&, Point) {}
 
 void startDrag(Session&, Point) {}
 void pressHideShowButton(Session&, model::Element&) {}

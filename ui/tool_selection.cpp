@@ -25,6 +25,10 @@ void resetConstruction(Session& s) {
     t.step = 0;
     t.pendingInputs.clear();
     t.auxiliaryPointMade = false;
+    t.snapshotTaken = false;
+    t.regularSides = 30;
+    t.regularTurns = 1;
+    t.previewShown = false;
     setAcceptCounts(s, acceptRowOf(t.active));
     t.stepPrompt.clear();
     s.host.stopTimer(TimerId::Blink);
@@ -39,6 +43,12 @@ void resetConstruction(Session& s) {
 void selectTool(Session& s, ToolCode t) {
     if (!isValidTool(t)) return;
     document::Document* d = s.document();
+    // Plotting points needs axes to choose from: with fewer than two the window opens at once
+    // on no axes, and the tool is not chosen.
+    if (t == tool::PlotPoints && d && d->construction.findAxes().count < 2) {
+        s.host.openPointByCoordinates(nullptr, nullptr);
+        return;
+    }
     if (d && t != tool::HideShowButton) d->construction.setSelectionAll(0);
     s.host.hideToolWindows(t == tool::Animation);
 

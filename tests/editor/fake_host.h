@@ -106,7 +106,32 @@ class FakeHost : public Host {
     void openChooser(const std::vector<std::string>& items, render::IPoint) override {
         chooserItems = items;
     }
-    void openTextDialog(model::Element*, render::IPoint) override { opened.push_back("text"); }
+    std::optional<TextDialogRequest> textRequest;
+    std::optional<model::ElementFont> fontRequest;
+    std::vector<model::Element*> handedOver; // picks handed to the calculator, macros, animation
+    int waitCursorOn = 0;                    // set on minus set off; positive while shown
+    int waitCursorShown = 0;                 // times it was set on
+
+    void openTextDialog(const TextDialogRequest& r) override {
+        opened.push_back("text");
+        textRequest = r;
+    }
+    void openFontDialog(const model::ElementFont& f) override {
+        opened.push_back("font");
+        fontRequest = f;
+    }
+    void openPictureDialog() override { opened.push_back("picture"); }
+    void openParametricColour(model::Element&, model::Element&, bool fill) override {
+        opened.push_back(fill ? "parametric fill" : "parametric colour");
+    }
+    void calculatorOperandPicked(model::Element& e) override { handedOver.push_back(&e); }
+    void macroInputClicked(model::Element* e, Point) override { handedOver.push_back(e); }
+    void macroElementPicked(int, model::Element& e) override { handedOver.push_back(&e); }
+    void animationElementPicked(model::Element& e) override { handedOver.push_back(&e); }
+    void setWaitCursor(bool on) override {
+        waitCursorOn += on ? 1 : -1;
+        if (on) ++waitCursorShown;
+    }
     void openElementEditor(model::Element&) override { opened.push_back("editor"); }
     void openCalculator(int tool, model::Element*) override {
         opened.push_back("calculator " + std::to_string(tool));

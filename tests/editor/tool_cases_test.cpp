@@ -1,0 +1,351 @@
+// The tools' edge cases, the edit tools, the windows' answers, blinking and previews.
+#include "document/undo.h"
+#include "geometry/intersections.h"
+#include "tests/editor/tool_script.h"
+#include "ui/regular_polygon_sides.h"
+
+#include <gtest/gtest.h>
+
+namespace zeva::ui::testing {
+namespace {
+
+using model::Kind;
+
+const render::IPoint kA{512, 384}, kB{612, 384}, kC{512, 284};
+
+struct Figured : ::testing::Test {
+    EditorFixture f;
+    Figure fig = buildFigure(f);
+    void press(render::IPoint px, const std::string& on = {}) { pressAt(f, fig, px, on); }
+    std::vector<model::Element*> made() { return madeAfter(f, fig); }
+};
+
+TEST_F(Figured, ThePointToolNearACrossingMakesTheIntersection) {
+    f.editor.selectTool(tool::Point);
+    // The candidate the hit test offers near the crossing of AB and BC.
+    HoverState& h = f.session().hover;
+    auto& candidate = h.temporaryIntersections[0];
+    candidate = model::makeElement(Kind::IntersectionCandidate);
+    candidate->parent1 = fig["AB"];
+    candidate->parent2 = fig["BC"];
+    candidate->param1 = geometry::kLineLine;
+    candidate->param2 = geometry::kStrictCandidate;
+    MouseEvent e;
+    e.x = 614;
+    e.y = 385;
+    e.button = MouseButton::Left;
+    h.hits.assign(1, candidate.get());
+    h.single = true;
+    f.editor.mouseDown(e);
+    ASSERT_EQ(made().size(), 1u);
+    const model::Element* p = made()[0];
+    EXPECT_EQ(p->kind, Kind::Intersection);
+    EXPECT_EQ(p->param2, 0); // the candidate's mark is not kept
+    EXPECT_NEAR(p->x1, 100, 1e-9);
+    EXPECT_NEAR(p->y1, 0, 1e-9);
+}
+
+TEST_F(Figured, AbandoningALineRemovesThePointItsFirstClickMade) {
+    f.editor.selectTool(tool::Line);
+    press({700, 200});
+    ASSERT_EQ(made().size(), 1u);
+    f.editor.selectTool(tool::Move); // what Esc does
+    EXPECT_TRUE(made().empty());
+    EXPECT_EQ(f.doc().construction.countOf(), fig.count);
+}
+
+TEST_F(Figured, AConstructionWithAuxiliaryPointsIsOneUndoStep) {
+    f.doc().modified = 0;
+    f.editor.selectTool(tool::Segment);
+    press({300, 300});
+    press({350, 350});
+    ASSERT_EQ(made().size(), 3u);
+    EXPECT_EQ(f.doc().modified, 1);
+    document::undo(f.doc());
+    EXPECT_EQ(f.doc().construction.countOf(), fig.count);
+    EXPECT_EQ(f.doc().modified, 0);
+}
+
+TEST_F(Figured, ARefusedDisplacementKeepsItsPicksAndTheToolStartsAgain) {
+    f.editor.selectTool(tool::Displacement);
+    press(kA, "A");
+    press({512, 484}, "c");
+    press({100, 100}, "n");
+    EXPECT_TRUE(made().empty());
+    EXPECT_EQ(f.session().tool.step, 0);
+    EXPECT_EQ(f.session().tool.acceptCounts, acceptRowOf(tool::Displacement));
+}
+
+TEST_F(Figured, APolygonClosesOnADoubleClick) {
+    f.editor.selectTool(tool::Polygon);
+    press({300, 300});
+    press({350, 300});
+    press({320, 250});
+    MouseEvent e;
+    e.x = 320;
+    e.y = 250;
+    f.editor.doubleClick(e);
+    ASSERT_EQ(made().size(), 4u);
+    EXPECT_EQ(made()[3]->kind, Kind::Polygon);
+    EXPECT_EQ(made()[3]->polygon().sides.size(), 3u);
+}
+
+TEST_F(Figured, AnIntersectionWithALocusShowsTheWaitCursorWhileItsCrossingsAreMade) {
+    f.editor.selectTool(tool::Locus);
+    press({462, 384}, "M");
+    press({412, 384}, "P");
+    ASSERT_EQ(made().size(), 1u);
+    model::Element* locus = made()[0];
+    f.editor.selectTool(tool::Intersection);
+    pressOn(f, {462, 384}, locus);
+    press({700, 384}, "AB");
+    EXPECT_EQ(f.host.waitCursorShown, 1);
+    EXPECT_EQ(f.host.waitCursorOn, 0);
+    // The midpoint of B and a point running round c crosses y = 0 twice.
+    const auto points = made();
+    ASSERT_EQ(points.size(), 3u);
+    for (size_t i = 1; i < points.size(); ++i) {
+        EXPECT_EQ(points[i]->kind, Kind::Intersection);
+        EXPECT_EQ(points[i]->param1, geometry::kLocusCrossing);
+    }
+}
+
+// ---- the edit tools ----------------------------------------------------------------------
+
+struct EditCase {
+    const char* name;
+    ToolCode tool;
+    const char* on;
+    std::function<void(const Figure&, EditorFixture&)> check;
+};
+
+std::ostream& operator<<(std::ostream& os, const EditCase& c) { return os << c.name; }
+
+const EditCase kEditCases[] = {
+    {"HideAPointAndItsName", tool::HideShow, "C",
+     [](const Figure& fig, EditorFixture&) { EXPECT_EQ(fig["C"]->visible, 0); }},
+    {"DeleteWithDependents", tool::DeleteElement, "B",
+     [](const Figure& fig, EditorFixture& f) {
+         // Gone: B, the lines AB and BC, the circle c with P and M on it, the angle BAC.
+         int left = 0;
+         for (const model::Element* e : f.doc().construction) {
+             ++left;
+             for (const char* gone : {"B", "AB", "BC", "c", "P", "M", "ang"})
+                 EXPECT_NE(e, fig[gone]) << gone;
+         }
+         EXPECT_EQ(left, fig.count - 7);
+         EXPECT_TRUE(f.session().hover.hits.empty());
+     }},
+    {"ColourFromTheColourPanel", tool::Colour, "AB",
+     [](const Figure& fig, EditorFixture& f) {
+         EXPECT_EQ(fig["AB"]->color, 255);
+         EXPECT_TRUE(f.session().tool.useCurrentColor);
+     }},
+    {"FillColour", tool::FillColour, "c",
+     [](const Figure& fig, EditorFixture&) { EXPECT_EQ(fig["c"]->param1, 255); }},
+    {"PointShapeCross", tool::PointShapeNormal + 1, "A",
+     [](const Figure& fig, EditorFixture&) { EXPECT_EQ(fig["A"]->style, 4); }},
+    {"LineShapeDotted", tool::LineShapeNormal + 1, "AB",
+     [](const Figure& fig, EditorFixture&) { EXPECT_EQ(fig["AB"]->style, 3); }},
+    {"AngleShapeTwo", tool::AngleShapeOne + 1, "ang",
+     [](const Figure& fig, EditorFixture&) { EXPECT_EQ(fig["ang"]->style, 2); }},
+};
+
+class EditTool : public ::testing::TestWithParam<EditCase> {};
+
+TEST_P(EditTool, ChangesTheClickedElementAsOneUndoStep) {
+    const EditCase& c = GetParam();
+    EditorFixture f;
+    Figure fig = buildFigure(f);
+    f.doc().modified = 0;
+    f.editor.selectTool(c.tool);
+    pressAt(f, fig, {100, 100}, c.on);
+    c.check(fig, f);
+    EXPECT_EQ(f.doc().modified, 1);
+    ASSERT_TRUE(document::undo(f.doc()));
+    EXPECT_EQ(f.doc().construction.countOf(), fig.count);
+    EXPECT_EQ(f.doc().modified, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Each, EditTool, ::testing::ValuesIn(kEditCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Figured, TheFontToolAsksAndStoresTheFontKeepingAColourThatWouldVanish) {
+    model::Element* n = fig["n"];
+    n->color = 0x00FFFF;
+    f.editor.selectTool(tool::Font);
+    press({100, 100}, "n");
+    ASSERT_TRUE(f.host.fontRequest);
+    EXPECT_EQ(f.host.fontRequest->color, 0x00FFFF);
+    model::ElementFont chosen = *f.host.fontRequest;
+    chosen.size = 20;
+    chosen.color = f.doc().backgroundColor; // would make the value invisible
+    f.editor.fontDialogClosed(chosen);
+    EXPECT_EQ(n->font->size, 20);
+    EXPECT_EQ(n->font->color, 0x00FFFF);
+    EXPECT_EQ(n->color, 0x00FFFF);
+}
+
+// ---- windows and their answers -------------------------------------------------------------
+
+TEST_F(Figured, EditingATextHidesItWhileTheDialogIsOpenAndEmptyLinesDeleteIt) {
+    f.editor.selectTool(tool::Text);
+    press({700, 200});
+    f.editor.textDialogClosed({true, {"hola"}, settings::options().textFont});
+    ASSERT_EQ(made().size(), 1u);
+    model::Element* text = made()[0];
+
+    f.editor.selectTool(tool::EditElement);
+    pressOn(f, {700, 200}, text);
+    EXPECT_EQ(text->visible, 0);
+    ASSERT_TRUE(f.host.textRequest);
+    EXPECT_EQ(f.host.textRequest->lines, std::vector<std::string>{"hola"});
+    f.editor.textDialogClosed({true, {"adiós", "mundo"}, f.host.textRequest->font});
+    EXPECT_EQ(text->visible, 1);
+    EXPECT_EQ(text->text().lines, (std::vector<std::string>{"adiós", "mundo"}));
+    EXPECT_EQ(text->param1, 2);
+
+    pressOn(f, {700, 200}, text);
+    f.editor.textDialogClosed({true, {"", ""}, f.host.textRequest->font});
+    EXPECT_TRUE(made().empty());
+    document::undo(f.doc()); // the snapshot taken when the dialog opened
+    ASSERT_EQ(made().size(), 1u);
+    EXPECT_EQ(made()[0]->text().lines, (std::vector<std::string>{"adiós", "mundo"}));
+}
+
+TEST_F(Figured, ACancelledTextMakesNothing) {
+    f.editor.selectTool(tool::Text);
+    press({700, 200});
+    f.editor.textDialogClosed({false, {"hola"}, settings::options().textFont});
+    EXPECT_TRUE(made().empty());
+    EXPECT_EQ(f.session().tool.active, tool::Move);
+}
+
+TEST_F(Figured, APictureThatDoesNotLoadShowsTheMessageAndMakesNothing) {
+    f.editor.selectTool(tool::InsertBitmap);
+    press({700, 200});
+    PictureAnswer a;
+    a.outcome = PictureAnswer::Outcome::Unreadable;
+    f.editor.pictureDialogClosed(a);
+    EXPECT_TRUE(made().empty());
+    ASSERT_EQ(f.host.notices.size(), 1u);
+    EXPECT_EQ(f.host.notices[0].first, MessageIcon::Warning);
+    EXPECT_EQ(f.host.notices[0].second,
+              settings::texts().message(settings::kMsgPictureNotLoaded));
+    EXPECT_FALSE(f.host.notices[0].second.empty());
+}
+
+TEST_F(Figured, ParametricColoursTakeTheWindowsModeNegatedForTheFill) {
+    for (ToolCode t : {tool::ParametricColour, tool::ParametricFillColour}) {
+        f.editor.selectTool(t);
+        press({512, 484}, "c");
+        EXPECT_EQ(f.session().tool.acceptCounts[model::toInt(model::ElementClass::Number)], 1);
+        EXPECT_EQ(f.session().tool.acceptCounts[model::toInt(model::ElementClass::Circle)], 0);
+        press({100, 100}, "n");
+        f.editor.parametricColourClosed(3);
+        EXPECT_EQ(fig["c"]->colorSource, fig["n"]);
+        EXPECT_EQ(fig["c"]->colorMode, t == tool::ParametricColour ? 3 : -3);
+        EXPECT_EQ(f.session().tool.step, 0);
+    }
+}
+
+TEST_F(Figured, PicksForOtherWindowsAreHandedOver) {
+    f.editor.selectTool(tool::Calculate);
+    press({100, 100}, "n");
+    f.editor.selectTool(tool::Animation);
+    press({412, 384}, "P");
+    press({412, 384}, "P"); // already listed: not twice
+    EXPECT_EQ(f.host.handedOver, (std::vector<model::Element*>{fig["n"], fig["P"], fig["P"]}));
+    ASSERT_EQ(f.doc().animatedElements().size(), 1u);
+    EXPECT_EQ(f.doc().animatedElements()[0].element, fig["P"]);
+    // With a single axes element, plotting points opens its window at once.
+    f.editor.selectTool(tool::PlotPoints);
+    EXPECT_EQ(f.host.opened.back(), "point by coordinates");
+    EXPECT_EQ(f.session().tool.active, tool::Animation);
+}
+
+// ---- blinking and previews -----------------------------------------------------------------
+
+TEST_F(Figured, PendingInputsBlinkInTheSelectionColourThenInTheirOwn) {
+    f.editor.selectTool(tool::Midpoint);
+    press(kA, "A");
+    ASSERT_TRUE(f.host.timerRunning(TimerId::Blink));
+    auto& base = f.host.fakeView.base;
+    base.clear();
+    f.fire(TimerId::Blink);
+    const auto on = base.calls;
+    ASSERT_FALSE(on.empty());
+    EXPECT_EQ(on.back().pen.color, settings::options().selectionColor);
+    base.clear();
+    f.fire(TimerId::Blink);
+    ASSERT_FALSE(base.calls.empty());
+    EXPECT_EQ(base.calls.back().brush.color, fig["A"]->color);
+}
+
+TEST_F(Figured, APreviewIsDrawnOverACopyOfTheBitmapWithoutRedrawingTheFigure) {
+    f.editor.selectTool(tool::Segment);
+    press(kA, "A");
+    const int redraws = f.host.fakeView.redraws;
+    const int previews = f.host.fakeView.previews;
+    MouseEvent move;
+    for (int x = 600; x < 610; ++x) {
+        move.x = x;
+        move.y = 200;
+        f.editor.mouseMove(move);
+    }
+    EXPECT_EQ(f.host.fakeView.redraws, redraws);
+    EXPECT_EQ(f.host.fakeView.previews, previews + 10);
+    const auto lines = f.host.fakeView.preview.callsOf("lineTo");
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.back().pen.color, settings::options().colorOf(model::ElementClass::Segment));
+
+    // With the colour panel's colour chosen for the next tool, the preview takes it.
+    f.editor.selectTool(tool::Colour);
+    f.editor.selectTool(tool::Circle);
+    press(kA, "A");
+    f.editor.mouseMove(move);
+    const auto arcs = f.host.fakeView.preview.calls;
+    ASSERT_FALSE(arcs.empty());
+    EXPECT_EQ(arcs.back().pen.color, f.session().tool.currentColor);
+}
+
+TEST_F(Figured, TheRegularPolygonFollowsTheCursor) {
+    f.editor.selectTool(tool::RegularPolygon);
+    press(kA, "A");
+    press(kB, "B");
+    const ToolState& t = f.session().tool;
+    EXPECT_EQ(t.regularSides, 30); // the first preview
+    MouseEvent move;
+    move.x = 512 + 50;
+    move.y = 384 - 86; // a little less than 60 degrees on from B
+    f.editor.mouseMove(move);
+    EXPECT_EQ(t.regularSides, 6);
+    EXPECT_EQ(t.regularTurns, 1);
+    EXPECT_NE(f.host.fakeView.preview.log().find("textOut"), std::string::npos);
+}
+
+struct ChoiceCase {
+    double degrees; // where the cursor is, counterclockwise from the first vertex
+    PolygonChoice expected;
+};
+
+TEST(RegularPolygonChoice, SideAndTurnCountFollowTheAngle) {
+    EXPECT_EQ(kStarPolygons.front(), (PolygonChoice{5, 2}));
+    EXPECT_EQ(kStarPolygons[1], (PolygonChoice{7, 2}));
+    EXPECT_EQ(kStarPolygons[3], (PolygonChoice{8, 3}));
+    EXPECT_EQ(kStarPolygons.back(), (PolygonChoice{30, 13}));
+    const ChoiceCase cases[] = {
+        {120, {3, 1}},  {90, {4, 1}},   {89, {4, 1}},   {72, {5, 1}},  {1, {30, 1}},
+        {0, {30, 1}},   {179, {3, 1}},  {216, {5, 2}},  // 144 degrees clockwise: {5/2}
+        {360 - 3 * 360.0 / 7, {7, 3}}, {360 - 13 * 12.0, {30, 13}},
+    };
+    for (const ChoiceCase& c : cases) {
+        const double a = c.degrees * model::kPi / 180;
+        const PolygonChoice got =
+            regularPolygonFor({0, 0}, {100, 0}, {100 * std::cos(a), 100 * std::sin(a)});
+        EXPECT_EQ(got, c.expected) << c.degrees << " degrees: " << got.sides << "/" << got.turns;
+    }
+}
+
+} // namespace
+} // namespace zeva::ui::testing
