@@ -371,6 +371,7 @@ constexpr KeyText kMessageDefaults[] = {
     {139, "Ayuda"},
     {160, "No se puede cargar la imagen"},
     {161, "Todavía no está disponible:"},
+    {162, "Color"},
 };
 
 // Direct lookup for the keys below 1000 (words, kind names, tools, controls).
@@ -422,6 +423,8 @@ KeyTarget targetOfKey(int key) {
     if (key < kMessageKeyBase + kMessageCount) return {TextTarget::Message, key - kMessageKeyBase};
     if (key >= kExtraMessageKeyBase && key < kExtraMessageKeyBase + kExtraMessageCount)
         return {TextTarget::ExtraMessage, key - kExtraMessageKeyBase};
+    if (key >= kStepPromptKeyBase && key < kStepPromptKeyBase + kStepPromptCount)
+        return {TextTarget::StepPrompt, key - kStepPromptKeyBase};
     return {};
 }
 
@@ -443,6 +446,8 @@ void TextTable::setBuiltInDefaults() {
     for (auto& s : messages)
         s.clear();
     for (auto& s : extraMessages)
+        s.clear();
+    for (auto& s : stepPrompts)
         s.clear();
     for (int t = 0; t < kToolCount; ++t)
         shortTexts[t] = kToolDefaults[t];
@@ -503,6 +508,12 @@ const std::string& TextTable::extraMessage(int slot) const {
     return slot >= 0 && slot < kExtraMessageCount ? extraMessages[slot] : kEmpty;
 }
 
+const std::string& TextTable::stepPrompt(int tool, int step) const {
+    // Steps beyond the last prompt (a polygon's later vertices) keep the last one.
+    if (tool < 0 || tool >= kToolCount || step < 0) return kEmpty;
+    return stepPrompts[tool * kStepsPerTool + std::min(step, kStepsPerTool - 1)];
+}
+
 const std::string& TextTable::controlText(int key) const {
     const auto it = controlTexts.find(key);
     return it == controlTexts.end() ? kEmpty : it->second;
@@ -526,6 +537,9 @@ bool TextTable::set(int key, std::string_view text) {
     case TextTarget::ExtraMessage:
         extraMessages[t.index] = cutToSlot(text, kMessageSlotSize - 1);
         return true;
+    case TextTarget::StepPrompt:
+        stepPrompts[t.index] = cutToSlot(text, kShortSlotSize - 1);
+        return true;
     case TextTarget::Control:
         controlTexts[t.index] = std::string(text);
         return true;
@@ -546,6 +560,8 @@ const std::string& TextTable::byKey(int key) const {
         return messages[t.index];
     case TextTarget::ExtraMessage:
         return extraMessages[t.index];
+    case TextTarget::StepPrompt:
+        return stepPrompts[t.index];
     case TextTarget::Control:
         return controlText(t.index);
     }

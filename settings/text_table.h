@@ -44,6 +44,10 @@ inline constexpr int kMessageCount = 200;      // keys 1000..1199
 inline constexpr int kExtraMessageCount = 100; // keys 2000..2099
 inline constexpr int kMessageKeyBase = 1000;
 inline constexpr int kExtraMessageKeyBase = 2000;
+// The prompt of step s of tool t (s picks made so far, 0..9) has the key 3000 + 10 t + s.
+inline constexpr int kStepPromptKeyBase = 3000;
+inline constexpr int kStepsPerTool = 10;
+inline constexpr int kStepPromptCount = kToolCount * kStepsPerTool;
 
 // Message slots used by the engine and the windows (key 1000 + slot).
 enum MessageSlot : int {
@@ -80,11 +84,12 @@ enum MessageSlot : int {
     kMsgHelpButton = 139,             // "Ayuda", the macro dialog's help button
     kMsgPictureNotLoaded = 160, // a picture file that could not be read
     kMsgNotYetAvailable = 161,  // a window of a later version: followed by the tool's name
+    kMsgColour = 162,           // the colour button of the font dialog
 };
 inline constexpr int kAppearanceClassCount = 9;
 
 // Where a language-file key goes.
-enum class TextTarget { None, ShortText, KindName, Message, ExtraMessage, Control };
+enum class TextTarget { None, ShortText, KindName, Message, ExtraMessage, StepPrompt, Control };
 struct KeyTarget {
     TextTarget target = TextTarget::None;
     int index = 0; // slot index, or the key itself for Control
@@ -98,6 +103,8 @@ struct TextTable {
     std::array<std::string, model::kKindCount> kindNames;
     std::array<std::string, kMessageCount> messages;
     std::array<std::string, kExtraMessageCount> extraMessages;
+    // What the status bar adds to a tool's message at each step; empty by default.
+    std::array<std::string, kStepPromptCount> stepPrompts;
     // One short word per kind, rebuilt from the class words by rebuildKindWords().
     std::array<std::string, model::kKindCount> kindWords;
     // Menu captions and button hints by key; the main window applies them to its controls.
@@ -120,6 +127,8 @@ struct TextTable {
     const std::string& kindWord(model::Kind k) const { return kindWords[model::toInt(k)]; }
     const std::string& message(int slot) const;      // slot 0..199 (key 1000 + slot)
     const std::string& extraMessage(int slot) const; // slot 0..99 (key 2000 + slot)
+    // The prompt of a tool at a step; empty outside the table.
+    const std::string& stepPrompt(int tool, int step) const;
     // The control text of a key (menu caption or button hint); empty when none is set.
     const std::string& controlText(int key) const;
 

@@ -2,6 +2,7 @@
 
 #include "document/undo.h"
 #include "geometry/recompute.h"
+#include "ui/hit_test.h"
 
 namespace zeva::ui {
 
@@ -58,6 +59,7 @@ void redrawAndRepaint(Session& s) {
     if (!s.document()) return;
     s.view().redraw();
     s.tool.previewShown = false;
+    hitTestAtCursor(s); // what is under the cursor may have changed
     s.host.repaint();
 }
 

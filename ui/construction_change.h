@@ -27,7 +27,8 @@ void createCurveIntersections(Session& s, edit::CreationRequest& request);
 
 // The whole construction recomputed (no redraw).
 void recomputeAll(Session& s);
-// The off-screen bitmap drawn again and copied to the window.
+// The off-screen bitmap drawn again, the hit test run again at the cursor, and the bitmap
+// copied to the window.
 void redrawAndRepaint(Session& s);
 void recomputeRedrawRepaint(Session& s);
 

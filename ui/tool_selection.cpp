@@ -13,6 +13,7 @@ void setAcceptCounts(Session& s, const AcceptRow& row) {
 }
 
 void refreshStatus(Session& s) {
+    s.tool.stepPrompt = settings::texts().stepPrompt(s.tool.active, s.tool.step);
     std::string text = s.tool.toolMessage;
     if (!s.tool.stepPrompt.empty()) text += " - " + s.tool.stepPrompt;
     s.host.setStatusText(text);
@@ -30,7 +31,8 @@ void resetConstruction(Session& s) {
     t.regularTurns = 1;
     t.previewShown = false;
     setAcceptCounts(s, acceptRowOf(t.active));
-    t.stepPrompt.clear();
+    t.stepPrompt = settings::texts().stepPrompt(t.active, 0);
+    if (!t.stepPrompt.empty()) refreshStatus(s);
     s.host.stopTimer(TimerId::Blink);
     clearHover(s);
     s.drag = DragState{};

@@ -17,7 +17,8 @@ void resetConstruction(Session& s);
 // acceptCounts := row, and the selectable mask follows.
 void setAcceptCounts(Session& s, const AcceptRow& row);
 
-// Status panel 2: the tool's message, with " - " and the step prompt when there is one.
+// Status panel 2: the tool's message, with " - " and the prompt of the tool's present step
+// when there is one.
 void refreshStatus(Session& s);
 
 } // namespace zeva::ui

@@ -114,6 +114,7 @@ void resetAfterCreation(Session& s) {
     t.regularSides = 30;
     t.regularTurns = 1;
     recomputeRedrawRepaint(s);
+    refreshStatus(s);
 }
 
 Element* finish(Session& s, const edit::CreationInputs& inputs) {

@@ -349,3 +349,28 @@ TEST(RegularPolygonChoice, SideAndTurnCountFollowTheAngle) {
 
 } // namespace
 } // namespace zeva::ui::testing
+
+namespace zeva::ui::testing {
+namespace {
+
+TEST_F(Figured, TheStatusShowsThePromptOfTheToolsPresentStep) {
+    settings::TextTable& t = settings::texts();
+    t.set(3020, "primer punto");
+    t.set(3021, "segundo punto");
+    f.editor.selectTool(tool::Line);
+    const std::string message = t.toolText(tool::Line);
+    EXPECT_EQ(f.host.status, message + " - primer punto");
+    press({300, 300});
+    EXPECT_EQ(f.host.status, message + " - segundo punto");
+    press({350, 300});
+    EXPECT_EQ(f.host.status, message + " - primer punto");
+    t.set(3020, "");
+    t.set(3021, "");
+    // A polygon's later vertices keep the prompt of its last step.
+    t.set(3109, "otro vértice");
+    EXPECT_EQ(t.stepPrompt(tool::Polygon, 25), "otro vértice");
+    t.set(3109, "");
+}
+
+} // namespace
+} // namespace zeva::ui::testing
