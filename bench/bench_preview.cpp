@@ -159,7 +159,8 @@ void buildFigure(document::Document& d) {
         points.push_back(edit::createElement(d, r));
     }
     auto neighbour = [&](size_t i, size_t k) { return points[(i / 8) * 8 + (i % 8 + k) % 8]; };
-    for (size_t i = 0; i < 5000; ++i) make(Kind::Segment, points[i], neighbour(i, 1 + i % 7));
+    for (size_t i = 0; i < 5000; ++i)
+        make(Kind::Segment, points[i], neighbour(i, 1 + i % 7));
     for (size_t i = 0; i < 4000; ++i)
         make(Kind::CircleByCentreAndPoint, points[7999 - i], neighbour(7999 - i, 3));
     geometry::recomputeAll(d.construction, document::contextFor(d));
@@ -227,10 +228,14 @@ void previewMoves(benchmark::State& state, ui::ToolCode tool) {
     state.counters["elements"] = b.documents.current()->construction.countOf();
 }
 
-void BM_CirclePreviewMove(benchmark::State& state) { previewMoves(state, ui::tool::Circle); }
+void BM_CirclePreviewMove(benchmark::State& state) {
+    previewMoves(state, ui::tool::Circle);
+}
 BENCHMARK(BM_CirclePreviewMove)->Unit(benchmark::kMillisecond);
 
-void BM_SegmentPreviewMove(benchmark::State& state) { previewMoves(state, ui::tool::Segment); }
+void BM_SegmentPreviewMove(benchmark::State& state) {
+    previewMoves(state, ui::tool::Segment);
+}
 BENCHMARK(BM_SegmentPreviewMove)->Unit(benchmark::kMillisecond);
 
 // For comparison: what a preview would cost if every move drew the whole figure again.

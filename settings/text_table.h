@@ -82,9 +82,9 @@ enum MessageSlot : int {
     kMsgAppearanceClasses = 130,      // 130..138: the nine class groups of "Aspecto de los
                                       // elementos", "puntos" .. "lugares geométricos"
     kMsgHelpButton = 139,             // "Ayuda", the macro dialog's help button
-    kMsgPictureNotLoaded = 160, // a picture file that could not be read
-    kMsgNotYetAvailable = 161,  // a window of a later version: followed by the tool's name
-    kMsgColour = 162,           // the colour button of the font dialog
+    kMsgPictureNotLoaded = 160,       // a picture file that could not be read
+    kMsgNotYetAvailable = 161,        // a window of a later version: followed by the tool's name
+    kMsgColour = 162,                 // the colour button of the font dialog
 };
 inline constexpr int kAppearanceClassCount = 9;
 

@@ -14,11 +14,17 @@ namespace zeva::ui {
 
 namespace {
 
-QString fromUtf8(const std::string& s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+QString fromUtf8(const std::string& s) {
+    return QString::fromUtf8(s.data(), qsizetype(s.size()));
+}
 
-QColor qColorOf(int32_t c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+QColor qColorOf(int32_t c) {
+    return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+}
 
-int32_t colorOf(const QColor& c) { return c.red() | c.green() << 8 | c.blue() << 16; }
+int32_t colorOf(const QColor& c) {
+    return c.red() | c.green() << 8 | c.blue() << 16;
+}
 
 } // namespace
 

@@ -29,10 +29,9 @@ QStringList pictureNameFilters() {
     QStringList patterns;
     for (const QByteArray& format : QImageReader::supportedImageFormats())
         patterns << QStringLiteral("*.") + QString::fromLatin1(format);
-    return {QStringLiteral("BMP (*.bmp *.BMP)"), patterns.join(QLatin1Char(' ')) +
-                                                      QStringLiteral(" (") +
-                                                      patterns.join(QLatin1Char(' ')) +
-                                                      QStringLiteral(")"),
+    return {QStringLiteral("BMP (*.bmp *.BMP)"),
+            patterns.join(QLatin1Char(' ')) + QStringLiteral(" (") +
+                patterns.join(QLatin1Char(' ')) + QStringLiteral(")"),
             QStringLiteral("*.* (*)")};
 }
 

@@ -45,7 +45,8 @@ void drawFigure(Session& s, Point world, Kind kind, std::initializer_list<Elemen
     figure.y1 = angleRatio;
     Element** slots[] = {&figure.parent1, &figure.parent2, &figure.parent3};
     size_t i = 0;
-    for (Element* p : parents) *slots[i++] = p;
+    for (Element* p : parents)
+        *slots[i++] = p;
     View& view = s.view();
     geometry::recomputeElement(figure, view.recomputeContext());
     render::Canvas& canvas = view.beginPreview();
@@ -74,7 +75,8 @@ void regularPolygonPreview(Session& s, Point world) {
 void polylinePreview(Session& s, Point world) {
     std::vector<Point> vertices;
     vertices.reserve(s.tool.pendingInputs.size());
-    for (const Element* v : s.tool.pendingInputs) vertices.push_back(v->point());
+    for (const Element* v : s.tool.pendingInputs)
+        vertices.push_back(v->point());
     const PreviewPen pen = penFor(s, ElementClass::Polygon);
     View& view = s.view();
     render::Canvas& canvas = view.beginPreview();

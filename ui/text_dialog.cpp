@@ -14,12 +14,16 @@ namespace zeva::ui {
 
 namespace {
 
-QString fromUtf8(const std::string& s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+QString fromUtf8(const std::string& s) {
+    return QString::fromUtf8(s.data(), qsizetype(s.size()));
+}
 
-QColor qColorOf(render::Color c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+QColor qColorOf(render::Color c) {
+    return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+}
 
-constexpr int kToolText = 52;     // the dialog's caption: the text tool's message
-constexpr int kToolFont = 58;     // the font button: the font tool's message
+constexpr int kToolText = 52; // the dialog's caption: the text tool's message
+constexpr int kToolFont = 58; // the font button: the font tool's message
 
 } // namespace
 
@@ -31,7 +35,8 @@ TextDialog::TextDialog(const TextDialogRequest& request, QWidget* parent)
     memo_ = new QPlainTextEdit(this);
     memo_->setLineWrapMode(QPlainTextEdit::NoWrap);
     QStringList lines;
-    for (const std::string& line : request.lines) lines << fromUtf8(line);
+    for (const std::string& line : request.lines)
+        lines << fromUtf8(line);
     memo_->setPlainText(lines.join(QLatin1Char('\n')));
     setTextFont(font_);
 

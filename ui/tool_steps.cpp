@@ -24,9 +24,13 @@ Element* pickedElement(const Session& s) {
     return s.hover.single && !s.hover.hits.empty() ? s.hover.hits.front() : nullptr;
 }
 
-ElementClass classOf(const Element& e) { return e.elementClass(); }
+ElementClass classOf(const Element& e) {
+    return e.elementClass();
+}
 
-bool isPoint(const Element* e) { return e && classOf(*e) == ElementClass::Point; }
+bool isPoint(const Element* e) {
+    return e && classOf(*e) == ElementClass::Point;
+}
 
 bool isStraight(const Element* e) {
     if (!e) return false;
@@ -93,8 +97,12 @@ Element* pointPick(Session& s, Element* hit, Point world, bool redraw) {
     return isPoint(hit) ? hit : pointFromClick(s, hit, world, redraw);
 }
 
-void startBlinking(Session& s) { s.host.startTimer(TimerId::Blink, kBlinkMs); }
-void stopBlinking(Session& s) { s.host.stopTimer(TimerId::Blink); }
+void startBlinking(Session& s) {
+    s.host.startTimer(TimerId::Blink, kBlinkMs);
+}
+void stopBlinking(Session& s) {
+    s.host.stopTimer(TimerId::Blink);
+}
 
 void append(Session& s, Element* e) {
     s.tool.pendingInputs.push_back(e);
@@ -136,11 +144,14 @@ int16_t countOf(const Session& s, ElementClass c) {
 
 void acceptOnly(Session& s, std::initializer_list<ElementClass> classes) {
     AcceptRow row{};
-    for (ElementClass c : classes) row[static_cast<size_t>(c)] = 1;
+    for (ElementClass c : classes)
+        row[static_cast<size_t>(c)] = 1;
     setAcceptCounts(s, row);
 }
 
-void acceptNothing(Session& s) { setAcceptCounts(s, AcceptRow{}); }
+void acceptNothing(Session& s) {
+    setAcceptCounts(s, AcceptRow{});
+}
 
 void dragNewElement(Session& s, Element& e, Point world) {
     selectTool(s, tool::Move);
@@ -162,19 +173,23 @@ using StepFn = void (*)(Session&, Point);
 // zoom tools (their own modules) and the edit tools (applied to the hit by editHit).
 constexpr std::array<StepFn, kToolCount> makeStepTable() {
     std::array<StepFn, kToolCount> t{};
-    for (ToolCode c = tool::Point; c <= tool::PerpendicularBisector; ++c) t[c] = steps::figureStep;
+    for (ToolCode c = tool::Point; c <= tool::PerpendicularBisector; ++c)
+        t[c] = steps::figureStep;
     t[tool::Intersection] = t[tool::Locus] = steps::crossingStep;
-    for (ToolCode c = tool::CentralSymmetry; c <= tool::Inversion; ++c) t[c] = steps::transformStep;
+    for (ToolCode c = tool::CentralSymmetry; c <= tool::Inversion; ++c)
+        t[c] = steps::transformStep;
     t[tool::Displacement] = steps::transformStep;
     for (ToolCode c = tool::CheckParallel; c <= tool::CheckCollinearity; ++c)
         t[c] = steps::checkerStep;
-    for (ToolCode c = tool::PointByCoordinates; c <= tool::Grid; ++c) t[c] = steps::measureStep;
+    for (ToolCode c = tool::PointByCoordinates; c <= tool::Grid; ++c)
+        t[c] = steps::measureStep;
     t[tool::PlotFunction] = t[tool::Table] = steps::measureStep;
-    for (ToolCode c : {tool::Calculate, tool::Parameter, tool::Function, tool::Animation,
-                       tool::ApplyMacro, tool::MacroInitial, tool::MacroFinal,
-                       tool::ParametricColour, tool::ParametricFillColour})
+    for (ToolCode c :
+         {tool::Calculate, tool::Parameter, tool::Function, tool::Animation, tool::ApplyMacro,
+          tool::MacroInitial, tool::MacroFinal, tool::ParametricColour, tool::ParametricFillColour})
         t[c] = steps::handoverStep;
-    for (ToolCode c = tool::Text; c <= tool::InsertBitmap; ++c) t[c] = steps::objectStep;
+    for (ToolCode c = tool::Text; c <= tool::InsertBitmap; ++c)
+        t[c] = steps::objectStep;
     return t;
 }
 

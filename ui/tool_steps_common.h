@@ -62,12 +62,12 @@ void closePolygon(Session& s);
 void dragNewElement(Session& s, Element& e, Point world);
 
 // Families of tools.
-void figureStep(Session& s, Point world);       // 1..16: points, lines, circles, polygons...
-void crossingStep(Session& s, Point world);     // 17, 18: intersections and loci
-void transformStep(Session& s, Point world);    // 19..24, 30: transformations, displacement
-void checkerStep(Session& s, Point world);      // 25..29
-void measureStep(Session& s, Point world);      // 31..39, 43, 48: measures, axes, tables
-void handoverStep(Session& s, Point world);     // 40..42, 46, 49..51, 61, 62: picks for windows
-void objectStep(Session& s, Point world);       // 52..54: texts, buttons, pictures
+void figureStep(Session& s, Point world);    // 1..16: points, lines, circles, polygons...
+void crossingStep(Session& s, Point world);  // 17, 18: intersections and loci
+void transformStep(Session& s, Point world); // 19..24, 30: transformations, displacement
+void checkerStep(Session& s, Point world);   // 25..29
+void measureStep(Session& s, Point world);   // 31..39, 43, 48: measures, axes, tables
+void handoverStep(Session& s, Point world);  // 40..42, 46, 49..51, 61, 62: picks for windows
+void objectStep(Session& s, Point world);    // 52..54: texts, buttons, pictures
 
 } // namespace zeva::ui::steps

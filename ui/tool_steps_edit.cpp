@@ -16,7 +16,9 @@ using model::Kind;
 // The shape code each shape tool gives: points 63..66, lines 67..70, angles 71..73.
 constexpr int kShapeOfTool[] = {1, 4, 2, 3, 1, 3, 4, 2, 1, 2, 3};
 
-bool isText(const Element& e) { return e.kind == Kind::Text; }
+bool isText(const Element& e) {
+    return e.kind == Kind::Text;
+}
 
 // The font the font dialog starts from: the text's own, or the font the element shows its
 // value in; its colour is the element's colour except for tables.

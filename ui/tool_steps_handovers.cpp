@@ -14,8 +14,9 @@ namespace {
 // animation window's current element.
 void animationStep(Session& s, Element& hit) {
     auto& list = s.document()->animatedElements();
-    const bool listed = std::any_of(list.begin(), list.end(),
-                                    [&](const model::AnimationEntry& a) { return a.element == &hit; });
+    const bool listed = std::any_of(list.begin(), list.end(), [&](const model::AnimationEntry& a) {
+        return a.element == &hit;
+    });
     if (!listed) {
         if (list.size() >= static_cast<size_t>(model::kMaxAnimations)) return;
         list.push_back({&hit});
@@ -39,8 +40,7 @@ void parametricColourStep(Session& s, Element& hit) {
     }
     t.request.parent2 = &hit;
     t.awaiting = {AwaitedAnswer::Window::ParametricColour, t.request.parent1, &hit, {}, t.active};
-    s.host.openParametricColour(*t.request.parent1, hit,
-                                t.active == tool::ParametricFillColour);
+    s.host.openParametricColour(*t.request.parent1, hit, t.active == tool::ParametricFillColour);
 }
 
 } // namespace
@@ -83,7 +83,8 @@ void parametricColourClosed(Session& s, std::optional<int32_t> colorMode) {
     if (colorMode && isInDocument(s, asked.target) && isInDocument(s, asked.source)) {
         markModified(s);
         asked.target->colorSource = asked.source;
-        asked.target->colorMode = asked.tool == tool::ParametricFillColour ? -*colorMode : *colorMode;
+        asked.target->colorMode =
+            asked.tool == tool::ParametricFillColour ? -*colorMode : *colorMode;
     }
     steps::resetAfterCreation(s);
 }

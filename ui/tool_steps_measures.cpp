@@ -192,8 +192,7 @@ bool recordTableRow(Element& table) {
 void tableStep(Session& s, Element* hit, Point world) {
     ToolState& t = s.tool;
     if (hit && hit->kind == Kind::Table) {
-        if (!t.pendingInputs.empty() || hit->table().columnCount >= model::kTableMaxColumns)
-            return;
+        if (!t.pendingInputs.empty() || hit->table().columnCount >= model::kTableMaxColumns) return;
         takeEditSnapshot(s);
         recordTableRow(*hit);
         markModified(s);
@@ -243,9 +242,9 @@ void measureStep(Session& s, Point world) {
     case tool::LengthDistance:
         return lengthStep(s, hit, world);
     case tool::Area:
-        return singlePickMeasure(
-            s, *hit, world,
-            classOf(*hit) == ElementClass::Polygon ? Kind::PolygonArea : Kind::CircleArea);
+        return singlePickMeasure(s, *hit, world,
+                                 classOf(*hit) == ElementClass::Polygon ? Kind::PolygonArea
+                                                                        : Kind::CircleArea);
     case tool::Slope:
         if (Element* line = straightOf(hit)) singlePickMeasure(s, *line, world, Kind::Slope);
         return;

@@ -18,7 +18,8 @@ using model::Kind;
 
 // The lines as the text keeps them: trailing empty lines dropped.
 std::vector<std::string> trimmedLines(std::vector<std::string> lines) {
-    while (!lines.empty() && lines.back().empty()) lines.pop_back();
+    while (!lines.empty() && lines.back().empty())
+        lines.pop_back();
     return lines;
 }
 

@@ -119,7 +119,9 @@ struct EditCase {
     std::function<void(const Figure&, EditorFixture&)> check;
 };
 
-std::ostream& operator<<(std::ostream& os, const EditCase& c) { return os << c.name; }
+std::ostream& operator<<(std::ostream& os, const EditCase& c) {
+    return os << c.name;
+}
 
 const EditCase kEditCases[] = {
     {"HideAPointAndItsName", tool::HideShow, "C",
@@ -230,8 +232,7 @@ TEST_F(Figured, APictureThatDoesNotLoadShowsTheMessageAndMakesNothing) {
     EXPECT_TRUE(made().empty());
     ASSERT_EQ(f.host.notices.size(), 1u);
     EXPECT_EQ(f.host.notices[0].first, MessageIcon::Warning);
-    EXPECT_EQ(f.host.notices[0].second,
-              settings::texts().message(settings::kMsgPictureNotLoaded));
+    EXPECT_EQ(f.host.notices[0].second, settings::texts().message(settings::kMsgPictureNotLoaded));
     EXPECT_FALSE(f.host.notices[0].second.empty());
 }
 
@@ -335,9 +336,16 @@ TEST(RegularPolygonChoice, SideAndTurnCountFollowTheAngle) {
     EXPECT_EQ(kStarPolygons[3], (PolygonChoice{8, 3}));
     EXPECT_EQ(kStarPolygons.back(), (PolygonChoice{30, 13}));
     const ChoiceCase cases[] = {
-        {120, {3, 1}},  {90, {4, 1}},   {89, {4, 1}},   {72, {5, 1}},  {1, {30, 1}},
-        {0, {30, 1}},   {179, {3, 1}},  {216, {5, 2}},  // 144 degrees clockwise: {5/2}
-        {360 - 3 * 360.0 / 7, {7, 3}}, {360 - 13 * 12.0, {30, 13}},
+        {120, {3, 1}},
+        {90, {4, 1}},
+        {89, {4, 1}},
+        {72, {5, 1}},
+        {1, {30, 1}},
+        {0, {30, 1}},
+        {179, {3, 1}},
+        {216, {5, 2}}, // 144 degrees clockwise: {5/2}
+        {360 - 3 * 360.0 / 7, {7, 3}},
+        {360 - 13 * 12.0, {30, 13}},
     };
     for (const ChoiceCase& c : cases) {
         const double a = c.degrees * model::kPi / 180;

@@ -65,8 +65,7 @@ TEST_F(ToolDialogs, EscapeCancelsTheTextDialogAndTheAnswerArrivesLater) {
     QWidget parent;
     parent.show();
     std::optional<TextDialogAnswer> got;
-    openTextDialog(&parent, request(), QPoint(10, 10),
-                   [&](const TextDialogAnswer& a) { got = a; });
+    openTextDialog(&parent, request(), QPoint(10, 10), [&](const TextDialogAnswer& a) { got = a; });
     EXPECT_FALSE(got); // it returned at once
     auto* dialog = parent.findChild<TextDialog*>();
     ASSERT_NE(dialog, nullptr);
