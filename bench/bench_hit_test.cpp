@@ -1,6 +1,7 @@
 // The hit test runs on every mouse move over the drawing area: on a large figure it must stay
 // well under a millisecond.
 
+#include "bench/quiet_host.h"
 #include "document/document.h"
 #include "document/document_set.h"
 #include "geometry/recompute.h"
@@ -12,7 +13,6 @@
 #include "settings/options.h"
 #include "settings/text_table.h"
 #include "ui/hit_test.h"
-#include "ui/host.h"
 #include "ui/session.h"
 #include "ui/tool_selection.h"
 
@@ -77,30 +77,10 @@ class BenchView : public ui::View {
     void scrollTo(double, double) override {}
 };
 
-class BenchHost : public ui::Host {
+class BenchHost : public bench::QuietHost {
   public:
     BenchView benchView;
-    std::string status;
     ui::View& view() override { return benchView; }
-    void setStatusText(const std::string& text) override { status = text; }
-    const std::string& statusText() const override { return status; }
-    void setCursor(int) override {}
-    void showCursorLabel(const ui::CursorLabel&) override {}
-    void startTimer(ui::TimerId, int) override {}
-    void stopTimer(ui::TimerId) override {}
-    bool timerRunning(ui::TimerId) const override { return false; }
-    void notify(ui::MessageIcon, const std::string&) override {}
-    void repaint() override {}
-    std::optional<render::IPoint> cursorPosition() const override { return std::nullopt; }
-    bool windowActive() const override { return true; }
-    void toolChanged(int) override {}
-    void hideToolWindows(bool) override {}
-    void openChooser(const std::vector<std::string>&, render::IPoint) override {}
-    void openTextDialog(Element*, render::IPoint) override {}
-    void openElementEditor(Element&) override {}
-    void openCalculator(int, Element*) override {}
-    void openParameterWindow(Element&) override {}
-    void openPointByCoordinates(Element*, Element*) override {}
 };
 
 // 20,000 elements over the view: 8,000 points in small groups, 5,000 segments and 3,000 circles

@@ -7,8 +7,9 @@
 
 namespace zeva::ui {
 
-// A press on the hit with the move tool: takes the undo snapshot, gathers what moves and the
-// dependents once, and starts the drag (the drag-delay timer runs first).
+// A press on the hit with the move tool: takes the undo snapshot (none when
+// s.drag.afterCreation is set), gathers what moves and the dependents once, and starts the drag
+// (the drag-delay timer runs first).
 void startDrag(Session& s, Point world);
 // A press on a hide/show button that can be pressed: flips it (one undo step) and redraws.
 void pressHideShowButton(Session& s, model::Element& button);

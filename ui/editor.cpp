@@ -114,8 +114,8 @@ void Editor::mouseMove(const MouseEvent& e) {
         const int found = hitTest(s, world);
         if (found > 0)
             s.host.repaint();
-        else if (s.host.statusText() != s.tool.toolMessage)
-            s.host.setStatusText(s.tool.toolMessage);
+        else if (s.host.statusText() != statusOf(s.tool))
+            refreshStatus(s); // the tool's message again, with its step's prompt
     }
     updatePreview(s, world);
 }
@@ -129,6 +129,7 @@ void Editor::mouseUp(const MouseEvent& e) {
     s.host.setCursor(cursorOf(s.tool.active));
     s.drag.active = false;
     s.drag.bitmapFollow = false;
+    s.drag.afterCreation = false;
     hitTestAtCursor(s);
     if (s.tool.active == tool::Move) s.view().redraw();
     s.host.repaint();

@@ -131,6 +131,9 @@ struct DragState {
     bool active = false;       // the drag flag
     bool single = false;       // moves one element by its own rule; else a group drag
     bool bitmapFollow = false; // a bitmap's drag moved to the point it hangs on
+    // The element dragged was made by this very press (a checker's result text follows the
+    // mouse until release): its creation is the press's undo step, the drag takes none.
+    bool afterCreation = false;
     Point anchor;              // world offset between the cursor and what is dragged
     std::vector<model::Element*> moved;      // what a group drag moves
     std::vector<model::Element*> dependents; // gathered once at the start, construction order

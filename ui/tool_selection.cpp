@@ -12,11 +12,14 @@ void setAcceptCounts(Session& s, const AcceptRow& row) {
     s.tool.selectableMask = selectableMaskOf(row);
 }
 
+std::string statusOf(const ToolState& t) {
+    const std::string& prompt = settings::texts().stepPrompt(t.active, t.step);
+    return prompt.empty() ? t.toolMessage : t.toolMessage + " - " + prompt;
+}
+
 void refreshStatus(Session& s) {
     s.tool.stepPrompt = settings::texts().stepPrompt(s.tool.active, s.tool.step);
-    std::string text = s.tool.toolMessage;
-    if (!s.tool.stepPrompt.empty()) text += " - " + s.tool.stepPrompt;
-    s.host.setStatusText(text);
+    s.host.setStatusText(statusOf(s.tool));
 }
 
 void resetConstruction(Session& s) {

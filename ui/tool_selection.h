@@ -20,5 +20,7 @@ void setAcceptCounts(Session& s, const AcceptRow& row);
 // Status panel 2: the tool's message, with " - " and the prompt of the tool's present step
 // when there is one.
 void refreshStatus(Session& s);
+// What refreshStatus shows for the tool as it stands.
+std::string statusOf(const ToolState& t);
 
 } // namespace zeva::ui

@@ -12,7 +12,6 @@
 #include "ui/tool_selection.h"
 #include "ui/tool_steps_common.h"
 
-#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -38,12 +37,12 @@ bool isStraight(const Element* e) {
     return c == ElementClass::Line || c == ElementClass::Ray || c == ElementClass::Segment;
 }
 
-Element* straightOf(Element* hit) {
+Element* straightOf(const Session& s, Element* hit) {
     if (!hit || hit->kind != Kind::Polygon) return hit;
     auto& sides = hit->polygon().sides;
-    if (sides.empty()) return hit;
-    const auto i = static_cast<size_t>(std::clamp(hit->x1, 0.0, double(sides.size() - 1)));
-    return sides[i].get();
+    const int side = s.hover.sideOf(hit);
+    if (side < 0 || side >= static_cast<int>(sides.size())) return hit;
+    return sides[static_cast<size_t>(side)].get();
 }
 
 Element* makePointAt(Session& s, Element* hit, Point world) {
@@ -159,8 +158,9 @@ void dragNewElement(Session& s, Element& e, Point world) {
     s.hover.single = true;
     s.hover.ambiguous = false;
     s.hover.element = &e;
+    s.drag.afterCreation = true;
     s.host.startTimer(TimerId::DragDelay, kDragDelayMs);
-    startDrag(s, world); // DRAG: the drag module moves it until the button is released
+    startDrag(s, world); // the drag module moves it until the button is released
 }
 
 } // namespace steps

@@ -34,7 +34,7 @@ void finishChecker(Session& s, Point world) {
 // Two straight elements.
 void twoLinesStep(Session& s, Point world) {
     ToolState& t = s.tool;
-    Element* hit = straightOf(pickedElement(s));
+    Element* hit = straightOf(s, pickedElement(s));
     if (!hit) return;
     if (t.step == 0) {
         t.request.parent1 = hit;
@@ -58,7 +58,7 @@ void membershipStep(Session& s, Point world) {
                        ElementClass::Axes, ElementClass::Conic});
         return;
     }
-    t.request.parent2 = straightOf(hit);
+    t.request.parent2 = straightOf(s, hit);
     finishChecker(s, world);
 }
 

@@ -51,8 +51,8 @@ void acceptOnly(Session& s, std::initializer_list<ElementClass> classes);
 void acceptNothing(Session& s);
 
 // A straight element for a pick: a polygon found where a straight element is wanted stands for
-// the side the hit test found (its index in the polygon's x1).
-Element* straightOf(Element* hit);
+// the side the hit test found under the cursor.
+Element* straightOf(const Session& s, Element* hit);
 
 // Tool 10: the polygon through its vertices, when three or more are given.
 void closePolygon(Session& s);

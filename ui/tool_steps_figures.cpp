@@ -108,8 +108,8 @@ void parallelStep(Session& s, Point world, Kind kind) {
     edit::CreationRequest& r = t.request;
     Element* hit = pickedElement(s);
     Element* picked = nullptr;
-    if (!r.parent1 && isStraight(straightOf(hit))) {
-        r.parent1 = picked = straightOf(hit);
+    if (!r.parent1 && isStraight(straightOf(s, hit))) {
+        r.parent1 = picked = straightOf(s, hit);
     } else if (!r.parent2) {
         // Empty space, a curve or grid, or a second straight element: a point there.
         r.parent2 = picked = pointPick(s, hit, world);

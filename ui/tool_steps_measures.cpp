@@ -246,7 +246,7 @@ void measureStep(Session& s, Point world) {
                                  classOf(*hit) == ElementClass::Polygon ? Kind::PolygonArea
                                                                         : Kind::CircleArea);
     case tool::Slope:
-        if (Element* line = straightOf(hit)) singlePickMeasure(s, *line, world, Kind::Slope);
+        if (Element* line = straightOf(s, hit)) singlePickMeasure(s, *line, world, Kind::Slope);
         return;
     case tool::EquationCoordinates:
         return equationStep(s, hit, world);

@@ -56,7 +56,7 @@ void pointTransformStep(Session& s, Element* hit) {
             acceptOnly(s, {ElementClass::Point});
         return;
     case 1:
-        r.parent2 = code == tool::AxialSymmetry ? straightOf(hit) : hit;
+        r.parent2 = code == tool::AxialSymmetry ? straightOf(s, hit) : hit;
         if (code == tool::CentralSymmetry || code == tool::AxialSymmetry) return transform(s);
         t.step = 2;
         if (code == tool::Translation) {

@@ -22,20 +22,16 @@ struct Figured : ::testing::Test {
 
 TEST_F(Figured, ThePointToolNearACrossingMakesTheIntersection) {
     f.editor.selectTool(tool::Point);
-    // The candidate the hit test offers near the crossing of AB and BC.
-    HoverState& h = f.session().hover;
-    auto& candidate = h.temporaryIntersections[0];
-    candidate = model::makeElement(Kind::IntersectionCandidate);
-    candidate->parent1 = fig["AB"];
-    candidate->parent2 = fig["BC"];
-    candidate->param1 = geometry::kLineLine;
-    candidate->param2 = geometry::kStrictCandidate;
+    // Near B, where AB and BC cross: the hit test offers the crossing itself.
     MouseEvent e;
-    e.x = 614;
-    e.y = 385;
+    e.x = 615;
+    e.y = 386;
+    f.host.cursor = render::IPoint{e.x, e.y};
+    f.editor.mouseMove(e);
+    const HoverState& h = f.session().hover;
+    ASSERT_TRUE(h.single);
+    ASSERT_EQ(h.hits.front()->kind, Kind::IntersectionCandidate);
     e.button = MouseButton::Left;
-    h.hits.assign(1, candidate.get());
-    h.single = true;
     f.editor.mouseDown(e);
     ASSERT_EQ(made().size(), 1u);
     const model::Element* p = made()[0];
@@ -70,7 +66,7 @@ TEST_F(Figured, ARefusedDisplacementKeepsItsPicksAndTheToolStartsAgain) {
     f.editor.selectTool(tool::Displacement);
     press(kA, "A");
     press({512, 484}, "c");
-    press({100, 100}, "n");
+    press({118, 90}, "n");
     EXPECT_TRUE(made().empty());
     EXPECT_EQ(f.session().tool.step, 0);
     EXPECT_EQ(f.session().tool.acceptCounts, acceptRowOf(tool::Displacement));
@@ -92,12 +88,12 @@ TEST_F(Figured, APolygonClosesOnADoubleClick) {
 
 TEST_F(Figured, AnIntersectionWithALocusShowsTheWaitCursorWhileItsCrossingsAreMade) {
     f.editor.selectTool(tool::Locus);
-    press({462, 384}, "M");
-    press({412, 384}, "P");
+    press({532, 344}, "M");
+    press({452, 304}, "P");
     ASSERT_EQ(made().size(), 1u);
     model::Element* locus = made()[0];
     f.editor.selectTool(tool::Intersection);
-    pressOn(f, {462, 384}, locus);
+    pressOn(f, {515, 401}, locus);
     press({700, 384}, "AB");
     EXPECT_EQ(f.host.waitCursorShown, 1);
     EXPECT_EQ(f.host.waitCursorOn, 0);
@@ -115,6 +111,7 @@ TEST_F(Figured, AnIntersectionWithALocusShowsTheWaitCursorWhileItsCrossingsAreMa
 struct EditCase {
     const char* name;
     ToolCode tool;
+    render::IPoint px;
     const char* on;
     std::function<void(const Figure&, EditorFixture&)> check;
 };
@@ -124,9 +121,9 @@ std::ostream& operator<<(std::ostream& os, const EditCase& c) {
 }
 
 const EditCase kEditCases[] = {
-    {"HideAPointAndItsName", tool::HideShow, "C",
+    {"HideAPointAndItsName", tool::HideShow, {512, 284}, "C",
      [](const Figure& fig, EditorFixture&) { EXPECT_EQ(fig["C"]->visible, 0); }},
-    {"DeleteWithDependents", tool::DeleteElement, "B",
+    {"DeleteWithDependents", tool::DeleteElement, {612, 384}, "B",
      [](const Figure& fig, EditorFixture& f) {
          // Gone: B, the lines AB and BC, the circle c with P and M on it, the angle BAC.
          int left = 0;
@@ -138,18 +135,18 @@ const EditCase kEditCases[] = {
          EXPECT_EQ(left, fig.count - 7);
          EXPECT_TRUE(f.session().hover.hits.empty());
      }},
-    {"ColourFromTheColourPanel", tool::Colour, "AB",
+    {"ColourFromTheColourPanel", tool::Colour, {700, 384}, "AB",
      [](const Figure& fig, EditorFixture& f) {
          EXPECT_EQ(fig["AB"]->color, 255);
          EXPECT_TRUE(f.session().tool.useCurrentColor);
      }},
-    {"FillColour", tool::FillColour, "c",
+    {"FillColour", tool::FillColour, {512, 484}, "c",
      [](const Figure& fig, EditorFixture&) { EXPECT_EQ(fig["c"]->param1, 255); }},
-    {"PointShapeCross", tool::PointShapeNormal + 1, "A",
+    {"PointShapeCross", tool::PointShapeNormal + 1, {512, 384}, "A",
      [](const Figure& fig, EditorFixture&) { EXPECT_EQ(fig["A"]->style, 4); }},
-    {"LineShapeDotted", tool::LineShapeNormal + 1, "AB",
+    {"LineShapeDotted", tool::LineShapeNormal + 1, {700, 384}, "AB",
      [](const Figure& fig, EditorFixture&) { EXPECT_EQ(fig["AB"]->style, 3); }},
-    {"AngleShapeTwo", tool::AngleShapeOne + 1, "ang",
+    {"AngleShapeTwo", tool::AngleShapeOne + 1, {521, 375}, "ang",
      [](const Figure& fig, EditorFixture&) { EXPECT_EQ(fig["ang"]->style, 2); }},
 };
 
@@ -161,7 +158,7 @@ TEST_P(EditTool, ChangesTheClickedElementAsOneUndoStep) {
     Figure fig = buildFigure(f);
     f.doc().modified = 0;
     f.editor.selectTool(c.tool);
-    pressAt(f, fig, {100, 100}, c.on);
+    pressAt(f, fig, c.px, c.on);
     c.check(fig, f);
     EXPECT_EQ(f.doc().modified, 1);
     ASSERT_TRUE(document::undo(f.doc()));
@@ -176,7 +173,7 @@ TEST_F(Figured, TheFontToolAsksAndStoresTheFontKeepingAColourThatWouldVanish) {
     model::Element* n = fig["n"];
     n->color = 0x00FFFF;
     f.editor.selectTool(tool::Font);
-    press({100, 100}, "n");
+    press({118, 90}, "n");
     ASSERT_TRUE(f.host.fontRequest);
     EXPECT_EQ(f.host.fontRequest->color, 0x00FFFF);
     model::ElementFont chosen = *f.host.fontRequest;
@@ -198,7 +195,7 @@ TEST_F(Figured, EditingATextHidesItWhileTheDialogIsOpenAndEmptyLinesDeleteIt) {
     model::Element* text = made()[0];
 
     f.editor.selectTool(tool::EditElement);
-    pressOn(f, {700, 200}, text);
+    pressOn(f, {705, 205}, text);
     EXPECT_EQ(text->visible, 0);
     ASSERT_TRUE(f.host.textRequest);
     EXPECT_EQ(f.host.textRequest->lines, std::vector<std::string>{"hola"});
@@ -207,7 +204,7 @@ TEST_F(Figured, EditingATextHidesItWhileTheDialogIsOpenAndEmptyLinesDeleteIt) {
     EXPECT_EQ(text->text().lines, (std::vector<std::string>{"adiós", "mundo"}));
     EXPECT_EQ(text->param1, 2);
 
-    pressOn(f, {700, 200}, text);
+    pressOn(f, {705, 205}, text);
     f.editor.textDialogClosed({true, {"", ""}, f.host.textRequest->font});
     EXPECT_TRUE(made().empty());
     document::undo(f.doc()); // the snapshot taken when the dialog opened
@@ -242,7 +239,7 @@ TEST_F(Figured, ParametricColoursTakeTheWindowsModeNegatedForTheFill) {
         press({512, 484}, "c");
         EXPECT_EQ(f.session().tool.acceptCounts[model::toInt(model::ElementClass::Number)], 1);
         EXPECT_EQ(f.session().tool.acceptCounts[model::toInt(model::ElementClass::Circle)], 0);
-        press({100, 100}, "n");
+        press({118, 90}, "n");
         f.editor.parametricColourClosed(3);
         EXPECT_EQ(fig["c"]->colorSource, fig["n"]);
         EXPECT_EQ(fig["c"]->colorMode, t == tool::ParametricColour ? 3 : -3);
@@ -252,10 +249,10 @@ TEST_F(Figured, ParametricColoursTakeTheWindowsModeNegatedForTheFill) {
 
 TEST_F(Figured, PicksForOtherWindowsAreHandedOver) {
     f.editor.selectTool(tool::Calculate);
-    press({100, 100}, "n");
+    press({118, 90}, "n");
     f.editor.selectTool(tool::Animation);
-    press({412, 384}, "P");
-    press({412, 384}, "P"); // already listed: not twice
+    press({452, 304}, "P");
+    press({452, 304}, "P"); // already listed: not twice
     EXPECT_EQ(f.host.handedOver, (std::vector<model::Element*>{fig["n"], fig["P"], fig["P"]}));
     ASSERT_EQ(f.doc().animatedElements().size(), 1u);
     EXPECT_EQ(f.doc().animatedElements()[0].element, fig["P"]);
@@ -370,7 +367,11 @@ TEST_F(Figured, TheStatusShowsThePromptOfTheToolsPresentStep) {
     EXPECT_EQ(f.host.status, message + " - primer punto");
     press({300, 300});
     EXPECT_EQ(f.host.status, message + " - segundo punto");
-    press({350, 300});
+    press({350, 300}); // the new line is under the cursor and named in the status
+    MouseEvent away;
+    away.x = 330;
+    away.y = 200;
+    f.editor.mouseMove(away);
     EXPECT_EQ(f.host.status, message + " - primer punto");
     t.set(3020, "");
     t.set(3021, "");
@@ -378,6 +379,33 @@ TEST_F(Figured, TheStatusShowsThePromptOfTheToolsPresentStep) {
     t.set(3109, "otro vértice");
     EXPECT_EQ(t.stepPrompt(tool::Polygon, 25), "otro vértice");
     t.set(3109, "");
+}
+
+} // namespace
+} // namespace zeva::ui::testing
+
+namespace zeva::ui::testing {
+namespace {
+
+TEST_F(Figured, AfterACheckerTheMoveToolDragsItsResultUntilTheRelease) {
+    f.editor.selectTool(tool::CheckEquidistance);
+    press(kA, "A");
+    press(kB, "B");
+    MouseEvent e;
+    e.x = kC.x;
+    e.y = kC.y;
+    f.host.cursor = kC;
+    f.editor.mouseMove(e);
+    e.button = MouseButton::Left;
+    f.editor.mouseDown(e);
+    ASSERT_EQ(made().size(), 1u);
+    const Session& s = f.session();
+    EXPECT_EQ(s.tool.active, tool::Move);
+    EXPECT_EQ(s.hover.hits, std::vector<model::Element*>{made()[0]});
+    EXPECT_TRUE(s.drag.afterCreation); // its creation is the undo step, not the drag
+    EXPECT_TRUE(f.host.timerRunning(TimerId::DragDelay));
+    f.editor.mouseUp(e);
+    EXPECT_FALSE(s.drag.afterCreation);
 }
 
 } // namespace

@@ -9,6 +9,8 @@
 #include "model/units.h"
 #include "tests/editor/fake_host.h"
 
+#include <gtest/gtest.h>
+
 #include <cmath>
 #include <map>
 #include <string>
@@ -24,10 +26,11 @@ inline render::IPoint pixelOf(double x, double y) {
 //   A (0,0), B (100,0), C (0,100), Q (0,50) free points; D (-200,-100), E (-100,-150) and the
 //   segment DE; the line AB and the line BC; the circle c about A through B and the circle c2
 //   about C through Q; the triangle FGH (F (200,100), G (300,100), H (250,200)) with its sides
-//   "FG", "GH", "HF"; P a point on c and M the midpoint of P and B; the angle BAC "ang"; the arc
-//   JKL through J (-300,100), K (-250,150), L (-200,100); a conic through five points of the
-//   ellipse x²/150² + y²/60² = 1; the parameter n = 2; axes on A with their lines "Ox", "Oy";
-//   the function f(x) = x·x.
+//   "FG", "GH", "HF"; P a point on c at (-60,80) and M the midpoint of P and B; the angle BAC
+//   "ang"; the arc JKL through J (-300,100), K (-250,150), L (-200,100); a conic through five
+//   points of the ellipse x²/150² + y²/60² = 1, (0,60) among them; the parameter n = 2 shown at
+//   (-400,300); axes on a hidden origin at (-400,-250) with their lines "Ox", "Oy"; the function
+//   f(x) = x·x shown at (-400,250).
 struct Figure {
     std::map<std::string, model::Element*> named;
     int count = 0; // elements in the construction after building it
@@ -80,7 +83,7 @@ inline Figure buildFigure(EditorFixture& f) {
     edit::CreationRequest on;
     on.kind = Kind::PointOnElement;
     on.parent1 = circle;
-    on.y2 = geometry::parameterOf(*circle, {-100, 0}, f.host.fakeView.recomputeContext());
+    on.y2 = geometry::parameterOf(*circle, {-60, 80}, f.host.fakeView.recomputeContext());
     fig.named["P"] = edit::createElement(d, on);
     make("M", Kind::Midpoint, fig["P"], b);
     make("ang", Kind::Angle, b, a, c);
@@ -89,19 +92,26 @@ inline Figure buildFigure(EditorFixture& f) {
 
     edit::CreationInputs five;
     for (int i = 0; i < 5; ++i) {
-        const double t = 0.3 + i * 2 * model::kPi / 5;
+        const double t = model::kPi / 2 + i * 2 * model::kPi / 5;
         five.picked.push_back(point("k" + std::to_string(i), 150 * std::cos(t), 60 * std::sin(t)));
     }
     make("conic", Kind::Conic, nullptr, nullptr, nullptr, five);
 
     edit::CreationInputs two;
     two.parameterValue = 2.0;
-    make("n", Kind::Parameter, nullptr, nullptr, nullptr, two);
-    model::Element* axes = make("axes", Kind::Axes, a);
+    model::Element* n = make("n", Kind::Parameter, nullptr, nullptr, nullptr, two);
+    n->x2 = -400;
+    n->y2 = 300;
+    model::Element* origin = point("O", -400, -250);
+    origin->visible = 0;
+    model::Element* axes = make("axes", Kind::Axes, origin);
     fig.named["Ox"] = axes->axes().axisX.get();
     fig.named["Oy"] = axes->axes().axisY.get();
     const auto square = expr::compileCalculatorInput({"x*x", {}, {}, 1});
-    make("f", Kind::Function, nullptr, nullptr, nullptr, edit::inputsFor(*square, Kind::Function));
+    model::Element* function =
+        make("f", Kind::Function, nullptr, nullptr, nullptr, edit::inputsFor(*square, Kind::Function));
+    function->x2 = -400;
+    function->y2 = 250;
 
     geometry::recomputeAll(d.construction, f.host.fakeView.recomputeContext());
     f.host.fakeView.redraw();
@@ -110,8 +120,8 @@ inline Figure buildFigure(EditorFixture& f) {
 }
 
 // A press and release at a drawing-area pixel, after a move there. `on` names the element the
-// cursor is over (empty: empty space).
-// HIT: until the hit test is on main, the element under the cursor is set here instead of found.
+// hit test must find alone under the cursor there (empty: nothing); the press stops the test
+// when it finds something else.
 inline void pressAt(EditorFixture& f, const Figure& fig, render::IPoint px,
                     const std::string& on = {}) {
     MouseEvent e;
@@ -119,11 +129,16 @@ inline void pressAt(EditorFixture& f, const Figure& fig, render::IPoint px,
     e.y = px.y;
     f.host.cursor = px;
     f.editor.mouseMove(e);
-    HoverState& h = f.session().hover;
-    h.hits.clear();
-    h.single = !on.empty();
-    h.ambiguous = false;
-    if (!on.empty()) h.hits.push_back(fig[on]);
+    const HoverState& h = f.session().hover;
+    if (on.empty()) {
+        ASSERT_TRUE(h.hits.empty()) << "something under the cursor at " << px.x << "," << px.y;
+    } else {
+        std::string found;
+        for (const model::Element* c : h.hits) found += " " + std::to_string(model::toInt(c->kind));
+        ASSERT_TRUE(h.single) << on << " is not alone under the cursor at " << px.x << ","
+                              << px.y << " (kinds" << found << ")";
+        ASSERT_EQ(h.hits.front(), fig[on]) << on << " is not under the cursor";
+    }
     e.button = MouseButton::Left;
     f.editor.mouseDown(e);
     f.editor.mouseUp(e);
