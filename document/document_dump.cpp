@@ -97,38 +97,45 @@ class JsonObject {
     bool first_ = true;
 };
 
+// The kind-specific data the dump adds, by the element's tail.
 void kindExtras(JsonObject& o, std::string& out, const Element& e) {
-    switch (e.kind) {
-    case Kind::Locus:
-    case Kind::FunctionGraph:
-        o.integer("capacity", e.samples().capacity);
-        o.integer("sampleCount", e.samples().sampleCount);
-        return;
-    case Kind::Conic: {
-        o.integer("conicType", e.conic().conicType);
-        o.key("coefficients");
-        out += '[';
-        for (size_t i = 0; i < e.conic().coefficients.size(); ++i) {
-            if (i) out += ", ";
-            out += jsonNumber(e.conic().coefficients[i]);
-        }
-        out += ']';
-        return;
-    }
-    case Kind::Axes:
-        o.real("unitX", e.axes().unitX);
-        o.real("unitY", e.axes().unitY);
-        return;
-    case Kind::Parameter:
-        o.real("minimum", e.parameter().minimum);
-        o.real("maximum", e.parameter().maximum);
-        return;
-    case Kind::Table:
-        o.integer("columnCount", e.table().columnCount);
-        return;
-    default:
-        return;
-    }
+    std::visit(model::Overloaded{
+                   [&](const model::SampleTail& t) {
+                       o.integer("capacity", t.capacity);
+                       o.integer("sampleCount", t.sampleCount);
+                   },
+                   [&](const model::ConicTail& t) {
+                       o.integer("conicType", t.conicType);
+                       o.key("coefficients");
+                       out += '[';
+                       for (size_t i = 0; i < t.coefficients.size(); ++i) {
+                           if (i) out += ", ";
+                           out += jsonNumber(t.coefficients[i]);
+                       }
+                       out += ']';
+                   },
+                   [&](const model::AxesTail& t) {
+                       o.real("unitX", t.unitX);
+                       o.real("unitY", t.unitY);
+                   },
+                   [&](const model::ParameterTail& t) {
+                       o.real("minimum", t.minimum);
+                       o.real("maximum", t.maximum);
+                   },
+                   [&](const model::TableTail& t) { o.integer("columnCount", t.columnCount); },
+                   // The other tails show in the texts or not at all.
+                   [](const std::monostate&) {},
+                   [](const model::PolygonTail&) {},
+                   [](const model::ExpressionTail&) {},
+                   [](const model::CoordinatesTail&) {},
+                   [](const model::EquationTail&) {},
+                   [](const model::TextTail&) {},
+                   [](const model::NameTail&) {},
+                   [](const model::CheckerTail&) {},
+                   [](const model::ButtonTail&) {},
+                   [](const model::BitmapTail&) {},
+               },
+               e.tail);
 }
 
 void dumpElement(std::string& out, const Document& d, const Element& e, const Element* owner) {

@@ -28,69 +28,15 @@ const ElementFont& elementTextFont(const settings::Options& o) {
     return o.numbersFont;
 }
 
-bool hasNoShape(C c) {
-    switch (c) {
-    case C::Text:
-    case C::Name:
-    case C::Number:
-    case C::Function:
-    case C::Table:
-    case C::Equation:
-    case C::Coordinates:
-    case C::Property:
-    case C::Button:
-        return true;
-    case C::Point:
-    case C::Line:
-    case C::Ray:
-    case C::Segment:
-    case C::Polygon:
-    case C::Circle:
-    case C::Arc:
-    case C::Angle:
-    case C::Locus:
-    case C::Axes:
-    case C::Conic:
-    case C::Intersection:
-    case C::Grid:
-    case C::Bitmap:
-        return false;
-    }
-    return false;
-}
-
 int32_t dimensionOfKind(Kind k, const CreationInputs& in) {
-    switch (k) {
-    case Kind::DistancePointPoint:
-    case Kind::DistancePointLine:
-    case Kind::SegmentLength:
-    case Kind::CircleLength:
-    case Kind::ArcLength:
-    case Kind::PolygonPerimeter:
-        return 1;
-    case Kind::CircleArea:
-    case Kind::PolygonArea:
-        return 2;
-    case Kind::AngleValue:
-        return 3;
-    case Kind::Calculation:
+    if (k == Kind::Calculation)
         return in.formulaDimension >= 0 && in.formulaDimension <= 3 ? in.formulaDimension : 0;
-    default:
-        return 0;
-    }
+    return kindInfo(k).dimension;
 }
 
 int32_t locusCapacity(const Element* traced, const settings::Options& o) {
-    if (!traced) return o.locusPoints;
-    switch (traced->elementClass()) {
-    case C::Point:
-        return o.locusPoints;
-    case C::Locus:
-    case C::Conic:
-        return 30;
-    default:
-        return 50;
-    }
+    const int capacity = traced ? classInfo(traced->kind).locusCapacity : 0;
+    return capacity > 0 ? capacity : o.locusPoints;
 }
 
 // A sub-element (polygon side, axis, coordinate part) as its owner makes it.
@@ -108,16 +54,9 @@ std::unique_ptr<Element> makeSubElement(Kind kind, Element* p1, Element* p2, Ele
     return e;
 }
 
-// Whether a new Nombre shows its name at once.
+// Whether a new Nombre shows its name at once: not for what shows its own text or value,
+// nor for axes, grids, pictures, function graphs and loci that do not trace a point.
 int32_t nameShown(const Element& named) {
-    switch (named.kind) {
-    case Kind::FunctionGraph:
-    case Kind::Axes:
-    case Kind::Grid:
-        return 0;
-    default:
-        break;
-    }
     switch (named.elementClass()) {
     case C::Number:
     case C::Function:
@@ -125,15 +64,32 @@ int32_t nameShown(const Element& named) {
     case C::Coordinates:
     case C::Button:
     case C::Bitmap:
+    case C::Axes:
+    case C::Grid:
         return 0;
     case C::Locus: {
+        if (named.kind == Kind::FunctionGraph) return 0;
         const bool tracesPoint = named.parent1 && named.parent1->elementClass() == C::Point;
         const bool gridDriven = named.parent2 && named.parent2->kind == Kind::GridPoint;
         return tracesPoint && !gridDriven ? 1 : 0;
     }
-    default:
+    case C::Point:
+    case C::Line:
+    case C::Ray:
+    case C::Segment:
+    case C::Polygon:
+    case C::Circle:
+    case C::Arc:
+    case C::Angle:
+    case C::Text:
+    case C::Name:
+    case C::Equation:
+    case C::Property:
+    case C::Conic:
+    case C::Intersection:
         return 1;
     }
+    return 1;
 }
 
 // Places a new Nombre by its named element's class, at the last click where that matters.
@@ -170,7 +126,19 @@ void placeName(Element& nameElement, Element& named, Point click, document::Docu
     case C::Conic:
         nameElement.y2 = geometry::conicParameterOf(named, click);
         return;
-    default:
+    case C::Text: // names of texts, numbers, buttons... are placed by their offset only
+    case C::Name:
+    case C::Number:
+    case C::Function:
+    case C::Axes:
+    case C::Table:
+    case C::Equation:
+    case C::Coordinates:
+    case C::Property:
+    case C::Intersection:
+    case C::Grid:
+    case C::Button:
+    case C::Bitmap:
         return;
     }
 }
@@ -218,15 +186,15 @@ void initialiseKind(Element& e, document::Document& d, const CreationRequest& re
     case Kind::AngleValue:
     case Kind::Slope:
         e.color = textColor;
-        e.param1 = 100;
-        e.param2 = 100;
+        e.param1 = kValidNumber;
+        e.param2 = kFollowsMeasured;
         return;
     case Kind::LineEquation:
     case Kind::CircleEquation:
     case Kind::ConicEquation:
         e.color = textColor;
         e.param1 = 100;
-        e.param2 = 100;
+        e.param2 = kFollowsMeasured;
         if (e.parent1)
             e.equation().labelParam = geometry::parameterOf(*e.parent1, {request.x1, request.y1},
                                                             document::contextFor(d));
@@ -263,15 +231,15 @@ void initialiseKind(Element& e, document::Document& d, const CreationRequest& re
     }
     case Kind::Coordinates: {
         e.color = textColor;
-        e.param1 = d.coordSystem == 1 ? -100 : 100;
-        e.param2 = 100;
+        e.param1 = d.coordSystem == 1 ? -100 : 100; // polar or rectangular, fixed at creation
+        e.param2 = kFollowsMeasured;
         e.x1 = 5.0;
         e.y1 = 7.0 * kPi / 4.0;
         CoordinatesTail& t = e.coordinates();
         for (auto* part : {&t.xPart, &t.yPart}) {
             const Kind k = part == &t.xPart ? Kind::CoordinateX : Kind::CoordinateY;
             *part = makeSubElement(k, e.parent1, &e, nullptr, e);
-            (*part)->param1 = 100;
+            (*part)->param1 = kValidNumber;
             (*part)->dimension = 0;
         }
         return;
@@ -346,7 +314,42 @@ void initialiseKind(Element& e, document::Document& d, const CreationRequest& re
         e.style = -1;
         e.param1 = e.parent1 ? 1 : 0;
         return;
-    default:
+    // Nothing beyond the common fields (sub-elements and the hit test's candidate are never
+    // made here).
+    case Kind::FreePoint:
+    case Kind::PointOnElement:
+    case Kind::CentralSymmetry:
+    case Kind::Midpoint:
+    case Kind::LineThroughPoint:
+    case Kind::LineThroughTwoPoints:
+    case Kind::RayFromPoint:
+    case Kind::RayThroughTwoPoints:
+    case Kind::ParallelLine:
+    case Kind::PerpendicularLine:
+    case Kind::AngleBisector:
+    case Kind::PerpendicularBisector:
+    case Kind::Segment:
+    case Kind::PolygonSide:
+    case Kind::CircleByCentre:
+    case Kind::CircleByCentreAndPoint:
+    case Kind::CircleByRadius:
+    case Kind::ArcThreePoints:
+    case Kind::AxialSymmetry:
+    case Kind::Translation:
+    case Kind::Rotation:
+    case Kind::Homothety:
+    case Kind::Inversion:
+    case Kind::Displacement:
+    case Kind::AxisX:
+    case Kind::AxisY:
+    case Kind::CoordinateX:
+    case Kind::CoordinateY:
+    case Kind::PointByCoordinates:
+    case Kind::IntersectionCandidate:
+    case Kind::RegularPolygonVertex:
+    case Kind::PlottedPoint:
+    case Kind::GridPoint:
+    case Kind::FunctionGraph:
         return;
     }
 }
@@ -401,7 +404,7 @@ Element* createElement(document::Document& document, CreationRequest& request, c
     e.label = nullptr;
 
     e.color = o.useCurrentColor ? o.currentColor : o.colorOf(cls);
-    e.style = hasNoShape(cls) ? -1 : o.styleOf(cls);
+    e.style = showsText(cls) ? -1 : o.styleOf(cls);
     e.param1 = request.param1;
     e.param2 = kind == Kind::Intersection && request.param1 == 42 ? request.param2 : 0;
     if (carriesFont(cls))

@@ -39,17 +39,12 @@ struct Builder {
     }
 };
 
-// The point of a line or ray (other than kinds 6, 8 and 12) that the transformed copy keeps.
+// The point of a line or ray (other than kinds 6, 8 and 12) that the transformed copy keeps:
+// the one point it is drawn through.
 Element* definingPoint(const Element& f) {
-    switch (f.kind) {
-    case Kind::LineThroughPoint:
-    case Kind::RayFromPoint:
-    case Kind::AxisX:
-    case Kind::AxisY:
-        return f.parent1;
-    default:
-        return f.parent2;
-    }
+    for (int i = 1; i <= 3; ++i)
+        if (passesThroughParent(f.kind, i)) return parentAt(f, i);
+    return f.parent2;
 }
 
 } // namespace

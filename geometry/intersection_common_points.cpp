@@ -26,39 +26,14 @@ struct DefiningPoints {
     }
 };
 
-// The points an element is drawn through: the point of a line or ray through one point and of
-// an axis; both points of lines, rays, segments and sides through two points; the point of a
-// parallel, perpendicular, bisector and circle through a point; the three points of an arc.
+// The points an element is drawn through (its kind's throughParents): the point of a line or
+// ray through one point and of an axis; both points of lines, rays, segments and sides through
+// two points; the point of a parallel, perpendicular, bisector and circle through a point; the
+// three points of an arc.
 DefiningPoints definingPointsOf(const Element& e) {
     DefiningPoints d;
-    switch (e.kind) {
-    case Kind::LineThroughPoint:
-    case Kind::RayFromPoint:
-    case Kind::AxisX:
-    case Kind::AxisY:
-        d.add(e.parent1);
-        break;
-    case Kind::LineThroughTwoPoints:
-    case Kind::RayThroughTwoPoints:
-    case Kind::Segment:
-    case Kind::PolygonSide:
-        d.add(e.parent1);
-        d.add(e.parent2);
-        break;
-    case Kind::ParallelLine:
-    case Kind::PerpendicularLine:
-    case Kind::AngleBisector:
-    case Kind::CircleByCentreAndPoint:
-        d.add(e.parent2);
-        break;
-    case Kind::ArcThreePoints:
-        d.add(e.parent1);
-        d.add(e.parent2);
-        d.add(e.parent3);
-        break;
-    default:
-        break;
-    }
+    for (int i = 1; i <= 3; ++i)
+        if (model::passesThroughParent(e.kind, i)) d.add(model::parentAt(e, i));
     return d;
 }
 

@@ -149,6 +149,10 @@ struct KindInfo {
     TailKind tail = TailKind::None;
     // Measurements: what the value measures (1 length, 2 area, 3 angle); 0 otherwise.
     int8_t dimension = 0;
+    // The parents that are points the element is drawn through (bit 0 parent1, bit 1
+    // parent2, bit 2 parent3): points known to lie on it, and the point a transformed copy of a
+    // line keeps. A circle by its centre, a perpendicular bisector pass through none.
+    uint8_t throughParents = 0;
 
     constexpr KindInfo withTail(TailKind t) const {
         KindInfo k = *this;
@@ -163,6 +167,11 @@ struct KindInfo {
     constexpr KindInfo measuring(int8_t d) const {
         KindInfo k = *this;
         k.dimension = d;
+        return k;
+    }
+    constexpr KindInfo through(uint8_t parents) const {
+        KindInfo k = *this;
+        k.throughParents = parents;
         return k;
     }
     constexpr KindInfo optionalParents(int8_t required) const {
@@ -227,6 +236,8 @@ using C = ElementClass;
 using K = Kind;
 using T = TailKind;
 
+inline constexpr uint8_t P1 = 1, P2 = 2, P3 = 4; // bits of throughParents
+
 constexpr KindInfo kind(Kind k, ElementClass c, std::string_view name, int8_t parents) {
     return {k, c, name, parents, parents};
 }
@@ -238,21 +249,22 @@ inline constexpr std::array<KindInfo, kKindCount> kKindTable = {{
     kind(K::Intersection, C::Point, "Punto de intersección", 2),
     kind(K::CentralSymmetry, C::Point, "Punto (simetría central)", 2),
     kind(K::Midpoint, C::Point, "Punto medio", 2),
-    kind(K::LineThroughPoint, C::Line, "Recta por punto", 1),
-    kind(K::LineThroughTwoPoints, C::Line, "Recta por 2 puntos", 2),
-    kind(K::RayFromPoint, C::Ray, "Semirecta por 1 punto", 1),
-    kind(K::RayThroughTwoPoints, C::Ray, "Semirecta por 2 puntos", 2),
-    kind(K::ParallelLine, C::Line, "Recta paralela", 2),
-    kind(K::PerpendicularLine, C::Line, "Recta perpendicular", 2),
-    kind(K::AngleBisector, C::Line, "Bisectriz", 3),
+    kind(K::LineThroughPoint, C::Line, "Recta por punto", 1).through(P1),
+    kind(K::LineThroughTwoPoints, C::Line, "Recta por 2 puntos", 2).through(P1 | P2),
+    kind(K::RayFromPoint, C::Ray, "Semirecta por 1 punto", 1).through(P1),
+    kind(K::RayThroughTwoPoints, C::Ray, "Semirecta por 2 puntos", 2).through(P1 | P2),
+    kind(K::ParallelLine, C::Line, "Recta paralela", 2).through(P2),
+    kind(K::PerpendicularLine, C::Line, "Recta perpendicular", 2).through(P2),
+    kind(K::AngleBisector, C::Line, "Bisectriz", 3).through(P2),
     kind(K::PerpendicularBisector, C::Line, "Mediatriz", 2),
-    kind(K::Segment, C::Segment, "Segmento", 2),
+    kind(K::Segment, C::Segment, "Segmento", 2).through(P1 | P2),
     kind(K::Polygon, C::Polygon, "Polígono", 0).withTail(T::Polygon),
-    kind(K::PolygonSide, C::Segment, "Lado de un poligono", 3).ownedThrough(3),
+    kind(K::PolygonSide, C::Segment, "Lado de un poligono", 3).ownedThrough(3).through(P1 | P2),
     kind(K::CircleByCentre, C::Circle, "Circunferencia dado el centro", 1),
-    kind(K::CircleByCentreAndPoint, C::Circle, "Circunferencia dados centro y punto", 2),
+    kind(K::CircleByCentreAndPoint, C::Circle, "Circunferencia dados centro y punto", 2)
+        .through(P2),
     kind(K::CircleByRadius, C::Circle, "Circunferencia dados el radio y el centro", 3),
-    kind(K::ArcThreePoints, C::Arc, "Arco dados 3 puntos", 3),
+    kind(K::ArcThreePoints, C::Arc, "Arco dados 3 puntos", 3).through(P1 | P2 | P3),
     kind(K::Angle, C::Angle, "Angulo", 3),
     kind(K::Locus, C::Locus, "Lugar geométrico", 2).withTail(T::Samples),
     kind(K::AxialSymmetry, C::Point, "Punto (simetría axial)", 2),
@@ -273,8 +285,8 @@ inline constexpr std::array<KindInfo, kKindCount> kKindTable = {{
     kind(K::Calculation, C::Number, "Cálculo", 0).withTail(T::Expression),
     kind(K::Table, C::Table, "Tabla", 0).withTail(T::Table),
     kind(K::Axes, C::Axes, "Ejes de coordenadas", 1).withTail(T::Axes),
-    kind(K::AxisX, C::Line, "Eje x", 2).ownedThrough(2),
-    kind(K::AxisY, C::Line, "Eje y", 2).ownedThrough(2),
+    kind(K::AxisX, C::Line, "Eje x", 2).ownedThrough(2).through(P1),
+    kind(K::AxisY, C::Line, "Eje y", 2).ownedThrough(2).through(P1),
     kind(K::Coordinates, C::Coordinates, "coordenadas de un punto", 2).withTail(T::Coordinates),
     kind(K::CoordinateX, C::Number, "coordenada x o r de un punto", 2).ownedThrough(2),
     kind(K::CoordinateY, C::Number, "coordenada y o theta de un punto", 2).ownedThrough(2),
@@ -396,5 +408,10 @@ constexpr TailKind tailOf(Kind kind) { return kindInfo(kind).tail; }
 
 // Kinds that live only inside an owner's tail (polygon sides, the two axes, coordinate parts).
 constexpr bool isSubElementKind(Kind kind) { return kindInfo(kind).ownerParent != 0; }
+
+// Whether the element is drawn through its parent number i (1..3): see throughParents.
+constexpr bool passesThroughParent(Kind kind, int i) {
+    return i >= 1 && i <= 3 && (kindInfo(kind).throughParents & (1u << (i - 1))) != 0;
+}
 
 } // namespace zeva::model

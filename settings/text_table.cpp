@@ -6,6 +6,7 @@
 #include <cctype>
 #include <cstdlib>
 #include <limits>
+#include <utility>
 
 namespace zeva::settings {
 
@@ -464,32 +465,18 @@ void TextTable::setBuiltInDefaults() {
 }
 
 void TextTable::rebuildKindWords() {
-    for (int k = 0; k < model::kKindCount; ++k) {
-        const K kind = static_cast<K>(k);
-        switch (kind) {
-        case K::PolygonSide:
-            kindWords[k] = shortTexts[kWordSide];
-            break;
-        case K::AxisX:
-            kindWords[k] = shortTexts[kWordAxisX];
-            break;
-        case K::AxisY:
-            kindWords[k] = shortTexts[kWordAxisY];
-            break;
-        case K::CoordinateX:
-            kindWords[k] = shortTexts[kWordCoordinateX];
-            break;
-        case K::CoordinateY:
-            kindWords[k] = shortTexts[kWordCoordinateY];
-            break;
-        case K::FunctionGraph:
-            kindWords[k] = kindNames[k];
-            break;
-        default:
-            kindWords[k] = classWord(model::classOf(kind));
-            break;
-        }
-    }
+    // Sub-elements go by words of their own, a function graph by its kind's name, every other
+    // kind by its class's word.
+    static constexpr std::pair<K, int> kOwnWords[] = {{K::PolygonSide, kWordSide},
+                                                      {K::AxisX, kWordAxisX},
+                                                      {K::AxisY, kWordAxisY},
+                                                      {K::CoordinateX, kWordCoordinateX},
+                                                      {K::CoordinateY, kWordCoordinateY}};
+    for (int k = 0; k < model::kKindCount; ++k)
+        kindWords[k] = classWord(model::classOf(static_cast<K>(k)));
+    kindWords[model::toInt(K::FunctionGraph)] = kindNames[model::toInt(K::FunctionGraph)];
+    for (const auto& [kind, word] : kOwnWords)
+        kindWords[model::toInt(kind)] = shortTexts[word];
 }
 
 const std::string& TextTable::toolText(int tool) const {

@@ -15,41 +15,24 @@ using model::Kind;
 
 // One element of every kind that may stand in a file, all built on `host`.
 Element* addOn(model::Construction& c, Kind kind, Element* host) {
-    Element* e = nullptr;
-    switch (kind) {
-    case Kind::Polygon:
-        return testing::addPolygon(c, {host, host, host});
-    case Kind::Axes:
-        return testing::addAxes(c, host);
-    case Kind::Coordinates:
-        return testing::addCoordinates(c, host, host);
-    default:
-        e = testing::add(c, kind, host, host, host);
-        break;
-    }
-    switch (kind) {
-    case Kind::Calculation:
-    case Kind::Function:
-        e->expression().expression = "a";
-        e->expression().code = {-1, 0};
-        e->expression().refs = {host};
-        break;
-    case Kind::Table:
-        e->table().rows = {host};
-        e->table().cells.assign(model::kTableMaxColumns, 0.0);
-        break;
-    case Kind::Conic:
-        e->conic().points = {host, host, host, host, host};
-        break;
-    case Kind::HideShowButton:
-        e->button().targets = {host};
-        e->button().targetStates = {1};
-        break;
-    case Kind::Text:
-        e->text().lines = {"t"};
-        break;
-    default:
-        break;
+    if (kind == Kind::Polygon) return testing::addPolygon(c, {host, host, host});
+    if (kind == Kind::Axes) return testing::addAxes(c, host);
+    if (kind == Kind::Coordinates) return testing::addCoordinates(c, host, host);
+    Element* e = testing::add(c, kind, host, host, host);
+    if (auto* x = std::get_if<model::ExpressionTail>(&e->tail)) {
+        x->expression = "a";
+        x->code = {-1, 0};
+        x->refs = {host};
+    } else if (auto* t = std::get_if<model::TableTail>(&e->tail)) {
+        t->rows = {host};
+        t->cells.assign(model::kTableMaxColumns, 0.0);
+    } else if (auto* k = std::get_if<model::ConicTail>(&e->tail)) {
+        k->points = {host, host, host, host, host};
+    } else if (auto* b = std::get_if<model::ButtonTail>(&e->tail)) {
+        b->targets = {host};
+        b->targetStates = {1};
+    } else if (auto* text = std::get_if<model::TextTail>(&e->tail)) {
+        text->lines = {"t"};
     }
     return e;
 }

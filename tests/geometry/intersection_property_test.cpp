@@ -29,10 +29,8 @@ double dot(Point u, Point v) {
 // Why p is not on e, or an empty text when it is.
 std::string offElement(Point p, const Element& e) {
     std::ostringstream why;
-    switch (e.elementClass()) {
-    case ElementClass::Line:
-    case ElementClass::Ray:
-    case ElementClass::Segment: {
+    const ElementClass cls = e.elementClass();
+    if (model::isLineLike(cls)) {
         const Point a = e.point();
         const Point d = e.secondPoint() - a;
         const double len = std::sqrt(dot(d, d));
@@ -43,10 +41,7 @@ std::string offElement(Point p, const Element& e) {
             why << "behind the first point by " << -along;
         if (e.elementClass() == ElementClass::Segment && along > len + kEpsilon)
             why << "beyond the second end by " << along - len;
-        break;
-    }
-    case ElementClass::Circle:
-    case ElementClass::Arc: {
+    } else if (cls == ElementClass::Circle || cls == ElementClass::Arc) {
         const Circle c = circleOf(e);
         const double off = std::fabs(dist(p, c.centre) - c.radius);
         if (off > kOnCurve) why << "off the circle by " << off;
@@ -61,18 +56,14 @@ std::string offElement(Point p, const Element& e) {
                     why << "outside the arc";
             }
         }
-        break;
-    }
-    case ElementClass::Conic: {
+    } else if (cls == ElementClass::Conic) {
         const auto& k = e.conic().coefficients;
         const double value = conicValue(k, p);
         const double gx = 2 * k[kCoefX2] * p.x + k[kCoefXY] * p.y + k[kCoefX];
         const double gy = k[kCoefXY] * p.x + 2 * k[kCoefY2] * p.y + k[kCoefY];
         const double off = std::fabs(value) / std::max(1.0, std::hypot(gx, gy));
         if (off > kOnCurve) why << "off the conic by about " << off;
-        break;
-    }
-    default:
+    } else {
         why << "unexpected parent";
     }
     return why.str();

@@ -113,6 +113,11 @@ TEST(Kinds, KindFactsAgreeWithTheRecord) {
             subElements.insert(k.kind);
             EXPECT_LE(k.ownerParent, k.parentCount); // the owner is one of its parents
         }
+        // Only curves pass through their parents, and only through parents they use.
+        EXPECT_LT(k.throughParents, 1 << k.parentCount);
+        if (k.throughParents != 0) {
+            EXPECT_TRUE(classInfo(k.elementClass).curve != Curve::None);
+        }
         EXPECT_EQ(k.dimension != 0,
                   k.elementClass == ElementClass::Number && k.kind >= Kind::DistancePointPoint &&
                       k.kind <= Kind::AngleValue);
@@ -120,4 +125,9 @@ TEST(Kinds, KindFactsAgreeWithTheRecord) {
     EXPECT_EQ(subElements, (std::set<Kind>{Kind::PolygonSide, Kind::AxisX, Kind::AxisY,
                                            Kind::CoordinateX, Kind::CoordinateY}));
     EXPECT_EQ(kindInfo(Kind::Bitmap).requiredParents, 0); // its segment is optional
+    EXPECT_TRUE(passesThroughParent(Kind::ArcThreePoints, 3));
+    EXPECT_TRUE(passesThroughParent(Kind::ParallelLine, 2));
+    EXPECT_FALSE(passesThroughParent(Kind::ParallelLine, 1)); // the line it is parallel to
+    EXPECT_FALSE(passesThroughParent(Kind::PerpendicularBisector, 1));
+    EXPECT_FALSE(passesThroughParent(Kind::CircleByCentre, 1)); // its centre
 }
