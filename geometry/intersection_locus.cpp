@@ -64,16 +64,9 @@ void addLineCrossing(Point from, Point to, const Element& line, double segmentTo
     const double u = cross(l.first - from, d2) / den;
     if (u < -kPieceSlack || u > 1.0 + kPieceSlack) return;
     const Point p = from + d1 * u;
-    switch (line.elementClass()) {
-    case ElementClass::Segment:
-        if (!withinSegment(p, l, segmentTol)) return;
-        break;
-    case ElementClass::Ray:
-        if (!withinRay(p, l)) return;
-        break;
-    default:
-        break;
-    }
+    const ElementClass cls = line.elementClass();
+    if (cls == ElementClass::Segment && !withinSegment(p, l, segmentTol)) return;
+    if (cls == ElementClass::Ray && !withinRay(p, l)) return;
     out.add(u, p);
 }
 
@@ -95,32 +88,35 @@ void addPolylineCrossings(Point from, Point to, const LocusPolyline& other, Piec
 void crossPiece(Point from, Point to, const Element& other, const std::optional<Arc>& arc,
                 const std::optional<LocusPolyline>& otherPolyline, double segmentTol,
                 PieceCrossings& out) {
-    switch (other.elementClass()) {
-    case ElementClass::Line:
-    case ElementClass::Ray:
-    case ElementClass::Segment:
-        addLineCrossing(from, to, other, segmentTol, out);
-        return;
-    case ElementClass::Circle:
-        addCurveCrossings(lineCircleCrossings({from, to}, circleOf(other)), from, to, nullptr, out);
-        return;
-    case ElementClass::Arc:
-        if (arc)
-            addCurveCrossings(lineCircleCrossings({from, to}, circleOf(other)), from, to, &*arc,
-                              out);
-        return;
-    case ElementClass::Conic:
-        addCurveCrossings(lineConicCrossings(other, {from, to}), from, to, nullptr, out);
-        return;
-    case ElementClass::Polygon:
+    const ElementClass cls = other.elementClass();
+    if (cls == ElementClass::Polygon) {
         if (const auto* sides = std::get_if<model::PolygonTail>(&other.tail))
             for (const auto& side : sides->sides)
                 if (side->exists == 1) addLineCrossing(from, to, *side, segmentTol, out);
         return;
-    case ElementClass::Locus:
+    }
+    if (cls == ElementClass::Locus) {
         if (otherPolyline) addPolylineCrossings(from, to, *otherPolyline, out);
         return;
-    default:
+    }
+    switch (model::classInfo(cls).curve) {
+    case model::Curve::Line:
+    case model::Curve::Ray:
+    case model::Curve::Segment:
+        addLineCrossing(from, to, other, segmentTol, out);
+        return;
+    case model::Curve::Circle:
+        addCurveCrossings(lineCircleCrossings({from, to}, circleOf(other)), from, to, nullptr, out);
+        return;
+    case model::Curve::Arc:
+        if (arc)
+            addCurveCrossings(lineCircleCrossings({from, to}, circleOf(other)), from, to, &*arc,
+                              out);
+        return;
+    case model::Curve::Conic:
+        addCurveCrossings(lineConicCrossings(other, {from, to}), from, to, nullptr, out);
+        return;
+    case model::Curve::None:
         return;
     }
 }

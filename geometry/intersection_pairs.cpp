@@ -40,16 +40,20 @@ Arc arcOfElement(const Element& e) {
 // True when p lies on the part of the parent's carrier curve that exists: within its segment,
 // not behind its ray's origin, on its arc.
 bool within(Point p, const Element& e, ElementClass cls, double segmentTol) {
-    switch (cls) {
-    case ElementClass::Segment:
+    switch (model::classInfo(cls).curve) {
+    case model::Curve::Segment:
         return withinSegment(p, lineOf(e), segmentTol);
-    case ElementClass::Ray:
+    case model::Curve::Ray:
         return withinRay(p, lineOf(e));
-    case ElementClass::Arc:
+    case model::Curve::Arc:
         return withinArc(p, arcOfElement(e));
-    default:
+    case model::Curve::Line:
+    case model::Curve::Circle:
+    case model::Curve::Conic:
+    case model::Curve::None:
         return true;
     }
+    return true;
 }
 
 bool onArc(Point p, const Element& e, ElementClass cls) {

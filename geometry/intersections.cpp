@@ -14,53 +14,16 @@ using model::ElementClass;
 
 namespace {
 
-// The classes that take part in intersections, in the order of the table below.
-enum Curve : int { kLine, kRay, kSegment, kCircle, kArc, kConic, kCurveCount, kNotACurve };
-
-Curve curveOf(ElementClass c) {
-    switch (c) {
-    case ElementClass::Line:
-        return kLine;
-    case ElementClass::Ray:
-        return kRay;
-    case ElementClass::Segment:
-        return kSegment;
-    case ElementClass::Circle:
-        return kCircle;
-    case ElementClass::Arc:
-        return kArc;
-    case ElementClass::Conic:
-        return kConic;
-    case ElementClass::Point:
-    case ElementClass::Polygon:
-    case ElementClass::Angle:
-    case ElementClass::Locus:
-    case ElementClass::Text:
-    case ElementClass::Name:
-    case ElementClass::Number:
-    case ElementClass::Function:
-    case ElementClass::Axes:
-    case ElementClass::Table:
-    case ElementClass::Equation:
-    case ElementClass::Coordinates:
-    case ElementClass::Property:
-    case ElementClass::Intersection:
-    case ElementClass::Grid:
-    case ElementClass::Button:
-    case ElementClass::Bitmap:
-        return kNotACurve;
-    }
-    return kNotACurve;
-}
+constexpr auto kCurveCount = static_cast<size_t>(model::kCurveCount);
 
 struct PairType {
     int code;
     bool swap; // the second class must become parent1
 };
 
-// Row: class of parent1, column: class of parent2. A mixed pair is read with the line of a
-// segment or ray first, the segment of a ray, the curve of a line-like element, the circle of
-// an arc and the conic of a circle or arc.
+// Row: the curve of parent1's class, column: the curve of parent2's class (model::Curve order).
+// A mixed pair is read with the line of a segment or ray first, the segment of a ray, the curve
+// of a line-like element, the circle of an arc and the conic of a circle or arc.
 constexpr std::array<std::array<PairType, kCurveCount>, kCurveCount> kPairTable{{
     //  line              ray               segment           circle            arc conic
     {{{0, false}, {2, false}, {1, false}, {6, true}, {14, true}, {24, true}}},        // line
@@ -76,10 +39,10 @@ constexpr std::array<std::array<PairType, kCurveCount>, kCurveCount> kPairTable{
 int intersectionType(ElementClass first, ElementClass second, bool* swap) {
     if (swap) *swap = false;
     if (first == ElementClass::Locus || second == ElementClass::Locus) return kLocusCrossing;
-    const Curve a = curveOf(first);
-    const Curve b = curveOf(second);
-    if (a == kNotACurve || b == kNotACurve) return kNoIntersection;
-    const PairType t = kPairTable[a][b];
+    const model::Curve a = model::classInfo(first).curve;
+    const model::Curve b = model::classInfo(second).curve;
+    if (a == model::Curve::None || b == model::Curve::None) return kNoIntersection;
+    const PairType t = kPairTable[static_cast<size_t>(a)][static_cast<size_t>(b)];
     if (swap) *swap = t.swap;
     return t.code;
 }

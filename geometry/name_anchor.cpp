@@ -67,8 +67,20 @@ void recomputeName(Element& name, const RecomputeContext& ctx) {
     case ElementClass::Conic:
         anchor = pointAt(named, name.y2, ctx);
         break;
-    default:
-        name.exists = 1; // names of texts, numbers, buttons... have no anchor to follow
+    case ElementClass::Text: // names of texts, numbers, buttons... have no anchor to follow
+    case ElementClass::Name:
+    case ElementClass::Number:
+    case ElementClass::Function:
+    case ElementClass::Axes:
+    case ElementClass::Table:
+    case ElementClass::Equation:
+    case ElementClass::Coordinates:
+    case ElementClass::Property:
+    case ElementClass::Intersection:
+    case ElementClass::Grid:
+    case ElementClass::Button:
+    case ElementClass::Bitmap:
+        name.exists = 1;
         return;
     }
     if (!anchor) {
