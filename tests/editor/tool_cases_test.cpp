@@ -252,10 +252,12 @@ TEST_F(Figured, PicksForOtherWindowsAreHandedOver) {
     press({118, 90}, "n");
     f.editor.selectTool(tool::Animation);
     press({452, 304}, "P");
-    press({452, 304}, "P"); // already listed: not twice
+    f.doc().animatedElements()[0].playing = 0;
+    press({452, 304}, "P"); // already listed: not twice, but playing again
     EXPECT_EQ(f.host.handedOver, (std::vector<model::Element*>{fig["n"], fig["P"], fig["P"]}));
     ASSERT_EQ(f.doc().animatedElements().size(), 1u);
     EXPECT_EQ(f.doc().animatedElements()[0].element, fig["P"]);
+    EXPECT_EQ(f.doc().animatedElements()[0].playing, 1);
     // With a single axes element, plotting points opens its window at once.
     f.editor.selectTool(tool::PlotPoints);
     EXPECT_EQ(f.host.opened.back(), "point by coordinates");
