@@ -1,26 +1,18 @@
 // Tools whose picks go to a window: the calculation window (40..42), the animation window (46),
 // the macro dialog (49..51) and the parametric-colour window (61, 62).
+#include "edit/animation.h"
 #include "ui/construction_change.h"
 #include "ui/tool_steps.h"
 #include "ui/tool_steps_common.h"
-
-#include <algorithm>
 
 namespace zeva::ui::steps {
 
 namespace {
 
-// The element joins the document's animation list (when there is room) and becomes the
+// The element joins the document's animation list (or its entry plays again) and becomes the
 // animation window's current element.
 void animationStep(Session& s, Element& hit) {
-    auto& list = s.document()->animatedElements();
-    const bool listed = std::any_of(list.begin(), list.end(), [&](const model::AnimationEntry& a) {
-        return a.element == &hit;
-    });
-    if (!listed) {
-        if (list.size() >= static_cast<size_t>(model::kMaxAnimations)) return;
-        list.push_back({&hit});
-    }
+    if (!edit::addOrRestartAnimation(s.document()->construction, hit)) return;
     markModified(s);
     s.host.animationElementPicked(hit);
     redrawAndRepaint(s);

@@ -252,10 +252,12 @@ TEST_F(Figured, PicksForOtherWindowsAreHandedOver) {
     press({118, 90}, "n");
     f.editor.selectTool(tool::Animation);
     press({452, 304}, "P");
-    press({452, 304}, "P"); // already listed: not twice
+    f.doc().animatedElements()[0].playing = 0;
+    press({452, 304}, "P"); // already listed: not twice, but playing again
     EXPECT_EQ(f.host.handedOver, (std::vector<model::Element*>{fig["n"], fig["P"], fig["P"]}));
     ASSERT_EQ(f.doc().animatedElements().size(), 1u);
     EXPECT_EQ(f.doc().animatedElements()[0].element, fig["P"]);
+    EXPECT_EQ(f.doc().animatedElements()[0].playing, 1);
     // With a single axes element, plotting points opens its window at once.
     f.editor.selectTool(tool::PlotPoints);
     EXPECT_EQ(f.host.opened.back(), "point by coordinates");
@@ -406,6 +408,69 @@ TEST_F(Figured, AfterACheckerTheMoveToolDragsItsResultUntilTheRelease) {
     EXPECT_TRUE(f.host.timerRunning(TimerId::DragDelay));
     f.editor.mouseUp(e);
     EXPECT_FALSE(s.drag.afterCreation);
+}
+
+} // namespace
+} // namespace zeva::ui::testing
+
+namespace zeva::ui::testing {
+namespace {
+
+// Axes on the origin with a grid, and a second pair of axes far away.
+struct GridFigure : ::testing::Test {
+    EditorFixture f;
+    model::Element* axes = nullptr;
+    model::Element* grid = nullptr;
+    model::Element* otherAxes = nullptr;
+
+    void SetUp() override {
+        document::Document& d = f.doc();
+        auto make = [&](Kind kind, model::Element* parent, double x = 0, double y = 0) {
+            edit::CreationRequest r;
+            r.kind = kind;
+            r.parent1 = parent;
+            r.x1 = x;
+            r.y1 = y;
+            return edit::createElement(d, r);
+        };
+        axes = make(Kind::Axes, make(Kind::FreePoint, nullptr));
+        grid = make(Kind::Grid, axes);
+        otherAxes = make(Kind::Axes, make(Kind::FreePoint, nullptr, -400, -300));
+        geometry::recomputeAll(d.construction, f.host.fakeView.recomputeContext());
+    }
+};
+
+TEST_F(GridFigure, APointOnAGridSnapsToTheNearestNode) {
+    f.editor.selectTool(tool::Point);
+    MouseEvent e;
+    e.x = 512 + 83; // near the node (2, 2) of axes of unit 40
+    e.y = 384 - 78;
+    f.host.cursor = render::IPoint{e.x, e.y};
+    f.editor.mouseMove(e);
+    ASSERT_TRUE(f.session().hover.single);
+    ASSERT_EQ(f.session().hover.hits.front(), grid);
+    e.button = MouseButton::Left;
+    f.editor.mouseDown(e);
+    const model::Element* p = f.doc().construction.lastElement;
+    EXPECT_EQ(p->kind, Kind::GridPoint);
+    EXPECT_EQ(p->parent1, grid);
+    EXPECT_NEAR(p->x1, 80, 1e-9);
+    EXPECT_NEAR(p->y1, 80, 1e-9);
+}
+
+TEST_F(GridFigure, PlottingPointsOnOneOfSeveralAxesOpensItsWindowOnThem) {
+    f.editor.selectTool(tool::PlotPoints);
+    ASSERT_EQ(f.session().tool.active, tool::PlotPoints);
+    MouseEvent e;
+    e.x = 512 - 400 + 100; // on the x axis of the second axes
+    e.y = 384 + 300;
+    f.host.cursor = render::IPoint{e.x, e.y};
+    f.editor.mouseMove(e);
+    ASSERT_TRUE(f.session().hover.single);
+    ASSERT_EQ(f.session().hover.hits.front(), otherAxes);
+    e.button = MouseButton::Left;
+    f.editor.mouseDown(e);
+    EXPECT_EQ(f.host.opened.back(), "point by coordinates");
 }
 
 } // namespace
