@@ -1,5 +1,7 @@
 #include "geometry/locus_run.h"
 
+#include <algorithm>
+
 namespace zeva::geometry {
 
 using model::Element;
@@ -24,6 +26,15 @@ DrivingChain drivingChainOf(const Element& locus) {
 }
 
 namespace {
+
+// The loci whose runs are in progress on this thread, outermost first.
+thread_local std::vector<const Element*> runsInProgress;
+
+bool mayStartRun(const Element& locus) {
+    return static_cast<int>(runsInProgress.size()) < kMaxNestedLocusRuns &&
+           std::find(runsInProgress.begin(), runsInProgress.end(), &locus) ==
+               runsInProgress.end();
+}
 
 bool skippedInRun(const Element& e, const Element& locus, RunScope scope) {
     if (&e == locus.parent1 && scope == RunScope::Family) return false;
@@ -59,10 +70,13 @@ void collectUpToTraced(Element& driving, const Element& locus, std::vector<Eleme
 
 } // namespace
 
-LocusRun::LocusRun(Element& locus, const RecomputeContext& ctx, RunScope scope)
-    : ctx_(ctx), chain_(drivingChainOf(locus)) {
+LocusRun::LocusRun(Element& locus, const RecomputeContext& ctx, RunScope scope) : ctx_(ctx) {
+    if (!ctx.construction || !mayStartRun(locus)) return;
+    chain_ = drivingChainOf(locus);
     Element* driving = chain_.effective();
-    if (!driving || !ctx.construction) return;
+    if (!driving) return;
+    locus_ = &locus;
+    runsInProgress.push_back(locus_);
     if (scope == RunScope::Exact) {
         work_.push_back(driving);
         collectUpToTraced(*driving, locus, work_);
@@ -80,6 +94,10 @@ LocusRun::LocusRun(Element& locus, const RecomputeContext& ctx, RunScope scope)
         if (e->serial != 0 && !skippedInRun(*e, locus, scope)) work_.push_back(e);
     }
     c.clearSerials();
+}
+
+LocusRun::~LocusRun() {
+    if (locus_) runsInProgress.pop_back();
 }
 
 void LocusRun::recomputeWork() {

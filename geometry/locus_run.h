@@ -29,14 +29,24 @@ enum class RunScope {
             // on the way would otherwise run the locus again, without end
 };
 
+// Runs nest: a step may recompute a point on another locus (an exact run) or a traced locus
+// (a sample run). A locus never runs inside its own run, and runs nest at most this deep; a run
+// refused for either reason is not valid, so the point it was asked for does not exist and the
+// locus keeps its samples. Whatever the construction, the stack stays shallow and no run
+// starts itself again.
+inline constexpr int kMaxNestedLocusRuns = 8;
+
 // One run of a locus: remembers the driving parameters, collects once the elements each step
 // recomputes (the effective driving point first, then its dependents in list order), and puts
 // everything back on restore().
 class LocusRun {
   public:
     LocusRun(model::Element& locus, const RecomputeContext& ctx, RunScope scope);
+    ~LocusRun();
+    LocusRun(const LocusRun&) = delete;
+    LocusRun& operator=(const LocusRun&) = delete;
 
-    bool valid() const { return chain_.effective() != nullptr; }
+    bool valid() const { return locus_ != nullptr; }
     model::Element& driving() const { return *chain_.effective(); }
 
     // Sets every driving point of the chain to parameter t (points on elements) or to the
@@ -51,6 +61,7 @@ class LocusRun {
     void recomputeWork();
 
     const RecomputeContext& ctx_;
+    const model::Element* locus_ = nullptr; // set while this run counts as in progress
     DrivingChain chain_;
     std::vector<model::Element*> work_;
 };
