@@ -211,10 +211,9 @@ void sampleLocus(Element& locus, const RecomputeContext& ctx) {
         std::min(params.onGrid ? params.gridNodes.size() : params.t.size(), size_t(tail.capacity));
     int32_t count = 0;
     for (size_t i = 0; i < steps; ++i) {
-        if (params.onGrid)
-            run.stepToNode(params.gridNodes[i]);
-        else
-            run.stepTo(params.t[i]);
+        const bool stepped =
+            params.onGrid ? run.stepToNode(params.gridNodes[i]) : run.stepTo(params.t[i]);
+        if (!stepped) break; // the allowance is used up: the samples so far stay
         if (!traced->exists && !tracesPoint) continue; // a missing line, circle... is skipped
         const size_t k = static_cast<size_t>(count++);
         if (traced->exists) {
@@ -283,9 +282,8 @@ std::optional<Point> locusPointAt(Element& locus, double t, const RecomputeConte
     if (!traced || !ctx.construction) return std::nullopt;
     LocusRun run(locus, ctx, RunScope::Exact);
     if (!run.valid() || run.driving().kind != Kind::PointOnElement) return std::nullopt;
-    run.stepTo(t);
     std::optional<Point> p;
-    if (traced->exists) p = traced->point();
+    if (run.stepTo(t) && traced->exists) p = traced->point();
     run.restore();
     return p;
 }

@@ -33,7 +33,10 @@ enum class RunScope {
 // (a sample run). A locus never runs inside its own run, and runs nest at most this deep; a run
 // refused for either reason is not valid, so the point it was asked for does not exist and the
 // locus keeps its samples. Whatever the construction, the stack stays shallow and no run
-// starts itself again.
+// starts itself again. The outermost run also sets the allowance of element recomputes
+// (RecomputeContext::locusRunAllowance) that it and the runs inside it share: once it is used
+// up, steps are refused and runs stop with what they have, so even loci of loci of large
+// sizes end in bounded time.
 inline constexpr int kMaxNestedLocusRuns = 8;
 
 // One run of a locus: remembers the driving parameters, collects once the elements each step
@@ -50,11 +53,13 @@ class LocusRun {
     model::Element& driving() const { return *chain_.effective(); }
 
     // Sets every driving point of the chain to parameter t (points on elements) or to the
-    // grid node (u, v) in axis units, and recomputes the collected elements.
-    void stepTo(double t);
-    void stepToNode(Point node);
+    // grid node (u, v) in axis units, and recomputes the collected elements. False, with
+    // nothing done, when the allowance is used up: the run must stop.
+    [[nodiscard]] bool stepTo(double t);
+    [[nodiscard]] bool stepToNode(Point node);
 
-    // Puts the driving parameters back and recomputes the collected elements once more.
+    // Puts the driving parameters back and recomputes the collected elements once more (also
+    // when the allowance is used up: the figure must be left as it was).
     void restore();
 
   private:

@@ -370,6 +370,30 @@ TEST(DefensiveRead, ErrorTellsWhereReadingStopped) {
     EXPECT_EQ(std::get<model::ReadError>(r).offset, at + 8);
 }
 
+TEST(DefensiveRead, RecordsSpendTheFilesAllowanceBeforeAllocating) {
+    // Small allowances stand for the real ones, which only files of tens of megabytes reach.
+    Bytes b;
+    point(b, 1);                                             // 1 element
+    b.i32(39).real(40).real(40).i32(3).i32(1).i32(2).i32(-1).real(0).real(0).real(0).real(0);
+    b.i32(4).i32(1).i32(2).i32(-1).real(0).real(0).real(0).real(0);
+    common(b, 2, 1);                                         // axes: 3 elements
+    b.i32(47).i32(2).str("a").str("b").font("Arial", 0, 10); // 2 lines
+    common(b, 5);
+    ElementReadContext ctx;
+    ctx.budget.elements = 5;
+    ctx.budget.textLines = 1;
+    model::ByteReader r(b.data);
+    int32_t kind = 0;
+    ASSERT_TRUE(r.i32(kind));
+    EXPECT_TRUE(readElementRecord(r, kind, ctx));
+    ASSERT_TRUE(r.i32(kind));
+    EXPECT_TRUE(readElementRecord(r, kind, ctx));
+    EXPECT_EQ(ctx.budget.elements, 1); // the point, the axes and their two axis lines
+    ASSERT_TRUE(r.i32(kind));
+    EXPECT_FALSE(readElementRecord(r, kind, ctx)); // a text of two lines: one too many
+    EXPECT_EQ(r.error().code, model::ReadErrorCode::OverLimit);
+}
+
 TEST(DefensiveRead, FilesLargerThanAnyDocumentOrWithAForeignHeaderAreRefusedUnread) {
     testing::TempDir dir;
     // Sparse: as large as it claims, without taking the disk space.

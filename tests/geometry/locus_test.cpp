@@ -373,9 +373,9 @@ TEST_F(LocusFixture, PointsOnLociNestBoundedly) {
     // refused, so the work stays bounded; the shallow ones are exact.
     Element* driving = d;
     std::vector<Element*> points;
-    for (int level = 0; level < kMaxNestedLocusRuns + 4; ++level) {
+    for (int level = 0; level <= kMaxNestedLocusRuns; ++level) {
         Element* m = add(Kind::Midpoint, driving, point(200, 40 + level));
-        Element* l = locus(m, driving, 4);
+        Element* l = locus(m, driving, 2);
         driving = add(Kind::PointOnElement, l);
         driving->y2 = 0.5;
         points.push_back(driving);
@@ -384,6 +384,29 @@ TEST_F(LocusFixture, PointsOnLociNestBoundedly) {
     EXPECT_TRUE(near(points[0]->point(), midpoint(onCircle(0.5), {200, 40})));
     EXPECT_TRUE(near(points[1]->point(), midpoint(points[0]->point(), {200, 41})));
     EXPECT_EQ(d->y2, 0.3);
+}
+
+TEST_F(LocusFixture, LociOfLociStopWhenTheirAllowanceIsUsedUpAndLeaveTheFigureAsItWas) {
+    // A family of loci: every instance of the outer locus samples the inner one again, so the
+    // work is the product of their sizes. A small allowance stands for the real one.
+    Element* hub = point(0, 300);
+    Element* e = add(Kind::PointOnElement, add(Kind::CircleByCentreAndPoint, hub, point(50, 300)));
+    e->y2 = 0.2;
+    Element* inner = locus(add(Kind::Midpoint, d, e), d, 1000);
+    Element* outer = locus(inner, e, 1000);
+    recompute();
+    const std::vector<Point> before(inner->samples().samples.begin(),
+                                    inner->samples().samples.end());
+    ctx.locusRunAllowance = 20000;
+    int instances = 0;
+    drawFamily(*outer, ctx, [&](const Element&) { ++instances; });
+    EXPECT_GT(instances, 0);
+    EXPECT_LT(instances, 1000);
+    EXPECT_EQ(e->y2, 0.2);
+    EXPECT_EQ(d->y2, 0.3);
+    ASSERT_EQ(inner->samples().sampleCount, 1000);
+    for (size_t i = 0; i < before.size(); ++i)
+        ASSERT_TRUE(near(inner->samples().samples[i], before[i])) << i;
 }
 
 TEST_F(LocusFixture, AGridOfADegenerateUnitEndsItsRun) {
