@@ -53,7 +53,8 @@ AxisTicks axisTicks(const AxesLayout& axes, const ClipRect& clip) {
                                     {clip.left, clip.top})) {
         const double start = o.x - std::trunc((o.x - c->x) / t.stepX) * t.stepX;
         const double n = std::trunc(width / t.stepX) + 1;
-        for (size_t i = 0; fewEnough(n) && static_cast<double>(i) <= n; ++i) {
+        const size_t count = n >= 0 && fewEnough(n) ? static_cast<size_t>(n) + 1 : 0;
+        for (size_t i = 0; i < count; ++i) {
             const double x = start + static_cast<double>(i) * t.stepX;
             if (std::fabs(x - o.x) >= model::kEpsilon) t.xTicks.push_back({x, o.y});
         }
@@ -62,7 +63,8 @@ AxisTicks axisTicks(const AxesLayout& axes, const ClipRect& clip) {
                                     {clip.right, clip.bottom})) {
         const double start = o.y - std::trunc((o.y - c->y) / t.stepY) * t.stepY;
         const double n = std::trunc(height / t.stepY) + 1;
-        for (size_t i = 0; fewEnough(n) && static_cast<double>(i) <= n; ++i) {
+        const size_t count = n >= 0 && fewEnough(n) ? static_cast<size_t>(n) + 1 : 0;
+        for (size_t i = 0; i < count; ++i) {
             const double y = start + static_cast<double>(i) * t.stepY;
             if (std::fabs(y - o.y) >= model::kEpsilon) t.yTicks.push_back({o.x, y});
         }
