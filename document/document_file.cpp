@@ -5,10 +5,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <limits>
 #include <new>
+#include <optional>
 
 namespace zeva::document {
 
@@ -71,6 +73,14 @@ bool acceptableVersion(int32_t v) {
     return v > 0 && v <= kFileVersion;
 }
 
+// Why a file with this header cannot be read in this mode, if it cannot.
+std::optional<ReadErrorCode> headerProblem(int32_t version, int32_t type, ReadMode mode) {
+    if (!acceptableVersion(version)) return ReadErrorCode::BadVersion;
+    if (type != 1 && type != 2) return ReadErrorCode::BadFileType;
+    if (type == 1 && mode == ReadMode::MacroOnly) return ReadErrorCode::BadFileType;
+    return std::nullopt;
+}
+
 class FileReader {
   public:
     FileReader(std::span<const uint8_t> bytes, ReadMode mode, const ReadSettings& settings)
@@ -107,9 +117,7 @@ class FileReader {
 bool FileReader::read() {
     int32_t version = 0, type = 0;
     if (!r_.i32(version) || !r_.i32(type)) return false;
-    if (!acceptableVersion(version)) return r_.fail(ReadErrorCode::BadVersion);
-    if (type != 1 && type != 2) return r_.fail(ReadErrorCode::BadFileType);
-    if (type == 1 && mode_ == ReadMode::MacroOnly) return r_.fail(ReadErrorCode::BadFileType);
+    if (const auto problem = headerProblem(version, type, mode_)) return r_.fail(*problem);
     out_.type = static_cast<FileType>(type);
     out_.version = version;
     ctx_.textFont = settings_.textFont;
@@ -161,8 +169,12 @@ bool FileReader::readDocumentHead() {
         if (!r_.i32(animationSerials_[i]) || !r_.i32(e.playing) || !r_.i32(e.backward) ||
             !r_.i32(e.speed))
             return false;
-        // Version 200 counted speed in units five times larger.
-        if (v < kFileVersion) e.speed *= 5;
+        // Version 200 counted speed in units five times larger. The animation window cannot
+        // set a speed outside its range; checking first also keeps the product in range.
+        const int32_t unit = v < kFileVersion ? 5 : 1;
+        if (e.speed < model::kMinAnimationSpeed || e.speed > model::kMaxAnimationSpeed / unit)
+            return r_.fail(ReadErrorCode::BadValue);
+        e.speed *= unit;
     }
     return true;
 }
@@ -217,11 +229,30 @@ bool resolveElement(const model::SerialIndex& index, Element& e) {
     return true;
 }
 
+// Whether every reference an element's construction rests on names an element before it, as
+// building a figure always leaves them. The recompute pass walks the list once, parents first;
+// a reference forward could make it compute an element from one not yet computed, or make a
+// locus run ask for a point on itself.
+bool referencesPrecede(Construction& c) {
+    c.clearDeleteMarks(); // here: "comes earlier in the list"
+    bool ordered = true;
+    for (Element* e : c) {
+        model::forEachParentRef(*e, [&ordered](Element*& ref) {
+            ordered = ordered && model::ownerOf(ref)->deleteMark;
+        });
+        if (!ordered) break;
+        e->deleteMark = 1;
+    }
+    c.clearDeleteMarks();
+    return ordered;
+}
+
 bool FileReader::finishDocument() {
     Construction& c = out_.construction;
     const model::SerialIndex index(c);
     for (Element* e : c)
         if (!resolveElement(index, *e)) return r_.fail(ReadErrorCode::MissingReference);
+    if (!referencesPrecede(c)) return r_.fail(ReadErrorCode::ForwardReference);
 
     // Traces and animations name elements by the serials the file gave them.
     for (int32_t s : traceSerials_) {
@@ -266,19 +297,33 @@ bool FileReader::finishMacros() {
     return true;
 }
 
-std::vector<uint8_t> readWholeFile(const std::string& path, bool& ok) {
-    ok = false;
+// The whole file image, or why there is none. A file too large for any document, or whose
+// header already says it is not one to read, is answered without reading the rest.
+std::variant<std::vector<uint8_t>, ReadError> readWholeFile(const std::string& path,
+                                                            ReadMode mode) {
+    const ReadError cannotOpen{ReadErrorCode::CannotOpen, 0};
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec)) return {};
+    if (!std::filesystem::is_regular_file(path, ec)) return cannotOpen;
     const auto size = std::filesystem::file_size(path, ec);
-    if (ec) return {};
+    if (ec) return cannotOpen;
+    if (size > kMaxFileBytes) return ReadError{ReadErrorCode::TooLarge, 0};
     std::ifstream in(path, std::ios::binary);
-    if (!in) return {};
+    if (!in) return cannotOpen;
     std::vector<uint8_t> bytes(static_cast<size_t>(size));
-    if (size > 0 &&
-        !in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(size)))
-        return {};
-    ok = true;
+    constexpr size_t kHeaderBytes = 8;
+    if (size < kHeaderBytes) {
+        if (!in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(size)))
+            return cannotOpen;
+        return bytes; // too short: the reader says so
+    }
+    if (!in.read(reinterpret_cast<char*>(bytes.data()), kHeaderBytes)) return cannotOpen;
+    int32_t header[2] = {0, 0};
+    std::memcpy(header, bytes.data(), kHeaderBytes);
+    if (const auto problem = headerProblem(header[0], header[1], mode))
+        return ReadError{*problem, 0};
+    if (!in.read(reinterpret_cast<char*>(bytes.data() + kHeaderBytes),
+                 static_cast<std::streamsize>(size - kHeaderBytes)))
+        return cannotOpen;
     return bytes;
 }
 
@@ -308,10 +353,9 @@ ReadResult readFileBytes(std::span<const uint8_t> bytes, ReadMode mode,
 }
 
 ReadResult readFile(const std::string& path, ReadMode mode, const ReadSettings& settings) {
-    bool ok = false;
-    const std::vector<uint8_t> bytes = readWholeFile(path, ok);
-    if (!ok) return ReadError{ReadErrorCode::CannotOpen, 0};
-    return readFileBytes(bytes, mode, settings);
+    const auto image = readWholeFile(path, mode);
+    if (const auto* error = std::get_if<ReadError>(&image)) return *error;
+    return readFileBytes(std::get<std::vector<uint8_t>>(image), mode, settings);
 }
 
 std::vector<uint8_t> documentFileBytes(Document& d) {

@@ -24,6 +24,9 @@ enum class ReadMode { Any, MacroOnly };
 
 inline constexpr int32_t kMacroMarker = -1;
 
+// Larger files are refused without being read: no document comes near this size.
+inline constexpr uintmax_t kMaxFileBytes = uintmax_t(256) << 20;
+
 // What a file held, before it is given to a document.
 struct LoadedFile {
     FileType type = FileType::Invalid;

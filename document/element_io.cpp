@@ -138,8 +138,21 @@ void writeKindBlock(ByteWriter& w, const Element& e, SerialShift sh) {
 // ---- reading --------------------------------------------------------------------------------
 
 bool readFont(ByteReader& r, ElementFont& f) {
-    return r.str(f.name) && r.i32(f.color) && r.i32(f.size) && r.i32(f.bold) && r.i32(f.italic) &&
-           r.i32(f.underline) && r.i32(f.strikeout);
+    if (!(r.str(f.name) && r.i32(f.color) && r.i32(f.size) && r.i32(f.bold) && r.i32(f.italic) &&
+          r.i32(f.underline) && r.i32(f.strikeout)))
+        return false;
+    // No font dialog offers another size; a huge one would overflow every text measure.
+    if (f.size < model::kMinFontSize || f.size > model::kMaxFontSize)
+        return r.fail(ReadErrorCode::BadValue);
+    return true;
+}
+
+// Takes n from what is left of one of the file's allowances; the file is refused, before
+// anything is allocated, when it asks for more.
+bool spend(ByteReader& r, int64_t& left, int64_t n) {
+    if (n > left) return r.fail(ReadErrorCode::OverLimit);
+    left -= n;
+    return true;
 }
 
 ElementFont olderVersionFont() {
@@ -169,9 +182,9 @@ std::unique_ptr<Element> readSubRecord(ByteReader& r, Kind kind) {
 
 bool readSampleTail(ByteReader& r, model::SampleTail& t, ElementReadContext& ctx) {
     int32_t capacity = 0;
-    if (!r.count(capacity, kMaxSampleCapacity, 0, ReadErrorCode::BadCount)) return false;
-    if (capacity > ctx.samplesLeft) return r.fail(ReadErrorCode::BadCount);
-    ctx.samplesLeft -= capacity;
+    if (!r.count(capacity, kMaxSampleCapacity, 0, ReadErrorCode::OverLimit) ||
+        !spend(r, ctx.budget.samples, capacity))
+        return false;
     t.sampleCount = 0;
     t.resize(capacity);
     return true;
@@ -194,7 +207,7 @@ bool readExpressionTail(ByteReader& r, model::ExpressionTail& x) {
     return true;
 }
 
-bool readTableTail(ByteReader& r, model::TableTail& t) {
+bool readTableTail(ByteReader& r, model::TableTail& t, ElementReadContext& ctx) {
     int32_t rowCount = 0;
     if (!r.count(rowCount, kNoLimit, 4, ReadErrorCode::BadCount) ||
         !r.count(t.columnCount, model::kTableMaxColumns, 0, ReadErrorCode::TooManyColumns))
@@ -205,6 +218,7 @@ bool readTableTail(ByteReader& r, model::TableTail& t) {
     const size_t rowBytes = 4 + 8 * static_cast<size_t>(t.columnCount);
     if (static_cast<size_t>(rowCount) > r.remaining() / rowBytes)
         return r.fail(ReadErrorCode::ShortRead);
+    if (!spend(r, ctx.budget.tableRows, rowCount)) return false;
     const auto rows = static_cast<size_t>(rowCount);
     t.rowIndices.resize(rows);
     t.rows.assign(rows, nullptr);
@@ -231,6 +245,7 @@ bool readBitmapTail(ByteReader& r, model::BitmapTail& t) {
     int32_t n = 0;
     if (!r.i32(n)) return false;
     if (n < 0) return r.fail(ReadErrorCode::BadCount);
+    if (n > kMaxPictureBytes) return r.fail(ReadErrorCode::OverLimit);
     if (static_cast<size_t>(n) > r.remaining()) return r.fail(ReadErrorCode::PictureTooLarge);
     return r.bytes(t.picture.bmp, static_cast<size_t>(n));
 }
@@ -244,6 +259,7 @@ bool readKindBlock(ByteReader& r, Element& e, ElementReadContext& ctx) {
                 int32_t n = 0;
                 if (!r.count(n, kNoLimit, kSubRecordBytes, ReadErrorCode::BadCount)) return false;
                 if (n < 3) return r.fail(ReadErrorCode::BadCount);
+                if (!spend(r, ctx.budget.elements, n)) return false;
                 t.sides.reserve(static_cast<size_t>(n));
                 for (int32_t i = 0; i < n; ++i) {
                     auto s = readSubRecord(r, Kind::PolygonSide);
@@ -254,14 +270,16 @@ bool readKindBlock(ByteReader& r, Element& e, ElementReadContext& ctx) {
             },
             [&](model::SampleTail& t) { return readSampleTail(r, t, ctx); },
             [&](model::ExpressionTail& t) { return readExpressionTail(r, t); },
-            [&](model::TableTail& t) { return readTableTail(r, t); },
+            [&](model::TableTail& t) { return readTableTail(r, t, ctx); },
             [&](model::AxesTail& a) {
+                if (!spend(r, ctx.budget.elements, 2)) return false;
                 if (!r.real(a.unitX) || !r.real(a.unitY)) return false;
                 a.axisX = readSubRecord(r, Kind::AxisX);
                 a.axisY = a.axisX ? readSubRecord(r, Kind::AxisY) : nullptr;
                 return a.axisY != nullptr;
             },
             [&](model::CoordinatesTail& c) {
+                if (!spend(r, ctx.budget.elements, 2)) return false;
                 c.xPart = readSubRecord(r, Kind::CoordinateX);
                 c.yPart = c.xPart ? readSubRecord(r, Kind::CoordinateY) : nullptr;
                 return c.yPart != nullptr;
@@ -272,7 +290,9 @@ bool readKindBlock(ByteReader& r, Element& e, ElementReadContext& ctx) {
             },
             [&](model::TextTail& t) {
                 int32_t n = 0;
-                if (!r.count(n, kNoLimit, 4, ReadErrorCode::BadCount)) return false;
+                if (!r.count(n, kNoLimit, 4, ReadErrorCode::BadCount) ||
+                    !spend(r, ctx.budget.textLines, n))
+                    return false;
                 t.lines.resize(static_cast<size_t>(n));
                 for (auto& line : t.lines)
                     if (!r.str(line)) return false;
@@ -371,6 +391,7 @@ std::unique_ptr<Element> readElementRecord(ByteReader& r, int32_t kind, ElementR
         r.fail(ReadErrorCode::BadKind);
         return nullptr;
     }
+    if (!spend(r, ctx.budget.elements, 1)) return nullptr;
     auto e = model::makeElement(static_cast<Kind>(kind));
     if (model::carriesFont(e->elementClass())) e->font = std::make_unique<ElementFont>();
     if (!readKindBlock(r, *e, ctx) || !readCommonBlock(r, *e, ctx.version)) return nullptr;

@@ -17,8 +17,9 @@ struct Document;
 
 namespace zeva::edit {
 
-inline constexpr int32_t kMinAnimationSpeed = 1;
-inline constexpr int32_t kMaxAnimationSpeed = 100;
+// The speeds the animation window can set (the file reader refuses any other).
+using model::kMaxAnimationSpeed;
+using model::kMinAnimationSpeed;
 
 // A speed typed or read from anywhere, held within 1..100.
 int32_t clampedSpeed(int64_t speed);

@@ -42,7 +42,9 @@ std::optional<Point> nearestGridNode(const model::Element& grid, Point p,
     double radius = originInView ? 0.0 : std::trunc((dist(viewCentre, o) - h) / qx) * qx;
     if (radius < 0.0) radius = 0.0;
     double step = kPi / 6.0;
-    for (; radius <= ring + qx / 2; radius += qx)
+    // Bounded: a point far from the origin would otherwise walk an unbounded number of rings.
+    constexpr int kMaxRings = 1000000;
+    for (int i = 0; radius <= ring + qx / 2 && i < kMaxRings; radius += qx, ++i)
         if (radius * step > 60.0) step /= 2.0;
     double angle = std::atan2(sy, sx);
     if (angle < 0.0) angle += kTwoPi;

@@ -18,9 +18,12 @@ using model::Kind;
 
 namespace {
 
-// Grids are enumerated over the view; a bound keeps a degenerate axis unit from asking for an
-// unbounded number of nodes.
+// Grids are enumerated over the view; a bound on the nodes looked at keeps a degenerate axis
+// unit or origin from asking for an unbounded number of them.
 constexpr size_t kMaxGridNodes = 1000000;
+// Beyond this many steps from the origin, consecutive nodes are no longer distinct doubles: such
+// a grid has no nodes the view could tell apart.
+constexpr double kLargestNodeIndex = 4503599627370496.0; // 2^52
 
 bool isDrivingKind(const Element* d) {
     return d && (d->kind == Kind::PointOnElement || d->kind == Kind::GridPoint);
@@ -53,12 +56,20 @@ std::vector<Point> gridNodes(const Element& grid, const RecomputeContext& ctx) {
         return -h - 1 < p.x && p.x < h + 1 && -h - 1 < p.y && p.y < h + 1;
     };
 
+    // Every node looked at counts against the bound, kept or not: with a far-off origin or a
+    // tiny unit the nodes may all lie outside the plane, or the index may stop advancing.
+    size_t examined = 0;
     if (ctx.coordSystem != 1) {
         const double i0 = std::floor((ctx.viewLeft - o.x) / qx);
         const double j0 = std::floor((ctx.viewBottom - o.y) / qy);
-        for (double j = j0; o.y + j * qy < ctx.viewTop && nodes.size() < kMaxGridNodes; ++j) {
-            for (double i = i0; o.x + i * qx < ctx.viewRight && nodes.size() < kMaxGridNodes; ++i)
+        if (!(std::fabs(i0) < kLargestNodeIndex && std::fabs(j0) < kLargestNodeIndex))
+            return nodes;
+        for (double j = j0; o.y + j * qy < ctx.viewTop && examined < kMaxGridNodes; ++j) {
+            ++examined;
+            for (double i = i0; o.x + i * qx < ctx.viewRight && examined < kMaxGridNodes; ++i) {
+                ++examined;
                 if (inPlane({o.x + i * qx, o.y + j * qy})) nodes.push_back({i * fx, j * fy});
+            }
         }
         return nodes;
     }
@@ -71,15 +82,18 @@ std::vector<Point> gridNodes(const Element& grid, const RecomputeContext& ctx) {
     const bool originInView =
         o.x >= ctx.viewLeft && o.x <= ctx.viewRight && o.y >= ctx.viewBottom && o.y <= ctx.viewTop;
     double radius = originInView ? 0.0 : std::max(0.0, std::trunc((d - height) / qx) * qx);
+    if (!(radius / qx < kLargestNodeIndex)) return nodes;
     double step = kPi / 6.0;
-    for (; radius < d + height && nodes.size() < kMaxGridNodes; radius += qx) {
+    for (; radius < d + height && examined < kMaxGridNodes; radius += qx) {
+        ++examined;
         if (radius * step > 60.0) step /= 2.0;
         if (radius == 0.0) {
             if (inPlane(o)) nodes.push_back({0.0, 0.0});
             continue;
         }
         // t = 2π is the node at t = 0 again
-        for (int k = 0; k * step < kTwoPi - 1e-9 && nodes.size() < kMaxGridNodes; ++k) {
+        for (int k = 0; k * step < kTwoPi - 1e-9 && examined < kMaxGridNodes; ++k) {
+            ++examined;
             const double t = k * step;
             const Point p{o.x + radius * std::cos(t), o.y + radius * (qy / qx) * std::sin(t)};
             if (inPlane(p)) nodes.push_back(toAxes(axes, p));
@@ -197,10 +211,9 @@ void sampleLocus(Element& locus, const RecomputeContext& ctx) {
         std::min(params.onGrid ? params.gridNodes.size() : params.t.size(), size_t(tail.capacity));
     int32_t count = 0;
     for (size_t i = 0; i < steps; ++i) {
-        if (params.onGrid)
-            run.stepToNode(params.gridNodes[i]);
-        else
-            run.stepTo(params.t[i]);
+        const bool stepped =
+            params.onGrid ? run.stepToNode(params.gridNodes[i]) : run.stepTo(params.t[i]);
+        if (!stepped) break; // the allowance is used up: the samples so far stay
         if (!traced->exists && !tracesPoint) continue; // a missing line, circle... is skipped
         const size_t k = static_cast<size_t>(count++);
         if (traced->exists) {
@@ -269,9 +282,8 @@ std::optional<Point> locusPointAt(Element& locus, double t, const RecomputeConte
     if (!traced || !ctx.construction) return std::nullopt;
     LocusRun run(locus, ctx, RunScope::Exact);
     if (!run.valid() || run.driving().kind != Kind::PointOnElement) return std::nullopt;
-    run.stepTo(t);
     std::optional<Point> p;
-    if (traced->exists) p = traced->point();
+    if (run.stepTo(t) && traced->exists) p = traced->point();
     run.restore();
     return p;
 }

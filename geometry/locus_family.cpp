@@ -26,10 +26,9 @@ bool runFamily(Element& locus, const RecomputeContext& ctx,
     const size_t steps = params.onGrid ? params.gridNodes.size() : params.t.size();
     bool found = false;
     for (size_t i = 0; i < steps && !found; ++i) {
-        if (params.onGrid)
-            run.stepToNode(params.gridNodes[i]);
-        else
-            run.stepTo(params.t[i]);
+        const bool stepped =
+            params.onGrid ? run.stepToNode(params.gridNodes[i]) : run.stepTo(params.t[i]);
+        if (!stepped) break; // the allowance is used up
         found = traced->exists == 1 && visit(*traced);
     }
     run.restore();

@@ -1,5 +1,7 @@
 #include "geometry/locus_run.h"
 
+#include <algorithm>
+
 namespace zeva::geometry {
 
 using model::Element;
@@ -24,6 +26,18 @@ DrivingChain drivingChainOf(const Element& locus) {
 }
 
 namespace {
+
+// The loci whose runs are in progress on this thread, outermost first, and what is left of the
+// outermost run's allowance of element recomputes.
+thread_local std::vector<const Element*> runsInProgress;
+thread_local int64_t recomputesLeft = 0;
+
+bool mayStartRun(const Element& locus, const RecomputeContext& ctx) {
+    if (runsInProgress.empty()) recomputesLeft = ctx.locusRunAllowance;
+    return recomputesLeft > 0 && static_cast<int>(runsInProgress.size()) < kMaxNestedLocusRuns &&
+           std::find(runsInProgress.begin(), runsInProgress.end(), &locus) ==
+               runsInProgress.end();
+}
 
 bool skippedInRun(const Element& e, const Element& locus, RunScope scope) {
     if (&e == locus.parent1 && scope == RunScope::Family) return false;
@@ -59,10 +73,13 @@ void collectUpToTraced(Element& driving, const Element& locus, std::vector<Eleme
 
 } // namespace
 
-LocusRun::LocusRun(Element& locus, const RecomputeContext& ctx, RunScope scope)
-    : ctx_(ctx), chain_(drivingChainOf(locus)) {
+LocusRun::LocusRun(Element& locus, const RecomputeContext& ctx, RunScope scope) : ctx_(ctx) {
+    if (!ctx.construction || !mayStartRun(locus, ctx)) return;
+    chain_ = drivingChainOf(locus);
     Element* driving = chain_.effective();
-    if (!driving || !ctx.construction) return;
+    if (!driving) return;
+    locus_ = &locus;
+    runsInProgress.push_back(locus_);
     if (scope == RunScope::Exact) {
         work_.push_back(driving);
         collectUpToTraced(*driving, locus, work_);
@@ -80,28 +97,41 @@ LocusRun::LocusRun(Element& locus, const RecomputeContext& ctx, RunScope scope)
         if (e->serial != 0 && !skippedInRun(*e, locus, scope)) work_.push_back(e);
     }
     c.clearSerials();
+    recomputesLeft -= c.countOf(); // the walks above, which a nested run repeats at every step
+}
+
+LocusRun::~LocusRun() {
+    if (locus_) runsInProgress.pop_back();
 }
 
 void LocusRun::recomputeWork() {
+    recomputesLeft -= static_cast<int64_t>(work_.size());
     for (Element* e : work_)
         recomputeElement(*e, ctx_);
 }
 
-void LocusRun::stepTo(double t) {
+bool LocusRun::stepTo(double t) {
+    if (recomputesLeft <= 0) return false;
     for (Element* p : chain_.points)
         p->y2 = t;
     recomputeWork();
+    return true;
 }
 
-void LocusRun::stepToNode(Point node) {
+bool LocusRun::stepToNode(Point node) {
+    if (recomputesLeft <= 0) return false;
     for (Element* p : chain_.points) {
         p->x2 = node.x;
         p->y2 = node.y;
     }
     recomputeWork();
+    return true;
 }
 
 void LocusRun::restore() {
+    // The outermost run puts its elements back with an allowance of its own, so that a traced
+    // locus among them is sampled again as it was even when the steps used everything up.
+    if (runsInProgress.size() == 1) recomputesLeft = ctx_.locusRunAllowance;
     for (size_t i = 0; i < chain_.points.size(); ++i) {
         chain_.points[i]->x2 = chain_.saved[i].x;
         chain_.points[i]->y2 = chain_.saved[i].y;

@@ -29,28 +29,44 @@ enum class RunScope {
             // on the way would otherwise run the locus again, without end
 };
 
+// Runs nest: a step may recompute a point on another locus (an exact run) or a traced locus
+// (a sample run). A locus never runs inside its own run, and runs nest at most this deep; a run
+// refused for either reason is not valid, so the point it was asked for does not exist and the
+// locus keeps its samples. Whatever the construction, the stack stays shallow and no run
+// starts itself again. The outermost run also sets the allowance of element recomputes
+// (RecomputeContext::locusRunAllowance) that it and the runs inside it share: once it is used
+// up, steps are refused and runs stop with what they have, so even loci of loci of large
+// sizes end in bounded time.
+inline constexpr int kMaxNestedLocusRuns = 8;
+
 // One run of a locus: remembers the driving parameters, collects once the elements each step
 // recomputes (the effective driving point first, then its dependents in list order), and puts
 // everything back on restore().
 class LocusRun {
   public:
     LocusRun(model::Element& locus, const RecomputeContext& ctx, RunScope scope);
+    ~LocusRun();
+    LocusRun(const LocusRun&) = delete;
+    LocusRun& operator=(const LocusRun&) = delete;
 
-    bool valid() const { return chain_.effective() != nullptr; }
+    bool valid() const { return locus_ != nullptr; }
     model::Element& driving() const { return *chain_.effective(); }
 
     // Sets every driving point of the chain to parameter t (points on elements) or to the
-    // grid node (u, v) in axis units, and recomputes the collected elements.
-    void stepTo(double t);
-    void stepToNode(Point node);
+    // grid node (u, v) in axis units, and recomputes the collected elements. False, with
+    // nothing done, when the allowance is used up: the run must stop.
+    [[nodiscard]] bool stepTo(double t);
+    [[nodiscard]] bool stepToNode(Point node);
 
-    // Puts the driving parameters back and recomputes the collected elements once more.
+    // Puts the driving parameters back and recomputes the collected elements once more (also
+    // when the allowance is used up: the figure must be left as it was).
     void restore();
 
   private:
     void recomputeWork();
 
     const RecomputeContext& ctx_;
+    const model::Element* locus_ = nullptr; // set while this run counts as in progress
     DrivingChain chain_;
     std::vector<model::Element*> work_;
 };

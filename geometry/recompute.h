@@ -3,6 +3,7 @@
 
 #include "model/construction.h"
 
+#include <cstdint>
 #include <span>
 #include <vector>
 
@@ -31,6 +32,9 @@ struct RecomputeContext {
     // The colour of an element with a parametric colour at its source's present value (the
     // renderer's rule); loci record it per sample. None: the element's own colour is recorded.
     int32_t (*parametricColor)(const model::Element& e) = nullptr;
+    // Element recomputes one locus run may cause, the runs nested in it included. A run that
+    // has used them up stops where it is, so loci of loci stay bounded whatever their sizes.
+    int64_t locusRunAllowance = 20000000;
 };
 
 // Recomputes one element from its parents (its coordinates, `exists`, and kind-specific data).

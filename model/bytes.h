@@ -53,7 +53,10 @@ enum class ReadErrorCode {
     TooManyMacros,     // a 101st macro
     EmptyMacro,        // a macro with no elements
     MissingReference,  // a serial that resolves to no element where one is required
+    ForwardReference,  // an element built on one that comes after it in the list
     OutOfMemory,       // sizes that cannot be allocated
+    OverLimit,         // more elements, samples, rows, lines or picture bytes than a file may hold
+    TooLarge,          // a file larger than any document could be
 };
 
 struct ReadError {

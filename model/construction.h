@@ -14,6 +14,9 @@ namespace zeva::model {
 
 inline constexpr int kMaxTraced = 100;
 inline constexpr int kMaxAnimations = 100;
+// Animation speeds the animation window can set.
+inline constexpr int32_t kMinAnimationSpeed = 1;
+inline constexpr int32_t kMaxAnimationSpeed = 100;
 
 // One entry of the animation list: the element and its three animation integers.
 struct AnimationEntry {

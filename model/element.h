@@ -17,6 +17,11 @@ namespace zeva::model {
 
 struct Element;
 
+// Font sizes in points that the font dialogs offer; files and options holding another are
+// refused.
+inline constexpr int32_t kMinFontSize = 1;
+inline constexpr int32_t kMaxFontSize = 1638;
+
 // Text style of an element that shows text.
 struct ElementFont {
     std::string name = "Arial";  // UTF-8 inside the program

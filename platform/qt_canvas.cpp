@@ -1,10 +1,12 @@
 #include "platform/qt_canvas.h"
 
 #include "platform/picture_codec.h"
+#include "render/view_transform.h"
 
 #include <QHashFunctions>
 #include <QPolygon>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <vector>
@@ -18,7 +20,17 @@ using render::RasterOp;
 
 namespace {
 
+// Every coordinate a caller hands in is first held within the renderer's device range, so that
+// the sums below (and inside QRect) stay inside int whatever the caller computed.
+int held(int v) {
+    return std::clamp(v, -render::kDeviceLimit, render::kDeviceLimit);
+}
+
 QRect boxOf(int left, int top, int right, int bottom) {
+    left = held(left);
+    top = held(top);
+    right = held(right);
+    bottom = held(bottom);
     if (right < left) std::swap(left, right);
     if (bottom < top) std::swap(top, bottom);
     return QRect(left, top, right - left, bottom - top);
@@ -153,11 +165,13 @@ bool QtCanvas::directLineOk(int x0, int y0, int x1, int y1) const {
 }
 
 void QtCanvas::moveTo(int x, int y) {
-    x_ = x;
-    y_ = y;
+    x_ = held(x);
+    y_ = held(y);
 }
 
 void QtCanvas::lineTo(int x, int y) {
+    x = held(x);
+    y = held(y);
     if (directLineOk(x_, y_, x, y)) {
         flush();
         directLine(pixels_, x_, y_, x, y, penRgb_);
@@ -225,8 +239,12 @@ void QtCanvas::arc(int left, int top, int right, int bottom, int x3, int y3, int
     flush();
     const QRect r = boxOf(left, top, right, bottom);
     if (r.isEmpty() || pen().style == PenStyle::Clear) return;
-    const double cx = (left + right) / 2.0;
-    const double cy = (top + bottom) / 2.0;
+    const double cx = (double(held(left)) + held(right)) / 2.0;
+    const double cy = (double(held(top)) + held(bottom)) / 2.0;
+    x3 = held(x3);
+    y3 = held(y3);
+    x4 = held(x4);
+    y4 = held(y4);
     // Angles counter-clockwise on the screen, as Qt measures them.
     const double a1 = std::atan2(-(y3 - cy), x3 - cx) * 180.0 / M_PI;
     const double a2 = std::atan2(-(y4 - cy), x4 - cx) * 180.0 / M_PI;
@@ -243,7 +261,7 @@ void QtCanvas::polygon(std::span<const render::IPoint> points) {
     if (points.empty()) return;
     QPolygon poly(static_cast<int>(points.size()));
     for (size_t i = 0; i < points.size(); ++i)
-        poly.setPoint(static_cast<int>(i), points[i].x, points[i].y);
+        poly.setPoint(static_cast<int>(i), held(points[i].x), held(points[i].y));
     if (pen().style == PenStyle::Clear)
         useNoPen();
     else
@@ -255,6 +273,8 @@ void QtCanvas::polygon(std::span<const render::IPoint> points) {
 void QtCanvas::textOut(int x, int y, std::string_view utf8) {
     flush();
     if (utf8.empty()) return;
+    x = held(x);
+    y = held(y);
     const QString text = fromUtf8(utf8);
     if (backgroundMode() == BackgroundMode::Opaque)
         painter_.fillRect(QRect(x, y, metrics_->horizontalAdvance(text), metrics_->height()),
@@ -270,6 +290,8 @@ render::TextSize QtCanvas::textExtent(std::string_view utf8) {
 }
 
 void QtCanvas::setPixel(int x, int y, render::Color c) {
+    x = held(x);
+    y = held(y);
     const render::Pen& p = pen();
     if (!lines_.empty() && c == p.color && p.style == PenStyle::Solid && p.width <= 1) {
         dots_.emplace_back(x, y); // the end pixel of a line, in the line's own colour
@@ -290,6 +312,10 @@ void QtCanvas::setPixel(int x, int y, render::Color c) {
 
 void QtCanvas::patBlt(int x, int y, int w, int h) {
     flush();
+    x = held(x);
+    y = held(y);
+    w = held(w);
+    h = held(h);
     if (pixels_.bits) {
         directFill(pixels_, x, y, x + w, y + h, toQColor(brush().color).rgb());
         return;
@@ -302,6 +328,12 @@ void QtCanvas::bitBlt(int x, int y, int w, int h, render::Canvas& source, int sx
     flush();
     auto* src = dynamic_cast<QtCanvas*>(&source);
     if (!src || !src->image_ || w <= 0 || h <= 0) return;
+    x = held(x);
+    y = held(y);
+    w = held(w);
+    h = held(h);
+    sx = held(sx);
+    sy = held(sy);
     src->flush();
     switch (op) {
     case RasterOp::Copy:
@@ -330,7 +362,8 @@ const QImage* QtCanvas::pictureImage(const model::Picture& picture) {
 
 void QtCanvas::drawPicture(int x, int y, const model::Picture& picture) {
     flush();
-    if (const QImage* img = pictureImage(picture)) painter_.drawImage(QPoint(x, y), *img);
+    if (const QImage* img = pictureImage(picture))
+        painter_.drawImage(QPoint(held(x), held(y)), *img);
 }
 
 void QtCanvas::stretchPicture(int left, int top, int right, int bottom,

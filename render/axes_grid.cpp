@@ -9,8 +9,14 @@ namespace zeva::render {
 
 namespace {
 
-// Far beyond any sensible drawing; protects against degenerate units.
+// Far beyond any sensible drawing: a nice step keeps marks 12 to 60 units apart, so only a unit
+// with no nice step (so small that 60 / unit overflows) or a degenerate origin asks for more. An
+// axis or a grid that would need more marks shows none.
 constexpr size_t kMaxMarks = 200000;
+
+bool fewEnough(double marks) {
+    return marks <= static_cast<double>(kMaxMarks); // false for NaN too
+}
 
 // Where the line through a and b crosses the segment p-q, if it does.
 std::optional<Point> lineCrossesSegment(Point a, Point b, Point p, Point q) {
@@ -47,8 +53,9 @@ AxisTicks axisTicks(const AxesLayout& axes, const ClipRect& clip) {
                                     {clip.left, clip.top})) {
         const double start = o.x - std::trunc((o.x - c->x) / t.stepX) * t.stepX;
         const double n = std::trunc(width / t.stepX) + 1;
-        for (double i = 0; i <= n && t.xTicks.size() < kMaxMarks; ++i) {
-            const double x = start + i * t.stepX;
+        const size_t count = n >= 0 && fewEnough(n) ? static_cast<size_t>(n) + 1 : 0;
+        for (size_t i = 0; i < count; ++i) {
+            const double x = start + static_cast<double>(i) * t.stepX;
             if (std::fabs(x - o.x) >= model::kEpsilon) t.xTicks.push_back({x, o.y});
         }
     }
@@ -56,8 +63,9 @@ AxisTicks axisTicks(const AxesLayout& axes, const ClipRect& clip) {
                                     {clip.right, clip.bottom})) {
         const double start = o.y - std::trunc((o.y - c->y) / t.stepY) * t.stepY;
         const double n = std::trunc(height / t.stepY) + 1;
-        for (double i = 0; i <= n && t.yTicks.size() < kMaxMarks; ++i) {
-            const double y = start + i * t.stepY;
+        const size_t count = n >= 0 && fewEnough(n) ? static_cast<size_t>(n) + 1 : 0;
+        for (size_t i = 0; i < count; ++i) {
+            const double y = start + static_cast<double>(i) * t.stepY;
             if (std::fabs(y - o.y) >= model::kEpsilon) t.yTicks.push_back({o.x, y});
         }
     }
@@ -76,12 +84,18 @@ void gridPoints(const AxesLayout& axes, const ClipRect& clip, bool polar, bool m
     if (!(qx > 0) || !(qy > 0) || !std::isfinite(qx) || !std::isfinite(qy)) return;
     const Point o = axes.origin;
 
+    // Every step of either loop counts against the bound: with a far-off origin or a tiny unit
+    // a coordinate may stop advancing, or no point of a column may fall inside the rectangle.
+    size_t steps = 0;
     if (!polar) {
-        for (double x = std::floor((clip.left - o.x) / qx) * qx + o.x; x < clip.right; x += qx) {
-            for (double y = std::floor((clip.bottom - o.y) / qy) * qy + o.y; y < clip.top;
-                 y += qy) {
+        const double x0 = std::floor((clip.left - o.x) / qx) * qx + o.x;
+        const double y0 = std::floor((clip.bottom - o.y) / qy) * qy + o.y;
+        if (!fewEnough(((clip.right - x0) / qx + 1) * ((clip.top - y0) / qy + 1))) return;
+        for (double x = x0; x < clip.right && steps < kMaxMarks; x += qx) {
+            ++steps;
+            for (double y = y0; y < clip.top && steps < kMaxMarks; y += qy) {
+                ++steps;
                 out.push_back({x, y});
-                if (out.size() >= kMaxMarks) return;
             }
         }
         return;
@@ -102,12 +116,14 @@ void gridPoints(const AxesLayout& axes, const ClipRect& clip, bool polar, bool m
         rEnd = d + h;
         a = model::kPi / 6;
     }
-    for (; r < rEnd; r += qx) {
+    if (!fewEnough((rEnd - r) / qx)) return;
+    for (; r < rEnd && steps < kMaxMarks; r += qx) {
+        ++steps;
         if (!miniature && r * a > 60) a /= 2;
-        for (int k = 0; k * a <= 2 * model::kPi + 1e-12; ++k) {
+        for (int k = 0; k * a <= 2 * model::kPi + 1e-12 && steps < kMaxMarks; ++k) {
+            ++steps;
             const double t = k * a;
             out.push_back({o.x + r * std::cos(t), o.y + r * ratio * std::sin(t)});
-            if (out.size() >= kMaxMarks) return;
         }
     }
 }

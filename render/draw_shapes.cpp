@@ -90,10 +90,12 @@ double normalizedAngle(double a) {
 void drawChords(RenderContext& ctx, Canvas& canvas, Point centre, double radius, double start,
                 double sweep, Color color) {
     const ViewTransform& v = *ctx.view;
+    // An arc from a degenerate construction (NaN or infinite radius or angles) has no chords.
+    if (!std::isfinite(radius) || !std::isfinite(start) || !std::isfinite(sweep)) return;
     const double length = radius * sweep;
     const double k = std::trunc(radius * 0.02) + 1;
     const double nD = std::trunc(length / k) + 2;
-    const int n = nD > 1e6 ? 1000000 : static_cast<int>(nD);
+    const int n = nD > 1e6 ? 1000000 : (nD > 1 ? static_cast<int>(nD) : 1);
     auto at = [&](double a) {
         return Point{centre.x + radius * std::cos(a), centre.y + radius * std::sin(a)};
     };
@@ -264,7 +266,7 @@ void drawCircle(RenderContext& ctx, Canvas& canvas, Point centre, double radius,
     const ViewCircle vc = viewCircle(v, canvas.role());
     if (dist(vc.centre, centre) - radius >= vc.radius) return;
     const IPoint c = worldToScreen(v, centre);
-    const int R = roundHalfAwayFromZero(radius * v.drawScale);
+    const int R = toDevice(radius * v.drawScale);
     if (R <= 0) {
         canvas.setPixel(c.x, c.y, color);
         return;
@@ -363,7 +365,7 @@ void drawArcThrough(RenderContext& ctx, Canvas& canvas, Point centre, Point a, P
     canvas.setBrush({backgroundOf(ctx), BrushStyle::Clear});
     canvas.setPen(*pen);
     const IPoint sc = worldToScreen(v, centre);
-    const int R = roundHalfAwayFromZero(d * v.drawScale);
+    const int R = toDevice(d * v.drawScale);
     const IPoint s1 = worldToScreen(v, from);
     const IPoint s2 = worldToScreen(v, to);
     canvas.arc(sc.x - R, sc.y - R, sc.x + R + 1, sc.y + R + 1, s1.x, s1.y, s2.x, s2.y);
@@ -403,7 +405,7 @@ void drawAngleMark(RenderContext& ctx, Canvas& canvas, Point first, Point vertex
     const IPoint s1 = worldToScreen(v, first);
     const IPoint s3 = worldToScreen(v, third);
     for (int i = 0; i < count; ++i) {
-        const int r = roundHalfAwayFromZero(radii[i]);
+        const int r = toDevice(radii[i]);
         canvas.arc(sv.x + 1 - r, sv.y + 1 - r, sv.x + 1 + r, sv.y + 1 + r, s1.x, s1.y, s3.x, s3.y);
     }
 }

@@ -106,8 +106,8 @@ void drawButton(RenderContext& ctx, Canvas& canvas, Element& e, Color color) {
     if (canvas.role() == CanvasRole::Miniature) {
         canvas.setPen({e.style, PenStyle::Solid, 1});
         canvas.setBrush({e.style, BrushStyle::Solid});
-        const int w = static_cast<int>(size.width * ctx.view->drawScale);
-        const int h = static_cast<int>(size.height * ctx.view->drawScale);
+        const int w = toDevice(std::trunc(size.width * ctx.view->drawScale));
+        const int h = toDevice(std::trunc(size.height * ctx.view->drawScale));
         canvas.rectangle(p.x, p.y, p.x + w + 1, p.y + h + 1);
         return;
     }
@@ -267,8 +267,8 @@ void outputText(RenderContext& ctx, Canvas& canvas, const model::ElementFont& fo
         const double s = ctx.view->drawScale;
         canvas.setPen({color, PenStyle::Solid, 1});
         canvas.setBrush({background, background < 0 ? BrushStyle::Clear : BrushStyle::Solid});
-        canvas.rectangle(p.x, p.y, p.x + static_cast<int>(size.width * s),
-                         p.y + static_cast<int>(size.height * s));
+        canvas.rectangle(p.x, p.y, p.x + toDevice(std::trunc(size.width * s)),
+                         p.y + toDevice(std::trunc(size.height * s)));
         canvas.setPenStyle(PenStyle::Clear);
         return;
     }

@@ -1,5 +1,7 @@
 #include "render/recording_canvas.h"
 
+#include <algorithm>
+
 namespace zeva::render {
 
 std::string CanvasCall::str() const {
@@ -13,6 +15,14 @@ std::string CanvasCall::str() const {
         s += '"' + text + '"';
     }
     return s + ")";
+}
+
+std::span<const int> CanvasCall::coordinates() const {
+    size_t n = args.size();
+    if (op == "setPixel" || op == "drawPicture") n = 2;
+    if (op == "stretchPicture") n = 4;
+    if (op == "bitBlt") n = 6;
+    return std::span<const int>(args).first(std::min(n, args.size()));
 }
 
 RecordingCanvas::RecordingCanvas(CanvasRole role, int width, int height, int pixelsPerInch)

@@ -4,6 +4,7 @@
 
 #include "render/canvas.h"
 
+#include <span>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,9 @@ struct CanvasCall {
 
     // "lineTo(3,4)": the op and its arguments.
     std::string str() const;
+    // The arguments that are device positions or sizes: all but a colour, a raster operation
+    // or a picture's byte count.
+    std::span<const int> coordinates() const;
 };
 
 class RecordingCanvas : public Canvas {

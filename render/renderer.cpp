@@ -176,11 +176,12 @@ Color parametricColor(double value, bool valid, int mode) {
     const double v = valid && std::isfinite(value) ? value : 0.0;
     double t = std::fabs(v - std::trunc(v));
     if (t < 0.0001) t = std::fmod(std::fabs(std::trunc(v)), 2.0) == 0 ? 0.0 : 1.0;
-    const int m = std::abs(mode);
+    // In doubles: a mode read from a file may be any int, INT_MIN included.
+    const double m = std::fabs(static_cast<double>(mode));
     if (m == 1) return hsvToColor(360 * t * 0.84, 1, 1);
     if (m == 2) return hsvToColor(0, 0, 1 - t);
     // The slider position picks one hue; a negative mode (the fill) takes the same hue.
-    return hsvToColor(360 * 0.84 * std::abs(m - 3) / 97.0, t, 1);
+    return hsvToColor(360 * 0.84 * std::fabs(m - 3) / 97.0, t, 1);
 }
 
 Color currentParametricColor(const Element& e) {

@@ -3,6 +3,7 @@
 #include "document/document.h"
 #include "model/units.h"
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 
@@ -37,10 +38,13 @@ int roundHalfUp(double v) {
     return saturate(v - t > 0.5 ? t + 1 : t);
 }
 
+int toDevice(double v) {
+    return std::clamp(roundHalfAwayFromZero(v), -kDeviceLimit, kDeviceLimit);
+}
+
 IPoint worldToScreen(const ViewTransform& v, double x, double y) {
     if (std::fabs(x) > kFarAway || std::fabs(y) > kFarAway || x != x || y != y) return kOffScreen;
-    return {roundHalfAwayFromZero((x - v.viewLeft) * v.drawScale),
-            roundHalfAwayFromZero(-(y - v.viewTop) * v.drawScale)};
+    return {toDevice((x - v.viewLeft) * v.drawScale), toDevice(-(y - v.viewTop) * v.drawScale)};
 }
 
 Point screenToWorld(const ViewTransform& v, double sx, double sy) {
@@ -135,14 +139,18 @@ int verticalScrollPosition(const ViewTransform& v, int max) {
 double niceStepFactor(double u) {
     if (!(u > 0) || !std::isfinite(u)) return 1.0;
     const double x = 60.0 / u;
+    // A unit so small that 60 / u overflows has no power of ten to step by.
+    if (!std::isfinite(x)) return 1.0;
     const double ax = std::fabs(x);
     const double lg = std::log10(ax);
     const double L = std::trunc(lg);
-    const int d = static_cast<int>(ax >= 1 ? std::trunc(ax / std::pow(10.0, L))
-                                           : std::trunc(ax / std::pow(10.0, L - 1)));
+    // The leading digit stays a double: it is only compared, never converted.
+    const double d = ax >= 1 ? std::trunc(ax / std::pow(10.0, L))
+                             : std::trunc(ax / std::pow(10.0, L - 1));
     const double m = d == 1 ? 1.0 : (d >= 2 && d <= 4 ? 2.0 : 5.0);
     const double c = ax >= 1 ? std::trunc(lg) : std::trunc(lg) - 1;
-    return m * std::pow(10.0, c);
+    const double factor = m * std::pow(10.0, c);
+    return factor > 0 && std::isfinite(factor) ? factor : 1.0;
 }
 
 } // namespace zeva::render

@@ -16,6 +16,9 @@ struct Document;
 namespace zeva::render {
 
 inline constexpr IPoint kOffScreen{999999, 999999}; // a point that cannot be placed
+// Device coordinates and lengths the renderer makes stay within ±kDeviceLimit, far beyond any
+// surface, so that adding a radius, a text size or a few pixels to one stays inside int.
+inline constexpr int kDeviceLimit = 1 << 28;
 inline constexpr double kFarAway = 1e10;            // beyond this a point maps to kOffScreen
 inline constexpr int kScrollMax = 10000;            // range of both scroll bars
 
@@ -57,7 +60,12 @@ int roundHalfAwayFromZero(double v);
 // Truncates, then adds one when the dropped part exceeds one half (2.5 -> 2, 2.6 -> 3).
 int roundHalfUp(double v);
 
-// Device position of a world point, or kOffScreen when either coordinate exceeds 1e10.
+// A device coordinate or length: v rounded half away from zero, held within ±kDeviceLimit
+// (0 for NaN). Every conversion of a world distance to device pixels goes through here.
+int toDevice(double v);
+
+// Device position of a world point (each coordinate held within ±kDeviceLimit), or kOffScreen
+// when either coordinate exceeds 1e10.
 IPoint worldToScreen(const ViewTransform& v, double x, double y);
 inline IPoint worldToScreen(const ViewTransform& v, Point p) {
     return worldToScreen(v, p.x, p.y);

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs every Debian package that building, testing, benchmarking and a headless
-# GUI run of ZEVA need. Safe to run again: apt-get skips what is already there.
+# Installs every Debian package that building, testing, fuzzing (clang with its libFuzzer and
+# sanitizer runtimes, llvm for llvm-symbolizer), benchmarking and a headless GUI run of ZEVA
+# need. Safe to run again: apt-get skips what is already there.
 set -euo pipefail
 
 packages=(
@@ -9,6 +10,7 @@ packages=(
   libgl-dev libxkbcommon-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   xvfb xauth fonts-dejavu-core
+  clang libclang-rt-dev llvm
 )
 
 if [ "$(id -u)" -eq 0 ]; then

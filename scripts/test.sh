@@ -2,7 +2,9 @@
 # Sets up a fresh Debian machine, then builds and runs every test twice: a Release build with
 # warnings as errors, and an AddressSanitizer + UndefinedBehaviorSanitizer build; then the
 # animation tests (the clock thread with the window thread editing the figure) once more under
-# ThreadSanitizer, building only the libraries they need. Exits non-zero on any failure.
+# ThreadSanitizer, building only the libraries they need; then builds the libFuzzer targets with
+# clang, replays their corpora and fuzzes each briefly (scripts/fuzz.sh; ZEVA_FUZZ_SECONDS sets
+# the seconds per target, 0 replays only). Exits non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -28,3 +30,5 @@ cmake -S . -B build/tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZEVA_WERRO
       -DZEVA_SANITIZE_THREAD=ON -DZEVA_BUILD_BENCH=OFF
 cmake --build build/tsan -j "$jobs" --target zeva_test_animation
 TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 build/tsan/tests/zeva_test_animation
+
+bash scripts/fuzz.sh "${ZEVA_FUZZ_SECONDS:-20}"

@@ -2,6 +2,7 @@
 
 #include "model/bytes.h"
 #include "model/codepage.h"
+#include "model/element.h"
 
 #include <algorithm>
 #include <array>
@@ -44,7 +45,9 @@ bool inRange(int32_t v, int32_t lo, int32_t hi) {
 // Values that every options dialog keeps in range; anything else means a corrupt file, and
 // trusting it would give divisions by zero, huge sample arrays or unreadable numbers later.
 bool plausible(const Options& o) {
-    const auto fontOk = [](const FontOption& f) { return inRange(f.size, 1, 1638); };
+    const auto fontOk = [](const FontOption& f) {
+        return inRange(f.size, model::kMinFontSize, model::kMaxFontSize);
+    };
     return inRange(o.windowState, 0, 2) && std::isfinite(o.planeSize) && o.planeSize > 0 &&
            o.planeSize <= 1e6 && std::isfinite(o.angleArcRatio) && fontOk(o.textFont) &&
            fontOk(o.namesFont) && fontOk(o.numbersFont) && fontOk(o.cursorFont) &&

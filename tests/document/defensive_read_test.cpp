@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 
 namespace zeva::document {
@@ -80,6 +81,34 @@ Bytes tableWithColumns(int32_t columns) {
     for (int32_t i = 0; i < columns; ++i)
         b.real(i);
     return common(b, 4).font("Arial", 0, 10);
+}
+
+Bytes nameWithFontSize(int32_t size) {
+    Bytes b = twoPoints();
+    b.i32(48).str("n").real(0).real(0).real(0).real(0);
+    common(b, 3, 1).font("Arial", 0, size);
+    return b;
+}
+
+// One animation of point 1 at `speed`, in a file of the given version.
+Bytes animatedAt(int32_t version, int32_t speed) {
+    Bytes b;
+    b.i32(version).i32(1).i32(0);
+    if (version == 300) b.i32(1);
+    b.i32(0).i32(40).i32(0).real(-512).real(384);
+    b.i32(0).i32(1).i32(1).i32(1).i32(1).i32(speed);
+    b.i32(0).i32(1).i32(-1).i32(-1).i32(-1).real(0).real(0).real(0).real(0);
+    b.i32(1).i32(1).i32(-1).i32(255);
+    return version == 300 ? b.i32(-1).i32(0).i32(1).i32(0).i32(0).i32(2) : b.i32(1);
+}
+
+// `count` loci of `capacity` samples on the two points (whether they could ever exist does
+// not matter to the reader).
+Bytes loci(int count, int32_t capacity) {
+    Bytes b = twoPoints();
+    for (int i = 0; i < count; ++i)
+        common(b.i32(21).i32(capacity), 3 + i, 1, 2);
+    return b;
 }
 
 Bytes withMacros(int count) {
@@ -206,6 +235,41 @@ const BadFileCase kCases[] = {
          return b;
      },
      false},
+    {"fontSize1638", [] { return nameWithFontSize(model::kMaxFontSize); }, true},
+    {"fontSize1639", [] { return nameWithFontSize(model::kMaxFontSize + 1); }, false},
+    {"fontSize0", [] { return nameWithFontSize(0); }, false},
+    {"speed100", [] { return animatedAt(300, 100); }, true},
+    {"speed101", [] { return animatedAt(300, 101); }, false},
+    {"speed0", [] { return animatedAt(300, 0); }, false},
+    {"version200Speed20", [] { return animatedAt(200, 20); }, true},
+    {"version200Speed21", [] { return animatedAt(200, 21); }, false},
+    {"version200SpeedOverflowingTimesFive", [] { return animatedAt(200, 429496730); }, false},
+    {"samplesUpToTheFileBudget", [] { return loci(50, kMaxSampleCapacity); }, true},
+    {"samplesBeyondTheFileBudget", [] { return loci(51, kMaxSampleCapacity); }, false},
+    {"pictureBeyondItsLimitIsRefusedUnread",
+     [] {
+         Bytes b = twoPoints();
+         b.i32(67).i32(kMaxPictureBytes + 1);
+         return common(b, 3);
+     },
+     false},
+    {"segmentOnALaterPoint",
+     [] {
+         Bytes b = head();
+         point(b, 1);
+         common(b.i32(13), 2, 1, 3);
+         return point(b, 3);
+     },
+     false},
+    {"pointOnALocusItDrives",
+     [] {
+         Bytes b = head();
+         point(b, 1);
+         common(b.i32(1), 2, 4);         // on the locus below
+         common(b.i32(0), 3);            // traced: any point will do for the reader
+         return common(b.i32(21).i32(20), 4, 3, 2);
+     },
+     false},
     {"macros100", [] { return withMacros(100); }, true},
     {"macros101", [] { return withMacros(101); }, false},
     {"macroIntoFullDocument",
@@ -304,6 +368,50 @@ TEST(DefensiveRead, ErrorTellsWhereReadingStopped) {
     ASSERT_TRUE(std::holds_alternative<model::ReadError>(r));
     EXPECT_EQ(std::get<model::ReadError>(r).code, model::ReadErrorCode::StringTooLong);
     EXPECT_EQ(std::get<model::ReadError>(r).offset, at + 8);
+}
+
+TEST(DefensiveRead, RecordsSpendTheFilesAllowanceBeforeAllocating) {
+    // Small allowances stand for the real ones, which only files of tens of megabytes reach.
+    Bytes b;
+    point(b, 1);                                             // 1 element
+    b.i32(39).real(40).real(40).i32(3).i32(1).i32(2).i32(-1).real(0).real(0).real(0).real(0);
+    b.i32(4).i32(1).i32(2).i32(-1).real(0).real(0).real(0).real(0);
+    common(b, 2, 1);                                         // axes: 3 elements
+    b.i32(47).i32(2).str("a").str("b").font("Arial", 0, 10); // 2 lines
+    common(b, 5);
+    ElementReadContext ctx;
+    ctx.budget.elements = 5;
+    ctx.budget.textLines = 1;
+    model::ByteReader r(b.data);
+    int32_t kind = 0;
+    ASSERT_TRUE(r.i32(kind));
+    EXPECT_TRUE(readElementRecord(r, kind, ctx));
+    ASSERT_TRUE(r.i32(kind));
+    EXPECT_TRUE(readElementRecord(r, kind, ctx));
+    EXPECT_EQ(ctx.budget.elements, 1); // the point, the axes and their two axis lines
+    ASSERT_TRUE(r.i32(kind));
+    EXPECT_FALSE(readElementRecord(r, kind, ctx)); // a text of two lines: one too many
+    EXPECT_EQ(r.error().code, model::ReadErrorCode::OverLimit);
+}
+
+TEST(DefensiveRead, FilesLargerThanAnyDocumentOrWithAForeignHeaderAreRefusedUnread) {
+    testing::TempDir dir;
+    // Sparse: as large as it claims, without taking the disk space.
+    const std::string huge = dir.file("huge.KDO");
+    testing::writeBytes(huge, twoPoints().data);
+    std::filesystem::resize_file(huge, kMaxFileBytes + 1);
+    ReadResult r = readFile(huge, ReadMode::Any);
+    ASSERT_TRUE(std::holds_alternative<model::ReadError>(r));
+    EXPECT_EQ(std::get<model::ReadError>(r).code, model::ReadErrorCode::TooLarge);
+
+    const std::string foreign = dir.file("foreign.KDO");
+    Bytes b;
+    b.i32(301).i32(1);
+    testing::writeBytes(foreign, b.data);
+    std::filesystem::resize_file(foreign, 64 << 20);
+    r = readFile(foreign, ReadMode::Any);
+    ASSERT_TRUE(std::holds_alternative<model::ReadError>(r));
+    EXPECT_EQ(std::get<model::ReadError>(r).code, model::ReadErrorCode::BadVersion);
 }
 
 TEST(DefensiveRead, ProbeAnswersByTheFileType) {

@@ -1,5 +1,6 @@
 #include "geometry/conics.h"
 #include "geometry/locus.h"
+#include "geometry/locus_run.h"
 #include "geometry/primitives.h"
 #include "tests/support/construction_builder.h"
 
@@ -350,6 +351,75 @@ TEST_F(LocusFixture, FamiliesAreRunInstanceByInstanceAndLeaveTheFigureAlone) {
     EXPECT_TRUE(hitFamily(*l, ctx, [&](const Element&) { return ++tested == 4; }));
     EXPECT_EQ(tested, 4);
     EXPECT_FALSE(hitFamily(*l, ctx, [](const Element&) { return false; }));
+}
+
+TEST_F(LocusFixture, ALocusNeverRunsInsideItsOwnRun) {
+    // A point on a locus that is also the locus's driving point: running the locus moves the
+    // point, which asks the locus for its position, which runs the locus... A file cannot say
+    // this (references must point back), but nothing else may loop on it either.
+    Element* far = point(200, 40);
+    Element* onItself = add(Kind::PointOnElement);
+    Element* m = add(Kind::Midpoint, onItself, far);
+    Element* l = locus(m, onItself, 20);
+    onItself->parent1 = l;
+    recompute();
+    EXPECT_EQ(onItself->exists, 0);
+    EXPECT_FALSE(locusPointAt(*l, 0.5, ctx));
+}
+
+TEST_F(LocusFixture, PointsOnLociNestBoundedly) {
+    // Each point on a locus drives the next locus: evaluating the last one runs every locus
+    // below it, each inside the one above. Beyond the nesting limit the innermost runs are
+    // refused, so the work stays bounded; the shallow ones are exact.
+    Element* driving = d;
+    std::vector<Element*> points;
+    for (int level = 0; level <= kMaxNestedLocusRuns; ++level) {
+        Element* m = add(Kind::Midpoint, driving, point(200, 40 + level));
+        Element* l = locus(m, driving, 2);
+        driving = add(Kind::PointOnElement, l);
+        driving->y2 = 0.5;
+        points.push_back(driving);
+    }
+    recompute();
+    EXPECT_TRUE(near(points[0]->point(), midpoint(onCircle(0.5), {200, 40})));
+    EXPECT_TRUE(near(points[1]->point(), midpoint(points[0]->point(), {200, 41})));
+    EXPECT_EQ(d->y2, 0.3);
+}
+
+TEST_F(LocusFixture, LociOfLociStopWhenTheirAllowanceIsUsedUpAndLeaveTheFigureAsItWas) {
+    // A family of loci: every instance of the outer locus samples the inner one again, so the
+    // work is the product of their sizes. A small allowance stands for the real one.
+    Element* hub = point(0, 300);
+    Element* e = add(Kind::PointOnElement, add(Kind::CircleByCentreAndPoint, hub, point(50, 300)));
+    e->y2 = 0.2;
+    Element* inner = locus(add(Kind::Midpoint, d, e), d, 1000);
+    Element* outer = locus(inner, e, 1000);
+    recompute();
+    const std::vector<Point> before(inner->samples().samples.begin(),
+                                    inner->samples().samples.end());
+    ctx.locusRunAllowance = 20000;
+    int instances = 0;
+    drawFamily(*outer, ctx, [&](const Element&) { ++instances; });
+    EXPECT_GT(instances, 0);
+    EXPECT_LT(instances, 1000);
+    EXPECT_EQ(e->y2, 0.2);
+    EXPECT_EQ(d->y2, 0.3);
+    ASSERT_EQ(inner->samples().sampleCount, 1000);
+    for (size_t i = 0; i < before.size(); ++i)
+        ASSERT_TRUE(near(inner->samples().samples[i], before[i])) << i;
+}
+
+TEST_F(LocusFixture, AGridOfADegenerateUnitEndsItsRun) {
+    // A unit so small that no power of ten steps it, and an origin far outside the plane: the
+    // node loops must end although the nodes never advance or never fall inside the plane.
+    for (const auto& [unit, origin] : {std::pair{1e-310, Point{0, 0}}, {40.0, Point{1e300, 0}}}) {
+        Element* o = point(origin.x, origin.y);
+        Element* axes = zeva::testing::addAxes(c, o, unit, unit);
+        Element* g = add(Kind::GridPoint, add(Kind::Grid, axes));
+        Element* l = locus(add(Kind::Midpoint, g, rim), g, 10);
+        recompute();
+        EXPECT_EQ(l->samples().sampleCount, 0) << unit;
+    }
 }
 
 TEST_F(LocusFixture, NoLocusWithoutAPointOnAnElementToDriveIt) {

@@ -166,5 +166,36 @@ TEST_F(EveryKind, AppearsInTheDump) {
     EXPECT_EQ(json.find("inf"), std::string::npos);
 }
 
+TEST_F(EveryKind, ExtremeButAcceptedValuesStayInTheDeviceRange) {
+    // Free data scaled towards and beyond the far-away limit, and views far off, as files may
+    // hold them: nothing handed to a canvas may leave the device range.
+    struct Extreme {
+        double scale;
+        double viewLeft;
+        double viewTop;
+    };
+    for (const Extreme& x : {Extreme{1e6, -512, 384}, {1e9, -2e9, 2e9}, {1e11, -512, 384},
+                             {1, -9e9, 9e9}, {1, 1e300, -1e300}, {-1e300, 0, 0}}) {
+        testing::Scene scene;
+        buildEveryKind(scene.document);
+        for (Element* e : scene.document.construction) {
+            if (e->kind != Kind::FreePoint) continue;
+            e->x1 *= x.scale;
+            e->y1 *= x.scale;
+        }
+        scene.document.viewLeft = x.viewLeft;
+        scene.document.viewTop = x.viewTop;
+        scene.document.viewRight = x.viewLeft + 1024;
+        scene.document.viewBottom = x.viewTop - 768;
+        geometry::recomputeAll(scene.document.construction, recomputeContextFor(scene.ctx));
+        scene.document.construction.setSelectionAll(1); // halos too
+        for (CanvasRole role : {CanvasRole::Main, CanvasRole::Miniature}) {
+            RecordingCanvas canvas(role);
+            redrawAll(scene.ctx, canvas);
+            EXPECT_TRUE(testing::withinDeviceRange(canvas)) << x.scale << " " << x.viewLeft;
+        }
+    }
+}
+
 } // namespace
 } // namespace zeva::render

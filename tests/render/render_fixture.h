@@ -9,6 +9,8 @@
 #include "render/renderer.h"
 #include "render/view_transform.h"
 
+#include <gtest/gtest.h>
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -72,5 +74,17 @@ struct Scene {
         return out;
     }
 };
+
+// Every integer a canvas was handed lies within twice the device range: worldToScreen holds
+// coordinates within kDeviceLimit, and what the renderer adds to them (radii, text sizes, a few
+// pixels) must leave room before a canvas's own sums overflow.
+inline ::testing::AssertionResult withinDeviceRange(const RecordingCanvas& canvas) {
+    constexpr long bound = 2L * kDeviceLimit;
+    for (const CanvasCall& call : canvas.calls)
+        for (int v : call.coordinates())
+            if (v > bound || v < -bound)
+                return ::testing::AssertionFailure() << call.str() << " leaves the device range";
+    return ::testing::AssertionSuccess();
+}
 
 } // namespace zeva::render::testing

@@ -60,6 +60,19 @@ TEST(WorldToScreen, FarPointsGetTheSentinel) {
     EXPECT_NE(worldToScreen(v, 1e10, 0), kOffScreen);
 }
 
+TEST(WorldToScreen, DeviceCoordinatesAreHeldWithinTheDeviceRange) {
+    // 1e10 from a view 1e10 the other way is 2e10 pixels: beyond int, held at the limit.
+    EXPECT_EQ(worldToScreen(viewAt(-1e10, 1e10), 1e10, -1e10),
+              (IPoint{kDeviceLimit, kDeviceLimit}));
+    EXPECT_EQ(worldToScreen(viewAt(1e300, -1e300), 0, 0), (IPoint{-kDeviceLimit, -kDeviceLimit}));
+    EXPECT_EQ(toDevice(NAN), 0);
+    EXPECT_EQ(toDevice(-INFINITY), -kDeviceLimit);
+    EXPECT_EQ(toDevice(2.5), 3);
+    EXPECT_EQ(toDevice(-2.5), -3);
+    EXPECT_EQ(niceStepFactor(NAN), 1);
+    EXPECT_EQ(niceStepFactor(INFINITY), 1);
+}
+
 TEST(ScreenToWorld, InvertsAtAnyScale) {
     ViewTransform v = viewAt(-300, 200);
     v.drawScale = 0.25;
@@ -157,7 +170,9 @@ TEST_P(NiceStep, OneTwoOrFiveTimesAPowerOfTen) {
 INSTANTIATE_TEST_SUITE_P(Units, NiceStep,
                          ::testing::Values(StepCase{40, 1}, StepCase{10, 5}, StepCase{200, 0.2},
                                            StepCase{20, 2}, StepCase{6, 10}, StepCase{1, 50},
-                                           StepCase{2000, 0.02}, StepCase{0, 1}, StepCase{-5, 1}));
+                                           StepCase{2000, 0.02}, StepCase{0, 1}, StepCase{-5, 1},
+                                           // 60 / unit overflows: no power of ten to step by
+                                           StepCase{5e-324, 1}));
 
 TEST(AxisTicks, SpacedByTheNiceStepAndNeverOnTheOrigin) {
     AxesLayout axes;
@@ -192,6 +207,30 @@ TEST(AxisTicks, NoneForAnAxisOutsideTheRectangle) {
     const AxisTicks t = axisTicks(axes, ClipRect{-100, 100, 100, -100});
     EXPECT_TRUE(t.xTicks.empty());
     EXPECT_FALSE(t.yTicks.empty());
+}
+
+TEST(AxisTicks, DegenerateUnitsAndOriginsEndTheirLoops) {
+    // Tiny units, and an origin so far away that adding a step changes nothing: the loops
+    // must end within their bound whatever the data.
+    for (const auto& [unit, origin] : {std::pair{5e-324, Point{0, 0}}, {40.0, Point{1e300, 0}},
+                                       {1e-300, Point{1e-300, 1e-300}}}) {
+        AxesLayout axes;
+        axes.origin = origin;
+        axes.xAxisSecond = {origin.x + 10, origin.y};
+        axes.yAxisSecond = {origin.x, origin.y + 10};
+        axes.unitX = axes.unitY = unit;
+        const AxisTicks t = axisTicks(axes, ClipRect{-100, 100, 100, -100});
+        EXPECT_LE(t.xTicks.size() + t.yTicks.size(), 12u) << unit;
+        std::vector<Point> pts;
+        for (bool polar : {false, true}) {
+            gridPoints(axes, ClipRect{-100, 100, 100, -100}, polar, false, 1.0, pts);
+            // A step too fine to draw leaves the grid empty, rather than a blot of marks.
+            if (unit < 1e-300) {
+                EXPECT_TRUE(pts.empty()) << polar;
+            }
+            EXPECT_LE(pts.size(), 200000u);
+        }
+    }
 }
 
 TEST(Grid, RectangularLatticeAlignedOnTheOrigin) {

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 namespace zeva::platform {
 namespace {
 
@@ -144,6 +146,33 @@ TEST_F(QtCanvasTest, PicturesRoundTripThroughBmpBytes) {
     EXPECT_EQ(pixel(image, 14, 12), 0x0000FA);
     EXPECT_EQ(pixel(image, 29, 25), 0x0000FA);
     EXPECT_TRUE(decodePicture(model::Picture{{'B', 'M', 1, 2}}).isNull());
+}
+
+TEST_F(QtCanvasTest, CoordinatesAtTheEndsOfTheIntRangeDrawNothingAndOverflowNothing) {
+    // Whatever a caller computed, the canvas's box and text arithmetic must stay inside int
+    // (the sanitizer build checks it); nothing of it lands on the image.
+    image.fill(Qt::black);
+    const QImage before = image.copy();
+    QtCanvas canvas(image, CanvasRole::Main);
+    canvas.setPen({0xFFFFFF, render::PenStyle::Solid, 3});
+    canvas.setBrush({0xFFFFFF, render::BrushStyle::Solid});
+    canvas.setFont({"Arial", 0xFFFFFF, 12});
+    canvas.setBackgroundMode(render::BackgroundMode::Opaque);
+    for (const int v : {INT_MAX, INT_MIN, INT_MAX - 1, INT_MIN + 1}) {
+        canvas.moveTo(v, v);
+        canvas.lineTo(v, -v - 1);
+        canvas.rectangle(v, v, -v - 1, v);
+        canvas.ellipse(v, v, v, v);
+        canvas.arc(v, v, v, v, -v - 1, v, v, -v - 1);
+        canvas.arc(INT_MIN, INT_MIN, INT_MAX, INT_MAX, v, v, 0, 0);
+        canvas.textOut(v, v, "texto");
+        canvas.setPixel(v, v, 0xFFFFFF);
+        canvas.patBlt(v, v, v, v);
+        const render::IPoint triangle[] = {{v, v}, {v, -v - 1}, {v, 0}}; // all off the image
+        canvas.polygon(triangle);
+    }
+    canvas.flush();
+    EXPECT_EQ(image, before);
 }
 
 } // namespace
