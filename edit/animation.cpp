@@ -3,6 +3,7 @@
 
 #include "document/document.h"
 #include "geometry/point_on_element.h"
+#include "model/dependencies.h"
 
 #include <algorithm>
 #include <span>
@@ -13,20 +14,6 @@ namespace {
 
 using model::Element;
 using model::Kind;
-
-// The moved elements and everything built on them, in construction order: what one step
-// recomputes. Gathered afresh at every step, since the window may have changed the figure
-// between two steps; the marks it borrows are cleared before it answers.
-std::vector<Element*> withDependents(model::Construction& c, std::span<Element* const> moved) {
-    c.clearDeleteMarks();
-    for (Element* e : moved) {
-        c.markDependents(e);
-        e->deleteMark = 1;
-    }
-    std::vector<Element*> out = geometry::markedElements(c);
-    c.clearDeleteMarks();
-    return out;
-}
 
 } // namespace
 
@@ -82,7 +69,8 @@ bool animationStep(document::Document& d, const geometry::RecomputeContext& ctx)
     for (model::AnimationEntry& entry : list)
         if (entry.playing == 1 && moveAnimated(entry)) moved.push_back(entry.element);
     if (moved.empty()) return false;
-    const std::vector<Element*> changed = withDependents(d.construction, moved);
+    // Gathered afresh at every step: the window may change the figure between two steps.
+    const std::vector<Element*> changed = model::withDependents(d.construction, moved);
     geometry::recomputeElements(changed, ctx);
     return true;
 }

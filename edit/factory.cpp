@@ -394,7 +394,6 @@ Element* createElement(document::Document& document, CreationRequest& request, c
     e.parent3 = request.parent3;
     e.exists = 1;
     e.visible = 1;
-    e.deleteMark = 0;
     e.selected = 0;
     e.colorSource = nullptr;
     e.colorMode = 0;

@@ -3,6 +3,7 @@
 #include "expr/dimension.h"
 #include "expr/display_text.h"
 #include "expr/tokens.h"
+#include "model/dependencies.h"
 
 #include <algorithm>
 
@@ -48,34 +49,6 @@ std::unique_ptr<model::Element> replacementFor(const model::Element& old,
     return e;
 }
 
-// Moves every marked element except `skip` to the end of the list, keeping their order.
-void moveMarkedToEnd(model::Construction& c, const model::Element* skip) {
-    std::vector<model::Element*> moved;
-    model::Element* prev = nullptr;
-    for (model::Element* n = c.elements; n;) {
-        model::Element* next = n->next;
-        if (n->deleteMark != 0 && n != skip) {
-            if (prev)
-                prev->next = next;
-            else
-                c.elements = next;
-            if (c.lastElement == n) c.lastElement = prev;
-            moved.push_back(n);
-        } else {
-            prev = n;
-        }
-        n = next;
-    }
-    for (model::Element* e : moved) {
-        e->next = nullptr;
-        if (c.lastElement)
-            c.lastElement->next = e;
-        else
-            c.elements = e;
-        c.lastElement = e;
-    }
-}
-
 } // namespace
 
 model::Element* redefineExpressionElement(model::Construction& c, model::Element& old,
@@ -87,18 +60,18 @@ model::Element* redefineExpressionElement(model::Construction& c, model::Element
         return nullptr;
     if (!std::holds_alternative<model::ExpressionTail>(old.tail)) return nullptr;
 
-    c.clearDeleteMarks();
-    c.markDependents(&old);
-    old.deleteMark = 1;
-    const auto circular = [](const model::Element* r) { return !r || r->deleteMark != 0; };
+    const std::vector<model::Element*> dependents = model::dependentsOf(c, old);
+    const auto circular = [&](model::Element* r) {
+        return !r || r == &old ||
+               std::find(dependents.begin(), dependents.end(), model::ownerOf(r)) !=
+                   dependents.end();
+    };
     if (std::any_of(compiled.operands.begin(), compiled.operands.end(), circular) ||
-        std::any_of(compiled.functions.begin(), compiled.functions.end(), circular)) {
-        c.clearDeleteMarks();
+        std::any_of(compiled.functions.begin(), compiled.functions.end(), circular))
         return nullptr;
-    }
 
     model::Element* fresh = c.append(replacementFor(old, compiled));
-    moveMarkedToEnd(c, &old);
+    c.moveAfter(dependents, *fresh); // behind the new element, in their order
     for (model::Element* e : c)
         model::replaceReferences(*e, &old, fresh);
     for (model::Element*& t : c.traced)
@@ -108,7 +81,6 @@ model::Element* redefineExpressionElement(model::Construction& c, model::Element
     old.label = nullptr; // the name label now belongs to the new element
     old.colorSource = nullptr;
     c.deleteElement(&old);
-    c.clearDeleteMarks();
 
     if (isFunction) {
         if (fresh->label && fresh->label->kind == model::Kind::Name)

@@ -6,6 +6,7 @@
 #include "geometry/grid.h"
 #include "geometry/locus.h"
 #include "geometry/primitives.h"
+#include "model/dependencies.h"
 
 #include <algorithm>
 #include <cmath>
@@ -104,36 +105,6 @@ double arcParameterOf(const Element& arcElement, Point p) {
     return turned - sweep < kTwoPi - turned ? 1.0 : 0.0;
 }
 
-// Moves `point` and every element depending on it (marked) to right after `host`, keeping
-// their order, so parents stay before their dependents.
-void moveAfter(model::Construction& c, Element& point, Element& host) {
-    Element* moved = nullptr;
-    Element* movedLast = nullptr;
-    Element* prev = nullptr;
-    for (Element* e = c.elements; e && e != &host;) {
-        Element* next = e->next;
-        if (e == &point || e->deleteMark) {
-            if (prev)
-                prev->next = next;
-            else
-                c.elements = next;
-            e->next = nullptr;
-            if (movedLast)
-                movedLast->next = e;
-            else
-                moved = e;
-            movedLast = e;
-        } else {
-            prev = e;
-        }
-        e = next;
-    }
-    if (!moved) return;
-    movedLast->next = host.next;
-    host.next = moved;
-    if (c.lastElement == &host) c.lastElement = movedLast;
-}
-
 bool comesBefore(const model::Construction& c, const Element* a, const Element* b) {
     for (const Element* e : c) {
         if (e == a) return true;
@@ -223,16 +194,21 @@ bool attachPoint(model::Construction& c, Element& point, Element& host, Point p,
                  const RecomputeContext& ctx) {
     const bool onGrid = host.kind == Kind::Grid;
     if (&host == &point || (!onGrid && !carriesPointsOn(host.elementClass()))) return false;
-    c.clearDeleteMarks();
-    c.markDependents(&point);
-    const bool hostDependsOnPoint =
-        host.deleteMark != 0 || (model::ownerOf(&host) && model::ownerOf(&host)->deleteMark);
-    if (hostDependsOnPoint) {
-        c.clearDeleteMarks();
-        return false;
-    }
+    const std::vector<Element*> dependents = model::dependentsOf(c, point);
+    if (std::find(dependents.begin(), dependents.end(), model::ownerOf(&host)) !=
+        dependents.end())
+        return false; // the host is built on the point
     Element* hostInList = model::ownerOf(&host);
-    if (comesBefore(c, &point, hostInList)) moveAfter(c, point, *hostInList);
+    if (comesBefore(c, &point, hostInList)) {
+        // The point and what is built on it move to right after the host, keeping their order,
+        // so every element stays after its parents.
+        // Those after the host stay where they are.
+        std::vector<Element*> moved{&point};
+        auto d = dependents.begin();
+        for (Element* e = c.elements; e != hostInList && d != dependents.end(); e = e->next)
+            if (*d == e) moved.push_back(*d++);
+        c.moveAfter(moved, *hostInList);
+    }
 
     point.parent1 = &host;
     point.parent2 = point.parent3 = nullptr;
@@ -249,11 +225,9 @@ bool attachPoint(model::Construction& c, Element& point, Element& host, Point p,
         if (host.kind == Kind::Polygon) point.param1 = static_cast<int32_t>(std::trunc(point.y2));
     }
     // Points on loci built on this point restart from the beginning of their locus.
-    for (Element* e : c)
-        if (e->deleteMark && e->kind == Kind::PointOnElement && e->parent1 &&
-            e->parent1->kind == Kind::Locus)
+    for (Element* e : dependents)
+        if (e->kind == Kind::PointOnElement && e->parent1 && e->parent1->kind == Kind::Locus)
             e->y2 = 0.0;
-    c.clearDeleteMarks();
     recomputeAll(c, ctx);
     return true;
 }

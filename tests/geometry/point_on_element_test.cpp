@@ -199,8 +199,6 @@ TEST(PointOnElement, AttachingAPointKeepsParentsFirst) {
     EXPECT_EQ(segment->next, p);
     EXPECT_EQ(p->next, dependent);
     EXPECT_EQ(b.c.lastElement, dependent);
-    for (const Element* e : b.c)
-        EXPECT_EQ(e->deleteMark, 0);
 
     // A host built on the point cannot carry it.
     Element* q = b.point(50, 50);
