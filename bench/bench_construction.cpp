@@ -60,7 +60,7 @@ void BM_DeleteWithDependentsWide(benchmark::State& state) {
         Construction c;
         Element* first = buildWide(c);
         state.ResumeTiming();
-        c.deleteWithDependents(first);
+        c.deleteElements(withDependents(c, {&first, 1}));
         benchmark::DoNotOptimize(c.elements);
         state.PauseTiming();
         c.clear();
@@ -75,7 +75,7 @@ void BM_DeleteWithDependentsChain(benchmark::State& state) {
         Construction c;
         Element* first = buildChain(c);
         state.ResumeTiming();
-        c.deleteWithDependents(first);
+        c.deleteElements(withDependents(c, {&first, 1}));
         benchmark::DoNotOptimize(c.elements);
     }
 }

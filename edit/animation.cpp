@@ -1,9 +1,7 @@
 // The animation list of a document and the step the clock asks for.
 #include "edit/animation.h"
 
-#include "document/document.h"
 #include "geometry/point_on_element.h"
-#include "model/dependencies.h"
 
 #include <algorithm>
 #include <span>
@@ -61,18 +59,19 @@ std::optional<size_t> addOrRestartAnimation(model::Construction& c, model::Eleme
     return c.animations.size() - 1;
 }
 
-bool animationStep(document::Document& d, const geometry::RecomputeContext& ctx) {
-    auto& list = d.construction.animations;
+bool animationStep(Edit& edit) {
+    auto& list = edit.construction().animations;
     if (list.empty()) return false;
-    d.modified = 1;
-    std::vector<Element*> moved;
-    for (model::AnimationEntry& entry : list)
-        if (entry.playing == 1 && moveAnimated(entry)) moved.push_back(entry.element);
-    if (moved.empty()) return false;
-    // Gathered afresh at every step: the window may change the figure between two steps.
-    const std::vector<Element*> changed = model::withDependents(d.construction, moved);
-    geometry::recomputeElements(changed, ctx);
-    return true;
+    edit.changedWithoutRecompute(); // a running animation changes the document, moved or not
+    bool moved = false;
+    for (model::AnimationEntry& entry : list) {
+        if (entry.playing == 1 && moveAnimated(entry)) {
+            // Gathered afresh at every commit: the window may change the figure between steps.
+            edit.changed(*entry.element);
+            moved = true;
+        }
+    }
+    return moved;
 }
 
 } // namespace zeva::edit

@@ -3,10 +3,8 @@
 #include "expr/calculation.h"
 #include "geometry/conics.h"
 #include "geometry/element_shapes.h"
-#include "geometry/grid.h"
 #include "geometry/locus.h"
 #include "geometry/primitives.h"
-#include "model/dependencies.h"
 
 #include <algorithm>
 #include <cmath>
@@ -105,14 +103,6 @@ double arcParameterOf(const Element& arcElement, Point p) {
     return turned - sweep < kTwoPi - turned ? 1.0 : 0.0;
 }
 
-bool comesBefore(const model::Construction& c, const Element* a, const Element* b) {
-    for (const Element* e : c) {
-        if (e == a) return true;
-        if (e == b) return false;
-    }
-    return false;
-}
-
 } // namespace
 
 bool carriesPointsOn(ElementClass cls) {
@@ -188,48 +178,6 @@ double parameterOf(Element& host, Point p, const RecomputeContext& ctx) {
     default:
         return 0.0;
     }
-}
-
-bool attachPoint(model::Construction& c, Element& point, Element& host, Point p,
-                 const RecomputeContext& ctx) {
-    const bool onGrid = host.kind == Kind::Grid;
-    if (&host == &point || (!onGrid && !carriesPointsOn(host.elementClass()))) return false;
-    const std::vector<Element*> dependents = model::dependentsOf(c, point);
-    if (std::find(dependents.begin(), dependents.end(), model::ownerOf(&host)) !=
-        dependents.end())
-        return false; // the host is built on the point
-    Element* hostInList = model::ownerOf(&host);
-    if (comesBefore(c, &point, hostInList)) {
-        // The point and what is built on it move to right after the host, keeping their order,
-        // so every element stays after its parents.
-        // Those after the host stay where they are.
-        std::vector<Element*> moved{&point};
-        auto d = dependents.begin();
-        for (Element* e = c.elements; e != hostInList && d != dependents.end(); e = e->next)
-            if (*d == e) moved.push_back(*d++);
-        c.moveAfter(moved, *hostInList);
-    }
-
-    point.parent1 = &host;
-    point.parent2 = point.parent3 = nullptr;
-    point.parent1Index = point.parent2Index = point.parent3Index = -1;
-    if (onGrid) {
-        point.kind = Kind::GridPoint;
-        if (const auto node = nearestGridNode(host, p, ctx)) {
-            point.x2 = node->x;
-            point.y2 = node->y;
-        }
-    } else {
-        point.kind = Kind::PointOnElement;
-        point.y2 = parameterOf(host, p, ctx);
-        if (host.kind == Kind::Polygon) point.param1 = static_cast<int32_t>(std::trunc(point.y2));
-    }
-    // Points on loci built on this point restart from the beginning of their locus.
-    for (Element* e : dependents)
-        if (e->kind == Kind::PointOnElement && e->parent1 && e->parent1->kind == Kind::Locus)
-            e->y2 = 0.0;
-    recomputeAll(c, ctx);
-    return true;
 }
 
 } // namespace zeva::geometry

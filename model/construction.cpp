@@ -1,6 +1,5 @@
 #include "model/construction.h"
 
-#include "model/dependencies.h"
 #include "model/serials.h"
 #include "model/walk_stamp.h"
 
@@ -159,13 +158,6 @@ void Construction::deleteElement(Element* e) {
     freeElement(e);
 }
 
-void Construction::deleteWithDependents(Element* e) {
-    if (!e) return;
-    std::vector<Element*> doomed = dependentsOf(*this, *e);
-    doomed.push_back(e);
-    deleteElements(doomed);
-}
-
 void Construction::deleteElements(std::span<Element* const> doomed) {
     const uint64_t stamp = freshWalkStamp();
     for (Element* d : doomed)
@@ -209,14 +201,6 @@ void Construction::moveAfter(std::span<Element* const> moved, Element& anchor) {
     chainLast->next = anchor.next;
     anchor.next = chain;
     if (lastElement == &anchor) lastElement = chainLast;
-}
-
-void Construction::deleteSelected() {
-    for (;;) {
-        Element* s = firstSelected();
-        if (!s) return;
-        deleteWithDependents(s);
-    }
 }
 
 // ---- serials --------------------------------------------------------------------------------

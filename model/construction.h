@@ -54,15 +54,13 @@ public:
     int countWithSubElements() const;
 
     // ---- deletion ----
-    // Deletes e and everything that depends on it (model/dependencies.h), in one step.
-    void deleteWithDependents(Element* e);
     // Unlinks and frees one element; it leaves the trace and animation lists, a Nombre
     // element's named element loses its label, a named element's Nombre loses its parent.
     void deleteElement(Element* e);
     // The same for every listed element among `doomed`, in one walk; references between the
     // deleted elements are released before any of them is freed, so their order is free.
+    // (Deleting with dependents, the selection or everything is an edit: edit/delete.h.)
     void deleteElements(std::span<Element* const> doomed);
-    void deleteSelected();
 
     // Moves the listed elements among `moved` (in their list order) to right after `anchor`,
     // which must be listed and not among them. Used when a redefinition must keep every element

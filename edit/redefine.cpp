@@ -1,4 +1,4 @@
-#include "expr/calculator.h"
+#include "edit/redefine.h"
 
 #include "expr/dimension.h"
 #include "expr/display_text.h"
@@ -7,26 +7,13 @@
 
 #include <algorithm>
 
-namespace zeva::expr {
-
-void storeFormula(model::ExpressionTail& tail, const std::string& text,
-                  const std::vector<int32_t>& code, const std::vector<double>& valueTable,
-                  const std::vector<model::Element*>& operands,
-                  const std::vector<model::Element*>& functions) {
-    tail.expression = text;
-    tail.code = code;
-    tail.constants = valueTable;
-    tail.measureCount = static_cast<int32_t>(operands.size());
-    tail.refs = operands;
-    tail.refs.insert(tail.refs.end(), functions.begin(), functions.end());
-    tail.refIndices.assign(tail.refs.size(), -1);
-}
+namespace zeva::edit {
 
 namespace {
 
 // The new element: old's appearance and place data, the compiled expression as its tail.
 std::unique_ptr<model::Element> replacementFor(const model::Element& old,
-                                               const CompiledExpression& compiled) {
+                                               const expr::CompiledExpression& compiled) {
     auto e = model::makeElement(old.kind);
     e->x1 = old.x1;
     e->y1 = old.y1;
@@ -44,19 +31,20 @@ std::unique_ptr<model::Element> replacementFor(const model::Element& old,
     e->colorMode = old.colorMode;
     e->label = old.label;
     if (old.font) e->font = std::make_unique<model::ElementFont>(*old.font);
-    storeFormula(e->expression(), compiled.text, compiled.code, compiled.valueTable,
+    expr::storeFormula(e->expression(), compiled.text, compiled.code, compiled.valueTable,
                  compiled.operands, compiled.functions);
     return e;
 }
 
 } // namespace
 
-model::Element* redefineExpressionElement(model::Construction& c, model::Element& old,
-                                          const CompiledExpression& compiled) {
+model::Element* redefineExpressionElement(Edit& edit, model::Element& old,
+                                          const expr::CompiledExpression& compiled) {
+    model::Construction& c = edit.construction();
     const bool isFunction = old.kind == model::Kind::Function;
     if (old.kind != model::Kind::Calculation && !isFunction) return nullptr;
-    if (isFunction ? compiled.functionType < kYofX || compiled.functionType > kWofR
-                   : compiled.functionType != kCalculation)
+    if (isFunction ? compiled.functionType < expr::kYofX || compiled.functionType > expr::kWofR
+                   : compiled.functionType != expr::kCalculation)
         return nullptr;
     if (!std::holds_alternative<model::ExpressionTail>(old.tail)) return nullptr;
 
@@ -70,6 +58,8 @@ model::Element* redefineExpressionElement(model::Construction& c, model::Element
         std::any_of(compiled.functions.begin(), compiled.functions.end(), circular))
         return nullptr;
 
+    model::Element* const gone = &old;
+    edit.removing({&gone, 1});
     model::Element* fresh = c.append(replacementFor(old, compiled));
     c.moveAfter(dependents, *fresh); // behind the new element, in their order
     for (model::Element* e : c)
@@ -84,15 +74,17 @@ model::Element* redefineExpressionElement(model::Construction& c, model::Element
 
     if (isFunction) {
         if (fresh->label && fresh->label->kind == model::Kind::Name)
-            fresh->label->name().text = functionLabelText(*fresh);
+            fresh->label->name().text = expr::functionLabelText(*fresh);
     } else {
         bool after = false;
         for (model::Element* e : c) {
             if (e == fresh) after = true;
-            if (after && e->kind == model::Kind::Calculation) e->dimension = inferDimension(*e);
+            if (after && e->kind == model::Kind::Calculation)
+                e->dimension = expr::inferDimension(*e);
         }
     }
+    edit.recomputeAll();
     return fresh;
 }
 
-} // namespace zeva::expr
+} // namespace zeva::edit
