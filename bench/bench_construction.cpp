@@ -1,6 +1,7 @@
-// Dependency marking and deletion on 100,000-element constructions.
+// Finding dependents and deletion on 100,000-element constructions.
 
 #include "model/construction.h"
+#include "model/dependencies.h"
 
 #include <benchmark/benchmark.h>
 
@@ -33,25 +34,25 @@ Element* buildWide(Construction& c) {
     return first;
 }
 
-void BM_MarkDependentsChain(benchmark::State& state) {
+void BM_DependentsOfChain(benchmark::State& state) {
     Construction c;
     Element* first = buildChain(c);
     for (auto _ : state) {
-        c.markDependents(first);
-        benchmark::DoNotOptimize(c.lastElement->deleteMark);
+        const std::vector<Element*> dependents = dependentsOf(c, *first);
+        benchmark::DoNotOptimize(dependents.data());
     }
 }
-BENCHMARK(BM_MarkDependentsChain)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DependentsOfChain)->Unit(benchmark::kMillisecond);
 
-void BM_MarkDependentsWide(benchmark::State& state) {
+void BM_DependentsOfWide(benchmark::State& state) {
     Construction c;
     Element* first = buildWide(c);
     for (auto _ : state) {
-        c.markDependents(first);
-        benchmark::DoNotOptimize(c.lastElement->deleteMark);
+        const std::vector<Element*> dependents = dependentsOf(c, *first);
+        benchmark::DoNotOptimize(dependents.data());
     }
 }
-BENCHMARK(BM_MarkDependentsWide)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DependentsOfWide)->Unit(benchmark::kMillisecond);
 
 void BM_DeleteWithDependentsWide(benchmark::State& state) {
     for (auto _ : state) {
@@ -59,7 +60,7 @@ void BM_DeleteWithDependentsWide(benchmark::State& state) {
         Construction c;
         Element* first = buildWide(c);
         state.ResumeTiming();
-        c.deleteWithDependents(first);
+        c.deleteElements(withDependents(c, {&first, 1}));
         benchmark::DoNotOptimize(c.elements);
         state.PauseTiming();
         c.clear();
@@ -74,7 +75,7 @@ void BM_DeleteWithDependentsChain(benchmark::State& state) {
         Construction c;
         Element* first = buildChain(c);
         state.ResumeTiming();
-        c.deleteWithDependents(first);
+        c.deleteElements(withDependents(c, {&first, 1}));
         benchmark::DoNotOptimize(c.elements);
     }
 }

@@ -120,12 +120,17 @@ void buildFigure(document::Document& d) {
     std::mt19937 rng(7);
     std::uniform_real_distribution<double> x(-900, 900), y(-500, 500), near(-60, 60);
     std::vector<Element*> points;
+    // Each element in an edit of its own, as the tools make them.
+    auto create = [&](edit::CreationRequest& r, const edit::CreationInputs& in = {}) {
+        edit::Edit change(d, document::contextFor(d), edit::UndoStep::Continue);
+        return edit::createElement(change, r, in);
+    };
     auto make = [&](Kind k, Element* p1 = nullptr, Element* p2 = nullptr) {
         edit::CreationRequest r;
         r.kind = k;
         r.parent1 = p1;
         r.parent2 = p2;
-        return edit::createElement(d, r);
+        return create(r);
     };
     double cx = 0, cy = 0;
     for (int i = 0; i < 8000; ++i) {
@@ -136,7 +141,7 @@ void buildFigure(document::Document& d) {
         edit::CreationRequest r;
         r.x1 = cx + near(rng);
         r.y1 = cy + near(rng);
-        points.push_back(edit::createElement(d, r));
+        points.push_back(create(r));
     }
     auto neighbour = [&](size_t i, size_t k) { return points[(i / 8) * 8 + (i % 8 + k) % 8]; };
     for (size_t i = 0; i < 5000; ++i)
@@ -151,7 +156,7 @@ void buildFigure(document::Document& d) {
     edit::CreationRequest on;
     on.kind = Kind::PointOnElement;
     on.parent1 = wheel;
-    Element* driver = edit::createElement(d, on);
+    Element* driver = create(on);
     Element* mid = make(Kind::Midpoint, driver, points[100]);
     make(Kind::Locus, mid, driver);
     edit::CreationInputs in;
@@ -160,7 +165,7 @@ void buildFigure(document::Document& d) {
         edit::CreationRequest r;
         r.kind = Kind::Name;
         r.parent1 = points[size_t(i)];
-        edit::createElement(d, r, in);
+        create(r, in);
     }
 }
 

@@ -12,23 +12,31 @@ namespace {
 
 using namespace zeva;
 
-// n free points and a segment between each consecutive pair.
+// n free points and a segment between each consecutive pair, each made and recomputed in an
+// edit of its own.
 void BM_CreatePointsAndSegments(benchmark::State& state) {
     const int n = static_cast<int>(state.range(0));
     const settings::Options options;
     for (auto _ : state) {
         document::Document d;
+        const geometry::RecomputeContext ctx = document::contextFor(d);
         edit::CreationRequest r;
         model::Element* previous = nullptr;
         for (int i = 0; i < n; ++i) {
+            // One edit per element, as a tool makes them: each is recomputed at its commit.
             r.kind = model::Kind::FreePoint;
             r.x1 = i;
-            model::Element* p = edit::createElement(d, r, {}, options);
+            model::Element* p = nullptr;
+            {
+                edit::Edit e(d, ctx, edit::UndoStep::Continue);
+                p = edit::createElement(e, r, {}, options);
+            }
             if (previous) {
                 r.kind = model::Kind::Segment;
                 r.parent1 = previous;
                 r.parent2 = p;
-                edit::createElement(d, r, {}, options);
+                edit::Edit e(d, ctx, edit::UndoStep::Continue);
+                edit::createElement(e, r, {}, options);
             }
             previous = p;
         }

@@ -21,6 +21,8 @@ void setViewExtent(Document& d, ScreenSize screen, double drawScale) {
     d.viewBottom = d.viewTop - screen.height * drawScale;
 }
 
+void markModified(Document& d) { d.modified = 1; }
+
 geometry::RecomputeContext contextFor(Document& document) {
     geometry::RecomputeContext ctx;
     ctx.construction = &document.construction;

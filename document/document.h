@@ -72,6 +72,11 @@ Document newDocument(const DocumentDefaults& defaults, int clientWidth, int clie
 // viewRight and viewBottom from viewLeft, viewTop and the screen (left and top stay).
 void setViewExtent(Document& d, ScreenSize screen, double drawScale = 1.0);
 
+// The document has changes its file does not have yet. Changes of the construction reach this
+// through edit::Edit, which also takes the undo snapshot; the view, the macros and the
+// document's options call it directly.
+void markModified(Document& d);
+
 // The recompute context of the document: its construction, units and view.
 geometry::RecomputeContext contextFor(Document& document);
 

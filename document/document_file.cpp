@@ -11,6 +11,7 @@
 #include <limits>
 #include <new>
 #include <optional>
+#include <unordered_set>
 
 namespace zeva::document {
 
@@ -234,17 +235,17 @@ bool resolveElement(const model::SerialIndex& index, Element& e) {
 // a reference forward could make it compute an element from one not yet computed, or make a
 // locus run ask for a point on itself.
 bool referencesPrecede(Construction& c) {
-    c.clearDeleteMarks(); // here: "comes earlier in the list"
-    bool ordered = true;
+    std::unordered_set<const Element*> earlier;
+    earlier.reserve(static_cast<size_t>(c.countOf()));
     for (Element* e : c) {
-        model::forEachParentRef(*e, [&ordered](Element*& ref) {
-            ordered = ordered && model::ownerOf(ref)->deleteMark;
+        bool ordered = true;
+        model::forEachParentRef(*e, [&](Element*& ref) {
+            ordered = ordered && earlier.count(model::ownerOf(ref)) != 0;
         });
-        if (!ordered) break;
-        e->deleteMark = 1;
+        if (!ordered) return false;
+        earlier.insert(e);
     }
-    c.clearDeleteMarks();
-    return ordered;
+    return true;
 }
 
 bool FileReader::finishDocument() {

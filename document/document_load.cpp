@@ -40,7 +40,7 @@ void installMacroFile(Document& d, LoadedFile&& file) {
         if (d.macros.size() >= static_cast<size_t>(document::kMaxMacros)) break;
         d.macros.push_back(std::move(m));
     }
-    d.modified = 1;
+    markModified(d);
 }
 
 std::variant<LoadedDocument, model::ReadError> loadDocument(const std::string& path,

@@ -1,7 +1,6 @@
 // The animation list of a document and the step the clock asks for.
 #include "edit/animation.h"
 
-#include "document/document.h"
 #include "geometry/point_on_element.h"
 
 #include <algorithm>
@@ -13,20 +12,6 @@ namespace {
 
 using model::Element;
 using model::Kind;
-
-// The moved elements and everything built on them, in construction order: what one step
-// recomputes. Gathered afresh at every step, since the window may have changed the figure
-// between two steps; the marks it borrows are cleared before it answers.
-std::vector<Element*> withDependents(model::Construction& c, std::span<Element* const> moved) {
-    c.clearDeleteMarks();
-    for (Element* e : moved) {
-        c.markDependents(e);
-        e->deleteMark = 1;
-    }
-    std::vector<Element*> out = geometry::markedElements(c);
-    c.clearDeleteMarks();
-    return out;
-}
 
 } // namespace
 
@@ -74,17 +59,19 @@ std::optional<size_t> addOrRestartAnimation(model::Construction& c, model::Eleme
     return c.animations.size() - 1;
 }
 
-bool animationStep(document::Document& d, const geometry::RecomputeContext& ctx) {
-    auto& list = d.construction.animations;
+bool animationStep(Edit& edit) {
+    auto& list = edit.construction().animations;
     if (list.empty()) return false;
-    d.modified = 1;
-    std::vector<Element*> moved;
-    for (model::AnimationEntry& entry : list)
-        if (entry.playing == 1 && moveAnimated(entry)) moved.push_back(entry.element);
-    if (moved.empty()) return false;
-    const std::vector<Element*> changed = withDependents(d.construction, moved);
-    geometry::recomputeElements(changed, ctx);
-    return true;
+    edit.changedWithoutRecompute(); // a running animation changes the document, moved or not
+    bool moved = false;
+    for (model::AnimationEntry& entry : list) {
+        if (entry.playing == 1 && moveAnimated(entry)) {
+            // Gathered afresh at every commit: the window may change the figure between steps.
+            edit.changed(*entry.element);
+            moved = true;
+        }
+    }
+    return moved;
 }
 
 } // namespace zeva::edit

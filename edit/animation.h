@@ -4,16 +4,12 @@
 // given by their centre grow and shrink, parameters sweep their range. Every call runs on the
 // window thread; the clock that paces the steps only asks for them.
 
-#include "geometry/recompute.h"
+#include "edit/edit.h"
 #include "model/construction.h"
 #include "model/element.h"
 
 #include <cstdint>
 #include <optional>
-
-namespace zeva::document {
-struct Document;
-}
 
 namespace zeva::edit {
 
@@ -51,10 +47,11 @@ std::optional<size_t> addOrRestartAnimation(model::Construction& c, model::Eleme
 // false when the element cannot move now (a host of zero length, a missing parent).
 bool moveAnimated(model::AnimationEntry& entry);
 
-// One step of the clock: nothing when the list is empty; otherwise the document is modified,
-// every playing entry moves in list order, and the moved elements and everything built on
-// them are recomputed in construction order. Answers whether anything moved (the figure then
-// needs a redraw).
-bool animationStep(document::Document& d, const geometry::RecomputeContext& ctx);
+// One step of the clock, in the edit the window opens for it (UndoStep::Continue: a step is not
+// undone on its own): nothing when the list is empty; otherwise the document is modified,
+// every playing entry moves in list order, and the moved elements are reported changed, so the
+// commit recomputes them and everything built on them in construction order. Answers whether
+// anything moved (the figure then needs a redraw).
+bool animationStep(Edit& edit);
 
 } // namespace zeva::edit

@@ -1,6 +1,7 @@
 #include "edit/factory.h"
 
 #include "document/document.h"
+#include "edit/hide_show.h"
 #include "expr/calculator.h"
 #include "expr/parameter.h"
 #include "geometry/conics.h"
@@ -93,7 +94,8 @@ int32_t nameShown(const Element& named) {
 }
 
 // Places a new Nombre by its named element's class, at the last click where that matters.
-void placeName(Element& nameElement, Element& named, Point click, document::Document& d) {
+void placeName(Element& nameElement, Element& named, Point click,
+               const geometry::RecomputeContext& ctx) {
     NameTail& tail = nameElement.name();
     switch (named.elementClass()) {
     case C::Point:
@@ -114,14 +116,14 @@ void placeName(Element& nameElement, Element& named, Point click, document::Docu
         nameElement.y2 = 0.5;
         return;
     case C::Polygon:
-        nameElement.y2 = geometry::parameterOf(named, click, document::contextFor(d));
+        nameElement.y2 = geometry::parameterOf(named, click, ctx);
         return;
     case C::Circle:
         nameElement.y2 = std::atan2(click.y - named.y1, click.x - named.x1);
         return;
     case C::Locus:
         if (nameElement.param1 == 1)
-            nameElement.y2 = geometry::locusParameterOf(named, click, document::contextFor(d));
+            nameElement.y2 = geometry::locusParameterOf(named, click, ctx);
         return;
     case C::Conic:
         nameElement.y2 = geometry::conicParameterOf(named, click);
@@ -149,7 +151,7 @@ void setIntersectionType(Element& e) {
     e.param1 = geometry::intersectionType(e, e.param1);
 }
 
-void initialiseKind(Element& e, document::Document& d, const CreationRequest& request,
+void initialiseKind(Element& e, Edit& edit, const CreationRequest& request,
                     const CreationInputs& in, const settings::Options& o) {
     const int32_t textColor = elementTextFont(o).color;
     switch (e.kind) {
@@ -196,8 +198,8 @@ void initialiseKind(Element& e, document::Document& d, const CreationRequest& re
         e.param1 = 100;
         e.param2 = kFollowsMeasured;
         if (e.parent1)
-            e.equation().labelParam = geometry::parameterOf(*e.parent1, {request.x1, request.y1},
-                                                            document::contextFor(d));
+            e.equation().labelParam =
+                geometry::parameterOf(*e.parent1, {request.x1, request.y1}, edit.context());
         return;
     case Kind::Calculation:
     case Kind::Function: {
@@ -231,7 +233,8 @@ void initialiseKind(Element& e, document::Document& d, const CreationRequest& re
     }
     case Kind::Coordinates: {
         e.color = textColor;
-        e.param1 = d.coordSystem == 1 ? -100 : 100; // polar or rectangular, fixed at creation
+        // polar or rectangular, fixed at creation
+        e.param1 = edit.document().coordSystem == 1 ? -100 : 100;
         e.param2 = kFollowsMeasured;
         e.x1 = 5.0;
         e.y1 = 7.0 * kPi / 4.0;
@@ -259,7 +262,7 @@ void initialiseKind(Element& e, document::Document& d, const CreationRequest& re
         Element& named = *e.parent1;
         named.label = &e;
         e.param1 = nameShown(named);
-        placeName(e, named, in.lastClick.value_or(named.point()), d);
+        placeName(e, named, in.lastClick.value_or(named.point()), edit.context());
         return;
     }
     case Kind::ParallelChecker:
@@ -305,7 +308,7 @@ void initialiseKind(Element& e, document::Document& d, const CreationRequest& re
         e.color = 0;
         e.style = 0xC0C0C0;
         e.param2 = 1;
-        applyHideShowButton(e);
+        applyHideShowButton(edit, e);
         return;
     }
     case Kind::Bitmap:
@@ -375,10 +378,9 @@ void CreationRequest::reset() {
     style = -1;
 }
 
-Element* createElement(document::Document& document, CreationRequest& request, const CreationInputs& in,
+Element* createElement(Edit& edit, CreationRequest& request, const CreationInputs& in,
                        const settings::Options& o) {
     if (!isValidKind(toInt(request.kind)) || isSubElementKind(request.kind)) return nullptr;
-    document.modified = 1;
 
     const Kind kind = request.kind;
     const ElementClass cls = classOf(kind);
@@ -386,7 +388,7 @@ Element* createElement(document::Document& document, CreationRequest& request, c
     if (kind == Kind::Locus) capacity = locusCapacity(request.parent1, o);
     auto owned = makeElement(kind, capacity);
     Element& e = *owned;
-    document.construction.append(std::move(owned));
+    edit.construction().append(std::move(owned));
 
     e.x1 = request.x1;
     e.y1 = request.y1;
@@ -397,7 +399,6 @@ Element* createElement(document::Document& document, CreationRequest& request, c
     e.parent3 = request.parent3;
     e.exists = 1;
     e.visible = 1;
-    e.deleteMark = 0;
     e.selected = 0;
     e.colorSource = nullptr;
     e.colorMode = 0;
@@ -412,22 +413,12 @@ Element* createElement(document::Document& document, CreationRequest& request, c
             std::make_unique<ElementFont>(kind == Kind::Name ? o.namesFont : elementTextFont(o));
     e.decimals = o.decimals;
 
-    initialiseKind(e, document, request, in, o);
+    initialiseKind(e, edit, request, in, o);
 
     e.dimension = cls == ElementClass::Number ? dimensionOfKind(kind, in) : 0;
     request.reset();
+    edit.created(e);
     return &e;
-}
-
-void applyHideShowButton(Element& button) {
-    ButtonTail& t = button.button();
-    for (size_t i = 0; i < t.targets.size(); ++i) {
-        Element* target = t.targets[i];
-        if (!target) continue;
-        const bool hiddenWhenMade = i < t.targetStates.size() && t.targetStates[i] == 1;
-        target->visible = button.param2 == 1 || hiddenWhenMade ? 0 : 1;
-        if (target->label) target->label->visible = target->visible;
-    }
 }
 
 } // namespace zeva::edit

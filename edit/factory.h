@@ -1,8 +1,10 @@
 #pragma once
 // The element factory: every new element is made here, with the option defaults and the tail
-// of its kind, and linked at the end of the document's construction. The factory never
-// computes coordinates; the caller runs the recompute pass afterwards.
+// of its kind, and linked at the end of the document's construction. The factory does not
+// compute coordinates itself: it reports each new element to the Edit, whose commit recomputes
+// them.
 
+#include "edit/edit.h"
 #include "expr/calculator.h"
 #include "model/construction.h"
 #include "model/element.h"
@@ -11,10 +13,6 @@
 #include <optional>
 #include <string>
 #include <vector>
-
-namespace zeva::document {
-struct Document;
-}
 
 namespace zeva::edit {
 
@@ -71,11 +69,11 @@ struct CreationInputs {
 // Inputs carrying what the calculator compiled, for a new Cálculo (37) or Función (64).
 CreationInputs inputsFor(const expr::CompiledExpression& compiled, model::Kind kind);
 
-// Makes the element the request describes, links it at the end of the document's construction,
-// sets the document's `modified`, and resets the request. Sub-element kinds (15, 40, 41, 43,
-// 44) are made only by their owners: for them (or an invalid kind) nothing is made and the
-// answer is none.
-model::Element* createElement(document::Document& document, CreationRequest& request,
+// Makes the element the request describes, links it at the end of the edited construction,
+// reports it to the Edit (which recomputes it at commit) and resets the request. Sub-element
+// kinds (15, 40, 41, 43, 44) are made only by their owners: for them (or an invalid kind)
+// nothing is made and the answer is none.
+model::Element* createElement(Edit& edit, CreationRequest& request,
                        const CreationInputs& inputs = {},
                        const settings::Options& options = settings::options());
 
@@ -83,29 +81,25 @@ model::Element* createElement(document::Document& document, CreationRequest& req
 // conic) by the point transformation `pointKind` (3, 22, 23, 24 or 25) whose data are
 // request.parent2 and parent3: the images of its defining points and the same figure through
 // them. Nothing is made for other classes. The caller refreshes its tool state afterwards.
-void createTransformedFigure(document::Document& document, CreationRequest& request, model::Kind pointKind,
+void createTransformedFigure(Edit& edit, CreationRequest& request, model::Kind pointKind,
                              const settings::Options& options = settings::options());
 
 // Regular polygon of request.param1 sides about the centre request.parent1 from the first vertex
 // request.parent2, turning toInt(request.kind) times (the sign gives the direction): n - 1 kind
 // 59 vertices, then the polygon. Nothing is made for fewer than 3 sides.
-void createRegularPolygon(document::Document& document, CreationRequest& request,
+void createRegularPolygon(Edit& edit, CreationRequest& request,
                           const settings::Options& options = settings::options());
 
 // One kind 2 point (type 42, param2 = crossing index) per crossing of the locus among
 // request.parent1/parent2 with the other one, as the loci and the element now stand.
-void createCurveIntersections(document::Document& document, CreationRequest& request,
+void createCurveIntersections(Edit& edit, CreationRequest& request,
                               const settings::Options& options = settings::options());
 
-// The document's coordinate axes as model::Construction::findAxes answers them; when there are none
-// and `create` is set, axes are made on a hidden free point at the centre of the visible area,
-// recomputed, and answered with a count of 1.
-model::Construction::AxesLookup findOrCreateAxes(document::Document& document, bool create,
-                                          const settings::Options& options = settings::options());
-
-// Shows or hides the targets of a Botón Ocultar/Ver by its state: with `param2` 1 (up) every
-// target is hidden; with 0 (down) every target is shown except those that were hidden when the
-// button was made. A target's name label follows its target.
-void applyHideShowButton(model::Element& button);
+// The construction's coordinate axes as model::Construction::findAxes answers them; when there
+// are none, axes are made on a hidden free point at the centre of the visible area (of the
+// Edit's context), recomputed at once, and answered with a count of 1. A caller that only
+// looks uses findAxes.
+model::Construction::AxesLookup findOrCreateAxes(Edit& edit,
+                                                 const settings::Options& options = settings::options());
 
 } // namespace zeva::edit

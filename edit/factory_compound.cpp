@@ -1,7 +1,6 @@
 // The factory's operations that build several elements at once: transformed figures, regular
 // polygons, the crossings of a locus, and axes made on demand.
 
-#include "document/document.h"
 #include "geometry/intersections.h"
 #include "geometry/recompute.h"
 #include "edit/factory.h"
@@ -14,7 +13,7 @@ using namespace zeva::model;
 namespace {
 
 struct Builder {
-    document::Document& document;
+    Edit& edit;
     const settings::Options& options;
 
     Element* make(Kind kind, Element* p1, Element* p2 = nullptr, Element* p3 = nullptr,
@@ -24,7 +23,7 @@ struct Builder {
         r.parent1 = p1;
         r.parent2 = p2;
         r.parent3 = p3;
-        return createElement(document, r, inputs, options);
+        return createElement(edit, r, inputs, options);
     }
 
     // A hidden point on `host` at parameter t.
@@ -33,7 +32,7 @@ struct Builder {
         r.kind = Kind::PointOnElement;
         r.parent1 = host;
         r.y2 = t;
-        Element* p = createElement(document, r, {}, options);
+        Element* p = createElement(edit, r, {}, options);
         p->visible = 0;
         return p;
     }
@@ -49,7 +48,7 @@ Element* definingPoint(const Element& f) {
 
 } // namespace
 
-void createTransformedFigure(document::Document& document, CreationRequest& request, Kind pointKind,
+void createTransformedFigure(Edit& edit, CreationRequest& request, Kind pointKind,
                              const settings::Options& options) {
     Element* figure = request.parent1;
     Element* data2 = request.parent2;
@@ -57,7 +56,7 @@ void createTransformedFigure(document::Document& document, CreationRequest& requ
     request.reset();
     if (!figure) return;
 
-    Builder b{document, options};
+    Builder b{edit, options};
     const auto image = [&](Element* p, bool hidden = false) {
         Element* q = b.make(pointKind, p, data2, data3);
         if (hidden) q->visible = 0;
@@ -148,7 +147,7 @@ void createTransformedFigure(document::Document& document, CreationRequest& requ
     }
 }
 
-void createRegularPolygon(document::Document& document, CreationRequest& request,
+void createRegularPolygon(Edit& edit, CreationRequest& request,
                           const settings::Options& options) {
     const int32_t n = request.param1;
     const int32_t turns = toInt(request.kind);
@@ -157,7 +156,7 @@ void createRegularPolygon(document::Document& document, CreationRequest& request
     request.reset();
     if (n < 3) return;
 
-    Builder b{document, options};
+    Builder b{edit, options};
     const double step = 2.0 * turns * kPi / n;
     CreationInputs in;
     in.picked.push_back(firstVertex);
@@ -167,12 +166,12 @@ void createRegularPolygon(document::Document& document, CreationRequest& request
         r.parent1 = centre;
         r.parent2 = firstVertex;
         r.y2 = i * step;
-        in.picked.push_back(createElement(document, r, {}, options));
+        in.picked.push_back(createElement(edit, r, {}, options));
     }
     b.make(Kind::Polygon, nullptr, nullptr, nullptr, in);
 }
 
-void createCurveIntersections(document::Document& document, CreationRequest& request,
+void createCurveIntersections(Edit& edit, CreationRequest& request,
                               const settings::Options& options) {
     Element* a = request.parent1;
     Element* b = request.parent2;
@@ -180,7 +179,7 @@ void createCurveIntersections(document::Document& document, CreationRequest& req
     if (!a || !b) return;
     Element* locus = a->elementClass() == ElementClass::Locus ? a : b;
     Element* other = locus == a ? b : a;
-    const int n = geometry::countLocusCrossings(*locus, *other, document::contextFor(document));
+    const int n = geometry::countLocusCrossings(*locus, *other, edit.context());
     for (int i = 0; i < n; ++i) {
         CreationRequest r;
         r.kind = Kind::Intersection;
@@ -188,25 +187,24 @@ void createCurveIntersections(document::Document& document, CreationRequest& req
         r.parent2 = other;
         r.param1 = 42;
         r.param2 = i;
-        createElement(document, r, {}, options);
+        createElement(edit, r, {}, options);
     }
 }
 
-Construction::AxesLookup findOrCreateAxes(document::Document& document, bool create,
-                                          const settings::Options& options) {
-    Construction::AxesLookup found = document.construction.findAxes();
-    if (found.count > 0 || !create) return found;
+Construction::AxesLookup findOrCreateAxes(Edit& edit, const settings::Options& options) {
+    Construction::AxesLookup found = edit.construction().findAxes();
+    if (found.count > 0) return found;
 
+    const geometry::RecomputeContext& ctx = edit.context();
     CreationRequest r;
     r.kind = Kind::FreePoint;
-    r.x1 = (document.viewLeft + document.viewRight) / 2.0;
-    r.y1 = (document.viewTop + document.viewBottom) / 2.0;
-    Element* origin = createElement(document, r, {}, options);
+    r.x1 = (ctx.viewLeft + ctx.viewRight) / 2.0;
+    r.y1 = (ctx.viewTop + ctx.viewBottom) / 2.0;
+    Element* origin = createElement(edit, r, {}, options);
     origin->visible = 0;
     r.kind = Kind::Axes;
     r.parent1 = origin;
-    Element* axes = createElement(document, r, {}, options);
-    const geometry::RecomputeContext ctx = document::contextFor(document);
+    Element* axes = createElement(edit, r, {}, options);
     geometry::recomputeElement(*origin, ctx);
     geometry::recomputeElement(*axes, ctx);
     return {1, axes};

@@ -22,6 +22,19 @@ bool hasValue(const model::Element* e) {
 
 } // namespace
 
+void storeFormula(model::ExpressionTail& tail, const std::string& text,
+                  const std::vector<int32_t>& code, const std::vector<double>& valueTable,
+                  const std::vector<model::Element*>& operands,
+                  const std::vector<model::Element*>& functions) {
+    tail.expression = text;
+    tail.code = code;
+    tail.constants = valueTable;
+    tail.measureCount = static_cast<int32_t>(operands.size());
+    tail.refs = operands;
+    tail.refs.insert(tail.refs.end(), functions.begin(), functions.end());
+    tail.refIndices.assign(tail.refs.size(), -1);
+}
+
 std::string trimmedExpression(std::string_view text) {
     const auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
     while (!text.empty() && blank(text.front()))

@@ -1,8 +1,7 @@
 #pragma once
 // What the calculation dialog does with an expression, without its widgets: checking, compiling
-// and evaluating the typed text over the picked operands and functions, and redefining an
-// existing Cálculo or Función (the new element takes the old one's place in every reference and
-// its dependents move behind it).
+// and evaluating the typed text over the picked operands and functions. Redefining an existing
+// Cálculo or Función with the result is an edit (edit/redefine.h).
 
 #include "model/construction.h"
 #include "model/element.h"
@@ -75,16 +74,5 @@ struct CalculatorOutcome {
 // shows `noValueText` and can still be placed; a Parámetro without value is invalid.
 CalculatorOutcome evaluateCalculator(model::Kind kind, const CalculatorInput& input, int angleUnit,
                                      std::string_view noValueText = "no existente");
-
-// Replaces the Cálculo or Función `old` by a new element of the same kind holding `compiled`:
-// the new one keeps old's label position, visibility, colours, colour source and mode, name
-// label, decimals, dimension and font, and is appended to the construction; the elements that
-// depended on old move behind it in their order and refer to it instead; old is deleted. A
-// Cálculo's dimension and that of every later Cálculo is inferred again; a Función's name label
-// reads "f(x)=" + its display text. The caller recomputes the figure. Refused (none, nothing
-// changed) when the expression would refer to old or to one of its dependents, or when the
-// function type does not fit the kind.
-model::Element* redefineExpressionElement(model::Construction& c, model::Element& old,
-                                          const CompiledExpression& compiled);
 
 } // namespace zeva::expr

@@ -7,6 +7,7 @@
 #include "geometry/grid.h"
 #include "geometry/locus_run.h"
 #include "geometry/primitives.h"
+#include "model/dependencies.h"
 
 #include <cmath>
 
@@ -261,12 +262,7 @@ bool acceptLocus(model::Construction& c, Element& traced, Element& driving) {
             return false;
         }
     }
-    // the serial marks: a drag in progress keeps its own dependency marks
-    c.clearSerials();
-    c.markDependentsAlt(&driving);
-    const bool depends = traced.serial != 0;
-    c.clearSerials();
-    return depends;
+    return model::dependsOn(c, traced, driving);
 }
 
 void setLocusPointCount(Element& locus, int32_t count, const RecomputeContext& ctx) {

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "model/dependencies.h"
+
 namespace zeva::geometry {
 
 using model::Element;
@@ -45,32 +47,6 @@ bool skippedInRun(const Element& e, const Element& locus, RunScope scope) {
     return e.kind == Kind::Intersection && (e.parent1 == &locus || e.parent2 == &locus);
 }
 
-void setMark(Element& e, int32_t value) {
-    e.serial = value;
-    model::forEachSubElement(e, [value](Element& sub) { sub.serial = value; });
-}
-
-// The dependents of the driving point from it up to the traced element, found by one walk over
-// that stretch only: an exact point on a locus is asked for in every recompute, so it must not
-// cost a walk over the whole construction. A parametric colour cannot move the traced element,
-// so colour sources are not followed.
-void collectUpToTraced(Element& driving, const Element& locus, std::vector<Element*>& work) {
-    setMark(driving, 1);
-    Element* last = &driving;
-    for (Element* e = driving.next; e && e != &locus; e = e->next) {
-        last = e;
-        bool depends = false;
-        model::forEachParentRef(*e, [&depends](Element*& r) { depends = depends || r->serial; });
-        setMark(*e, depends ? 1 : 0);
-        if (depends && !skippedInRun(*e, locus, RunScope::Exact)) work.push_back(e);
-        if (e == locus.parent1) break;
-    }
-    for (Element* e = &driving;; e = e->next) {
-        setMark(*e, 0);
-        if (e == last) break;
-    }
-}
-
 } // namespace
 
 LocusRun::LocusRun(Element& locus, const RecomputeContext& ctx, RunScope scope) : ctx_(ctx) {
@@ -80,24 +56,33 @@ LocusRun::LocusRun(Element& locus, const RecomputeContext& ctx, RunScope scope) 
     if (!driving) return;
     locus_ = &locus;
     runsInProgress.push_back(locus_);
+    work_.push_back(driving);
     if (scope == RunScope::Exact) {
-        work_.push_back(driving);
-        collectUpToTraced(*driving, locus, work_);
+        // Only the stretch from the driving point up to the traced element: an exact point on a
+        // locus is asked for in every recompute, so it must not cost a walk over the whole
+        // construction. A parametric colour cannot move the traced element, so colour sources
+        // are not followed.
+        for (Element* e : model::laterDependentsOf(*driving, locus.parent1, &locus))
+            if (!skippedInRun(*e, locus, scope)) work_.push_back(e);
         return;
     }
-    model::Construction& c = *ctx.construction;
-    c.clearSerials();
-    c.markDependentsAlt(driving);
     // With a parametric colour the traced element may take its colour from an element after
     // the locus, so the run then goes to the end of the list.
     const bool toEnd = locus.parent1 && locus.parent1->colorSource;
-    work_.push_back(driving);
-    for (Element* e = driving->next; e; e = e->next) {
-        if (e == &locus && !toEnd) break;
-        if (e->serial != 0 && !skippedInRun(*e, locus, scope)) work_.push_back(e);
+    const std::vector<Element*> dependents = model::dependentsOf(*ctx.construction, *driving);
+    // The dependents after the driving point, up to the locus: those before it (reached
+    // through colour sources) are not run.
+    auto d = dependents.begin();
+    bool afterDriving = false;
+    for (Element* e = ctx.construction->elements; e && d != dependents.end(); e = e->next) {
+        if (afterDriving && e == &locus && !toEnd) break;
+        const bool dependent = *d == e;
+        if (dependent) ++d;
+        if (afterDriving && dependent && !skippedInRun(*e, locus, scope)) work_.push_back(e);
+        if (e == driving) afterDriving = true;
     }
-    c.clearSerials();
-    recomputesLeft -= c.countOf(); // the walks above, which a nested run repeats at every step
+    // The walk above, which a nested run repeats at every step.
+    recomputesLeft -= ctx.construction->countOf();
 }
 
 LocusRun::~LocusRun() {

@@ -3,7 +3,6 @@
 #include "expr/calculation.h"
 #include "geometry/conics.h"
 #include "geometry/element_shapes.h"
-#include "geometry/grid.h"
 #include "geometry/locus.h"
 #include "geometry/primitives.h"
 
@@ -104,44 +103,6 @@ double arcParameterOf(const Element& arcElement, Point p) {
     return turned - sweep < kTwoPi - turned ? 1.0 : 0.0;
 }
 
-// Moves `point` and every element depending on it (marked) to right after `host`, keeping
-// their order, so parents stay before their dependents.
-void moveAfter(model::Construction& c, Element& point, Element& host) {
-    Element* moved = nullptr;
-    Element* movedLast = nullptr;
-    Element* prev = nullptr;
-    for (Element* e = c.elements; e && e != &host;) {
-        Element* next = e->next;
-        if (e == &point || e->deleteMark) {
-            if (prev)
-                prev->next = next;
-            else
-                c.elements = next;
-            e->next = nullptr;
-            if (movedLast)
-                movedLast->next = e;
-            else
-                moved = e;
-            movedLast = e;
-        } else {
-            prev = e;
-        }
-        e = next;
-    }
-    if (!moved) return;
-    movedLast->next = host.next;
-    host.next = moved;
-    if (c.lastElement == &host) c.lastElement = movedLast;
-}
-
-bool comesBefore(const model::Construction& c, const Element* a, const Element* b) {
-    for (const Element* e : c) {
-        if (e == a) return true;
-        if (e == b) return false;
-    }
-    return false;
-}
-
 } // namespace
 
 bool carriesPointsOn(ElementClass cls) {
@@ -217,45 +178,6 @@ double parameterOf(Element& host, Point p, const RecomputeContext& ctx) {
     default:
         return 0.0;
     }
-}
-
-bool attachPoint(model::Construction& c, Element& point, Element& host, Point p,
-                 const RecomputeContext& ctx) {
-    const bool onGrid = host.kind == Kind::Grid;
-    if (&host == &point || (!onGrid && !carriesPointsOn(host.elementClass()))) return false;
-    c.clearDeleteMarks();
-    c.markDependents(&point);
-    const bool hostDependsOnPoint =
-        host.deleteMark != 0 || (model::ownerOf(&host) && model::ownerOf(&host)->deleteMark);
-    if (hostDependsOnPoint) {
-        c.clearDeleteMarks();
-        return false;
-    }
-    Element* hostInList = model::ownerOf(&host);
-    if (comesBefore(c, &point, hostInList)) moveAfter(c, point, *hostInList);
-
-    point.parent1 = &host;
-    point.parent2 = point.parent3 = nullptr;
-    point.parent1Index = point.parent2Index = point.parent3Index = -1;
-    if (onGrid) {
-        point.kind = Kind::GridPoint;
-        if (const auto node = nearestGridNode(host, p, ctx)) {
-            point.x2 = node->x;
-            point.y2 = node->y;
-        }
-    } else {
-        point.kind = Kind::PointOnElement;
-        point.y2 = parameterOf(host, p, ctx);
-        if (host.kind == Kind::Polygon) point.param1 = static_cast<int32_t>(std::trunc(point.y2));
-    }
-    // Points on loci built on this point restart from the beginning of their locus.
-    for (Element* e : c)
-        if (e->deleteMark && e->kind == Kind::PointOnElement && e->parent1 &&
-            e->parent1->kind == Kind::Locus)
-            e->y2 = 0.0;
-    c.clearDeleteMarks();
-    recomputeAll(c, ctx);
-    return true;
 }
 
 } // namespace zeva::geometry

@@ -21,13 +21,4 @@ std::optional<Point> pointAt(model::Element& host, double t, const RecomputeCont
 // For a polygon the side index is trunc of the answer. 0 for hosts without parameters.
 double parameterOf(model::Element& host, Point p, const RecomputeContext& ctx);
 
-// Attaches an existing point to `host` at the position p clicked on it: the point becomes a
-// point on the element (kind 1; kind 62 on a grid) with parent1 = host and the parameter of p
-// (a polygon's side index in param1), it moves in the list to right after the host together
-// with its dependents when the host comes later, points on loci that depend on it restart at
-// parameter 0, and the whole construction is recomputed. Refused (false, nothing changed)
-// when the host depends on the point, is the point itself, or carries no points.
-bool attachPoint(model::Construction& c, model::Element& point, model::Element& host, Point p,
-                 const RecomputeContext& ctx);
-
 } // namespace zeva::geometry

@@ -476,18 +476,6 @@ void recomputeAll(model::Construction& c, const RecomputeContext& ctx,
         recomputeElement(*e, ctx);
 }
 
-void recomputeMarked(model::Construction& c, const RecomputeContext& ctx) {
-    for (Element* e = c.elements; e; e = e->next)
-        if (e->deleteMark) recomputeElement(*e, ctx);
-}
-
-std::vector<Element*> markedElements(const model::Construction& c) {
-    std::vector<Element*> out;
-    for (Element* e = c.elements; e; e = e->next)
-        if (e->deleteMark) out.push_back(e);
-    return out;
-}
-
 void recomputeElements(std::span<Element* const> elements, const RecomputeContext& ctx) {
     for (Element* e : elements)
         recomputeElement(*e, ctx);

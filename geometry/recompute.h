@@ -44,15 +44,9 @@ void recomputeElement(model::Element& e, const RecomputeContext& ctx);
 void recomputeAll(model::Construction& c, const RecomputeContext& ctx,
                   const model::Element* stopAt = nullptr);
 
-// Only the elements whose deleteMark is set, in list order (the dependents of a dragged element).
-void recomputeMarked(model::Construction& c, const RecomputeContext& ctx);
-
-// The elements whose deleteMark is set, in list order. A drag gathers them once when it
-// starts and hands them to recomputeElements on every move, which avoids walking the whole
-// list each time.
-std::vector<model::Element*> markedElements(const model::Construction& c);
-
-// Recomputes the given elements in the given order (list order for a partial pass).
+// Recomputes the given elements in the given order. A drag gathers the dependents of what it
+// moves once, when it starts (model::dependentsOf, construction order), and hands them here on
+// every move, so a step costs only those elements, not a walk over the whole list.
 void recomputeElements(std::span<model::Element* const> elements, const RecomputeContext& ctx);
 
 } // namespace zeva::geometry

@@ -1,6 +1,7 @@
 #include "model/construction.h"
 
 #include "model/serials.h"
+#include "model/walk_stamp.h"
 
 #include <algorithm>
 #include <unordered_set>
@@ -9,17 +10,9 @@ namespace zeva::model {
 
 namespace {
 
-void setMarkWithSubs(Element& e, int32_t Element::*mark, int32_t value) {
-    e.*mark = value;
-    forEachSubElement(e, [&](Element& s) { s.*mark = value; });
-}
-
-bool anyParentMarked(Element& n, int32_t Element::*mark) {
-    bool hit = false;
-    forEachParentRef(n, [&](Element*& r) {
-        if (r->*mark != 0) hit = true;
-    });
-    return hit;
+void setSelectedWithSubs(Element& e, int32_t value) {
+    e.selected = value;
+    forEachSubElement(e, [&](Element& s) { s.selected = value; });
 }
 
 void freeElement(Element* e) {
@@ -122,112 +115,6 @@ int Construction::countWithSubElements() const {
     return c;
 }
 
-// ---- dependency marks -----------------------------------------------------------------------
-
-void Construction::forwardMark(Element* from, int32_t Element::*mark) {
-    for (Element* n = from; n; n = n->next) {
-        if (n->*mark != 0) continue;
-        if (anyParentMarked(*n, mark)) setMarkWithSubs(*n, mark, 1);
-    }
-}
-
-void Construction::markDependentsWith(Element* e, int32_t Element::*mark) {
-    const int32_t remembered = e->*mark;
-
-    // One walk over the whole list: elements after e are marked when a parent is marked, and
-    // every element with a parametric colour source is remembered on the way, so the colour
-    // pass below need not walk the list again (a colour source may come after the element it
-    // colours, which the forward walk cannot see).
-    std::vector<Element*> coloured;
-    bool after = false;
-    for (Element* n = elements; n; n = n->next) {
-        if (n == e) {
-            setMarkWithSubs(*e, mark, 1);
-            after = true;
-        } else if (after && n->*mark == 0 && anyParentMarked(*n, mark)) {
-            setMarkWithSubs(*n, mark, 1);
-        }
-        if (n->colorSource) coloured.push_back(n);
-    }
-    if (!after) {  // e is not in this list (a sub-element, or a foreign element)
-        setMarkWithSubs(*e, mark, 1);
-        forwardMark(elements, mark);
-    }
-
-    // Colour pass: in list order, until a whole pass marks nothing.
-    bool again = !coloured.empty();
-    while (again) {
-        again = false;
-        for (Element* n : coloured) {
-            if (n->*mark == 0 && n->colorSource->*mark != 0) {
-                setMarkWithSubs(*n, mark, 1);
-                forwardMark(n->next, mark);
-                again = true;
-                break;
-            }
-        }
-    }
-
-    setMarkWithSubs(*e, mark, 0);
-    e->*mark = remembered;
-}
-
-void Construction::markDependents(Element* e) { markDependentsWith(e, &Element::deleteMark); }
-
-void Construction::markDependentsAlt(Element* e) { markDependentsWith(e, &Element::serial); }
-
-void Construction::clearDeleteMarks() {
-    for (Element* n = elements; n; n = n->next) setMarkWithSubs(*n, &Element::deleteMark, 0);
-}
-
-// ---- ancestor marks -------------------------------------------------------------------------
-
-void Construction::clearSerials() {
-    for (Element* n = elements; n; n = n->next) setMarkWithSubs(*n, &Element::serial, 0);
-}
-
-namespace {
-
-// Depth-first over references with an explicit stack, so long chains cannot overflow the
-// call stack. `follow(from, ref)` decides whether ref is marked and walked through.
-template <class Follow>
-void markAncestorWalk(Element* start, Follow&& follow, bool withColorSource) {
-    std::vector<Element*> stack{start};
-    while (!stack.empty()) {
-        Element* cur = stack.back();
-        stack.pop_back();
-        auto visit = [&](Element* r) {
-            if (!r || r->serial != 0 || !follow(cur, r)) return;
-            setMarkWithSubs(*r, &Element::serial, 1);
-            stack.push_back(r);
-        };
-        if (cur->kind == Kind::Locus && !withColorSource) {
-            // a drag moves a locus only through its traced element
-            visit(cur->parent1);
-            continue;
-        }
-        forEachParentRef(*cur, [&](Element*& r) { visit(r); });
-        if (withColorSource) visit(cur->colorSource);
-    }
-}
-
-}  // namespace
-
-void Construction::markAncestors(Element* e) {
-    markAncestorWalk(e, [](Element*, Element*) { return true; }, true);
-}
-
-void Construction::markMovableAncestors(Element* e) {
-    markAncestorWalk(
-        e, [](Element*, Element* r) { return r->elementClass() != ElementClass::Number; }, false);
-}
-
-void Construction::markAncestorsOutside(Element* e, const std::vector<Element*>& list) {
-    std::unordered_set<const Element*> members(list.begin(), list.end());
-    markAncestorWalk(
-        e, [&](Element*, Element* r) { return members.count(r) == 0; }, true);
-}
-
 // ---- deletion -------------------------------------------------------------------------------
 
 void detachForFreeing(Element& e) {
@@ -271,32 +158,49 @@ void Construction::deleteElement(Element* e) {
     freeElement(e);
 }
 
-void Construction::deleteWithDependents(Element* e) {
-    if (!e) return;
-    clearDeleteMarks();
-    markDependents(e);
+void Construction::deleteElements(std::span<Element* const> doomed) {
+    const uint64_t stamp = freshWalkStamp();
+    for (Element* d : doomed)
+        if (d) d->walkStamp = stamp;
+    std::vector<Element*> unlinked;
     Element* prev = nullptr;
-    Element* n = elements;
-    while (n) {
+    for (Element* n = elements; n;) {
         Element* next = n->next;
-        if (n->deleteMark != 0 && n != e) {
+        if (n->walkStamp == stamp) {
             unlinkAfter(prev, n);
             forgetFromLists(n);
-            freeElement(n);
+            unlinked.push_back(n);
         } else {
             prev = n;
         }
         n = next;
     }
-    deleteElement(e);
+    for (Element* d : unlinked) detachForFreeing(*d);
+    for (Element* d : unlinked) delete d;
 }
 
-void Construction::deleteSelected() {
-    for (;;) {
-        Element* s = firstSelected();
-        if (!s) return;
-        deleteWithDependents(s);
+void Construction::moveAfter(std::span<Element* const> moved, Element& anchor) {
+    const uint64_t stamp = freshWalkStamp();
+    for (Element* m : moved)
+        if (m && m != &anchor) m->walkStamp = stamp;
+    Element* chain = nullptr;
+    Element* chainLast = nullptr;
+    Element* prev = nullptr;
+    for (Element* n = elements; n;) {
+        Element* next = n->next;
+        if (n->walkStamp == stamp) {
+            unlinkAfter(prev, n);
+            (chainLast ? chainLast->next : chain) = n;
+            chainLast = n;
+        } else {
+            prev = n;
+        }
+        n = next;
     }
+    if (!chain) return;
+    chainLast->next = anchor.next;
+    anchor.next = chain;
+    if (lastElement == &anchor) lastElement = chainLast;
 }
 
 // ---- serials --------------------------------------------------------------------------------
@@ -457,7 +361,6 @@ std::vector<Element*> closureParentsOf(Element& e) {
 }  // namespace
 
 void Construction::closeSelection(std::vector<Element*>& list) {
-    clearDeleteMarks();
     std::unordered_set<Element*> members(list.begin(), list.end());
     std::vector<Element*> appended;
     for (Element* n = elements; n; n = n->next) {
@@ -470,7 +373,6 @@ void Construction::closeSelection(std::vector<Element*>& list) {
         list.push_back(n);
         members.insert(n);
         appended.push_back(n);
-        n->deleteMark = 1;
     }
 
     // An appended element whose colour comes from outside the list cannot be rebuilt from it:
@@ -479,18 +381,15 @@ void Construction::closeSelection(std::vector<Element*>& list) {
     while (again) {
         again = false;
         for (Element* a : appended) {
-            if (a->deleteMark == 0 || !a->colorSource || members.count(a->colorSource)) continue;
+            if (!members.count(a) || !a->colorSource || members.count(a->colorSource)) continue;
             std::unordered_set<Element*> dropped{a};
             for (Element* b : appended) {
-                if (b->deleteMark == 0 || dropped.count(b)) continue;
+                if (!members.count(b) || dropped.count(b)) continue;
                 bool dep = (b->colorSource && dropped.count(b->colorSource));
                 for (Element* p : closureParentsOf(*b)) dep = dep || dropped.count(p);
                 if (dep) dropped.insert(b);
             }
-            for (Element* d : dropped) {
-                d->deleteMark = 0;
-                members.erase(d);
-            }
+            for (Element* d : dropped) members.erase(d);
             list.erase(std::remove_if(list.begin(), list.end(),
                                       [&](Element* x) { return dropped.count(x) != 0; }),
                        list.end());
@@ -498,7 +397,6 @@ void Construction::closeSelection(std::vector<Element*>& list) {
             break;
         }
     }
-    clearDeleteMarks();
 }
 
 // ---- references -----------------------------------------------------------------------------
@@ -623,7 +521,7 @@ bool Construction::anySelectedShowsText() const {
 }
 
 void Construction::setSelectionAll(int32_t value) {
-    for (Element* n = elements; n; n = n->next) setMarkWithSubs(*n, &Element::selected, value);
+    for (Element* n = elements; n; n = n->next) setSelectedWithSubs(*n, value);
 }
 
 void Construction::selectExactly(const std::vector<Element*>& list) {

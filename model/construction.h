@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <vector>
 
 namespace zeva::model {
@@ -55,28 +56,19 @@ public:
     // Elements counting each polygon side and each sub-element of kinds 39 and 42.
     int countWithSubElements() const;
 
-    // ---- dependency marks (deleteMark) ----
-    // Marks every element that depends on e, directly, through tail references, through
-    // sub-elements or through a parametric colour source. e's own mark is left as it was.
-    void markDependents(Element* e);
-    void clearDeleteMarks();
-    // The same walk with the `serial` field as the mark (used while sampling loci).
-    void markDependentsAlt(Element* e);
-
-    // ---- ancestor marks (serial) ----
-    void clearSerials();
-    void markAncestors(Element* e);
-    // Follows parents but not numbers, and for a locus only its traced element.
-    void markMovableAncestors(Element* e);
-    // Marks ancestors that are not in `list`; the walk does not go through list members.
-    void markAncestorsOutside(Element* e, const std::vector<Element*>& list);
-
     // ---- deletion ----
-    void deleteWithDependents(Element* e);
     // Unlinks and frees one element; it leaves the trace and animation lists, a Nombre
     // element's named element loses its label, a named element's Nombre loses its parent.
     void deleteElement(Element* e);
-    void deleteSelected();
+    // The same for every listed element among `doomed`, in one walk; references between the
+    // deleted elements are released before any of them is freed, so their order is free.
+    // (Deleting with dependents, the selection or everything is an edit: edit/delete.h.)
+    void deleteElements(std::span<Element* const> doomed);
+
+    // Moves the listed elements among `moved` (in their list order) to right after `anchor`,
+    // which must be listed and not among them. Used when a redefinition must keep every element
+    // after its parents.
+    void moveAfter(std::span<Element* const> moved, Element& anchor);
 
     // ---- serials ----
     // Numbers the elements 1, 2, ... in list order (sub-elements right after their owner) and
@@ -136,8 +128,6 @@ public:
     Iterator end() const { return {nullptr}; }
 
 private:
-    void forwardMark(Element* from, int32_t Element::*mark);
-    void markDependentsWith(Element* e, int32_t Element::*mark);
     void unlinkAfter(Element* prev, Element* e);
     void forgetFromLists(const Element* e);
 };

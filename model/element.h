@@ -202,9 +202,10 @@ struct Element {
     // The fields the dependency walks read for every element come first, so that one cache
     // line serves a whole step of a walk over a large construction.
     Kind kind = Kind::FreePoint;
-    int32_t deleteMark = 0;  // dependency work mark
-    int32_t serial = 0;      // own number while numbered; otherwise a 0/1 work mark
-    int32_t exists = 1;      // written by the recompute pass only
+    int32_t exists = 1;  // written by the recompute pass only
+    // Scratch of the model's dependency walks (model/walk_stamp.h): meaningful only inside the
+    // walk that wrote it, never read by anything else. Not part of the element's value.
+    mutable uint64_t walkStamp = 0;
     Element* parent1 = nullptr;
     Element* parent2 = nullptr;
     Element* parent3 = nullptr;
@@ -213,6 +214,7 @@ struct Element {
     int32_t visible = 1;             // 1 shown, 0 hidden, 100 macro placeholder
     int32_t selected = 0;
 
+    int32_t serial = 0;         // own number while numbered (saving, copying, macros)
     int32_t parent1Index = -1;  // serials of the parents while saving, loading, copying
     int32_t parent2Index = -1;
     int32_t parent3Index = -1;

@@ -7,7 +7,7 @@
 namespace zeva::model {
 
 // Calls f(Element&) for each sub-element (polygon sides, the two axes, the two coordinate
-// parts) in serial order. Allocation-free, for the hot marking walks.
+// parts) in serial order. Allocation-free, for the hot dependency walks.
 template <class F>
 void forEachSubElement(Element& e, F&& f) {
     switch (tailOf(e.kind)) {

@@ -324,11 +324,6 @@ void recomputeAndRedraw(RenderContext& ctx, Canvas& canvas, const Element* stopA
     redrawAll(ctx, canvas, stopAt);
 }
 
-void recomputeMarkedAndRedraw(RenderContext& ctx, Canvas& canvas) {
-    geometry::recomputeMarked(ctx.document->construction, recomputeContextFor(ctx));
-    redrawAll(ctx, canvas);
-}
-
 void drawLabelsUpTo(RenderContext& ctx, Canvas& canvas, const Element* stop) {
     for (Element* e : ctx.document->construction) {
         if (e == stop) break;

@@ -31,8 +31,6 @@ Color currentParametricColor(const model::Element& e);
 
 // Recomputes the elements before stopAt, then redraws.
 void recomputeAndRedraw(RenderContext& ctx, Canvas& canvas, const model::Element* stopAt = nullptr);
-// Recomputes only the marked elements (the dependents of a dragged one), then redraws.
-void recomputeMarkedAndRedraw(RenderContext& ctx, Canvas& canvas);
 
 // Draws one element by its class. `style` is a shape code or a halo code (for text classes
 // the text background colour); `fill` 0 or more fills polygons and circles.

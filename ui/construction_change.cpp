@@ -1,6 +1,7 @@
 #include "ui/construction_change.h"
 
-#include "document/undo.h"
+#include "edit/delete.h"
+#include "edit/edit.h"
 #include "geometry/recompute.h"
 #include "ui/hit_test.h"
 
@@ -24,30 +25,44 @@ void takeSnapshot(Session& s) {
 }
 
 void takeEditSnapshot(Session& s) {
-    if (document::Document* d = s.document()) document::checkpoint(*d); // EDIT: edit::Edit
+    // EDIT: the tools still take the snapshot apart from the change; an edit that reports
+    // nothing takes it and changes nothing.
+    if (document::Document* d = s.document())
+        edit::Edit(*d, s.view().recomputeContext(), edit::UndoStep::Checkpoint).commit();
 }
 
 void markModified(Session& s) {
-    if (document::Document* d = s.document()) d->modified = 1; // EDIT: edit::Edit
+    if (document::Document* d = s.document()) document::markModified(*d); // EDIT: edit::Edit
 }
 
+// EDIT: one edit per factory call for now, after the tool's own snapshot; each commit marks
+// the document modified and recomputes what it made.
 model::Element* createElement(Session& s, edit::CreationRequest& request,
                               const edit::CreationInputs& inputs) {
     edit::CreationInputs in = inputs;
     in.activeTool = s.tool.active;
-    return edit::createElement(*s.document(), request, in, creationOptions(s));
+    edit::Edit change(*s.document(), s.view().recomputeContext(), edit::UndoStep::Continue);
+    return edit::createElement(change, request, in, creationOptions(s));
 }
 
 void createTransformedFigure(Session& s, edit::CreationRequest& request, model::Kind pointKind) {
-    edit::createTransformedFigure(*s.document(), request, pointKind, creationOptions(s));
+    edit::Edit change(*s.document(), s.view().recomputeContext(), edit::UndoStep::Continue);
+    edit::createTransformedFigure(change, request, pointKind, creationOptions(s));
 }
 
 void createRegularPolygon(Session& s, edit::CreationRequest& request) {
-    edit::createRegularPolygon(*s.document(), request, creationOptions(s));
+    edit::Edit change(*s.document(), s.view().recomputeContext(), edit::UndoStep::Continue);
+    edit::createRegularPolygon(change, request, creationOptions(s));
 }
 
 void createCurveIntersections(Session& s, edit::CreationRequest& request) {
-    edit::createCurveIntersections(*s.document(), request, creationOptions(s));
+    edit::Edit change(*s.document(), s.view().recomputeContext(), edit::UndoStep::Continue);
+    edit::createCurveIntersections(change, request, creationOptions(s));
+}
+
+void deleteWithDependents(Session& s, model::Element& e) {
+    edit::Edit change(*s.document(), s.view().recomputeContext(), edit::UndoStep::Continue);
+    edit::deleteWithDependents(change, e);
 }
 
 void recomputeAll(Session& s) {

@@ -2,7 +2,8 @@
 // How the tools change the current document: the undo snapshot, the element factory with the
 // tool's colour, the recompute pass and the redraw. Every change the tools make goes through
 // these few calls, so that the edit layer's transaction replaces them in one place.
-// EDIT: until edit::Edit is on main, these call document::checkpoint and the factory directly.
+// EDIT: the snapshot and the modified flag are still taken apart from the change; each factory
+// call and deletion runs in an edit::Edit of its own.
 
 #include "edit/factory.h"
 #include "ui/session.h"
@@ -24,6 +25,8 @@ model::Element* createElement(Session& s, edit::CreationRequest& request,
 void createTransformedFigure(Session& s, edit::CreationRequest& request, model::Kind pointKind);
 void createRegularPolygon(Session& s, edit::CreationRequest& request);
 void createCurveIntersections(Session& s, edit::CreationRequest& request);
+// The element with everything built on it.
+void deleteWithDependents(Session& s, model::Element& e);
 
 // The whole construction recomputed (no redraw).
 void recomputeAll(Session& s);

@@ -218,7 +218,7 @@ bool MainWindow::dependsOnView() const {
 
 void MainWindow::afterScroll() {
     document::Document& d = *document_;
-    d.modified = 1;
+    document::markModified(d); // the view is saved with the document
     document::setViewExtent(d, {view_.screenWidth, view_.screenHeight}, view_.drawScale);
     render::loadView(view_, d);
     ctx_.state.pendingRectangle.reset();

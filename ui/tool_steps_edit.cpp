@@ -65,7 +65,7 @@ void editHit(Session& s) {
         break;
     case tool::DeleteElement:
         forgetHover(s);
-        s.document()->construction.deleteWithDependents(model::ownerOf(hit));
+        deleteWithDependents(s, *model::ownerOf(hit));
         break;
     case tool::Font:
         if (const auto font = fontToEdit(*hit)) {

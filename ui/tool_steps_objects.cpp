@@ -123,7 +123,7 @@ void textDialogClosed(Session& s, const TextDialogAnswer& answer) {
             s.hover.hits.clear();
             s.hover.single = s.hover.ambiguous = false;
             s.hover.element = nullptr;
-            s.document()->construction.deleteWithDependents(text);
+            deleteWithDependents(s, *text);
         } else {
             model::TextTail& tail = text->text();
             tail.lines = lines;

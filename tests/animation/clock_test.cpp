@@ -8,6 +8,7 @@
 
 #include "document/undo.h"
 #include "edit/animation.h"
+#include "edit/delete.h"
 
 #include <gtest/gtest.h>
 
@@ -117,7 +118,10 @@ TEST(AnimationClock, AnimatesForHundredsOfStepsWhileTheWindowThreadEditsTheFigur
     int steps = 0;
     AnimationClock clock(
         [&] {
-            edit::animationStep(d, m.ctx());
+            {
+                edit::Edit change(d, m.ctx(), edit::UndoStep::Continue);
+                edit::animationStep(change);
+            }
             ++steps;
             window.stepFinished();
         },
@@ -138,7 +142,8 @@ TEST(AnimationClock, AnimatesForHundredsOfStepsWhileTheWindowThreadEditsTheFigur
             break;
         case 2: // the newest point deleted
             if (!added.empty()) {
-                d.construction.deleteWithDependents(added.back());
+                edit::Edit change(d, m.ctx(), edit::UndoStep::Continue);
+                edit::deleteWithDependents(change, *added.back());
                 added.pop_back();
             }
             break;

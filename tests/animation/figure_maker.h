@@ -1,6 +1,6 @@
 #pragma once
 // Builds figures for the animation tests through the element factory, as the tools make them,
-// each element recomputed as it is made.
+// each element in an edit of its own, recomputed at its commit.
 
 #include "document/document.h"
 #include "edit/factory.h"
@@ -27,9 +27,8 @@ struct FigureMaker {
         r.parent1 = p1;
         r.parent2 = p2;
         r.parent3 = p3;
-        Element* e = createElement(d, r, in);
-        geometry::recomputeElement(*e, ctx());
-        return e;
+        Edit change(d, ctx(), UndoStep::Continue);
+        return createElement(change, r, in);
     }
     Element* point(double x, double y) {
         r.x1 = x;

@@ -30,7 +30,11 @@ class Animation : public ::testing::Test {
         entry.backward = backward;
         return entry;
     }
-    bool step() { return animationStep(d, m.ctx()); }
+    // One step in an edit of its own, committed (and so recomputed) before it answers.
+    bool step() {
+        Edit change(d, m.ctx(), UndoStep::Continue);
+        return animationStep(change);
+    }
 };
 
 TEST_F(Animation, SpeedTenOnASegmentOfOneHundredAdvancesByAHundredthAndBouncesAtBothEnds) {

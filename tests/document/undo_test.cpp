@@ -2,6 +2,7 @@
 
 #include "document/undo.h"
 #include "doc_test_util.h"
+#include "model/dependencies.h"
 
 #include <gtest/gtest.h>
 
@@ -56,10 +57,7 @@ TEST(Undo, DeleteAllIsUndoneWithTracesAnimationsAndLabels) {
     a->selected = 1;
 
     command(d, [&] {
-        c.traced.clear();
-        c.animations.clear();
-        while (c.elements)
-            c.deleteWithDependents(c.elements);
+        c.clear(); // every element, with the trace and animation lists
     });
     ASSERT_TRUE(c.empty());
     undo(d);
@@ -134,7 +132,7 @@ TEST(Undo, SnapshotIsIndependentOfTheLiveConstruction) {
             EXPECT_NE(s->parent2, live);
         }
     }
-    d.construction.deleteWithDependents(a);
+    d.construction.deleteElements(model::withDependents(d.construction, {&a, 1}));
     EXPECT_EQ(d.undoList.countOf(), 3);
     undo(d);
     EXPECT_EQ(d.construction.countOf(), 3);

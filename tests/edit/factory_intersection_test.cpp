@@ -6,6 +6,7 @@
 #include "document/document.h"
 #include "geometry/intersections.h"
 #include "geometry/recompute.h"
+#include "tests/support/edits.h"
 
 #include <gtest/gtest.h>
 
@@ -26,7 +27,7 @@ class FactoryIntersection : public ::testing::Test {
         r.parent1 = p1;
         r.parent2 = p2;
         r.parent3 = p3;
-        return createElement(doc, r, {}, options);
+        return testing::create(doc, r, {}, options);
     }
     Element* intersection(Element* a, Element* b, int solution, int tool = kIntersectionTool) {
         CreationRequest r;
@@ -36,13 +37,13 @@ class FactoryIntersection : public ::testing::Test {
         r.param1 = solution;
         CreationInputs in;
         in.activeTool = tool;
-        return createElement(doc, r, in, options);
+        return testing::create(doc, r, in, options);
     }
     Element* point(double x, double y) {
         CreationRequest r;
         r.x1 = x;
         r.y1 = y;
-        return createElement(doc, r, {}, options);
+        return testing::create(doc, r, {}, options);
     }
 };
 
@@ -87,15 +88,14 @@ TEST_F(FactoryIntersection, OnePointPerCrossingOfALocus) {
     for (size_t i = 0; i < zigzag.size(); ++i)
         tail.samples[i] = zigzag[i];
     tail.sampleCount = static_cast<int32_t>(zigzag.size());
-    Element* segment = make(Kind::Segment);
-    segment->x1 = -100, segment->y1 = 15, segment->x2 = 10, segment->y2 = 15;
+    Element* segment = make(Kind::Segment, point(-100, 15), point(10, 15));
     Element* last = doc.construction.lastElement;
 
     CreationRequest r;
     r.kind = Kind::Intersection;
     r.parent1 = segment; // either order: the locus becomes the first parent
     r.parent2 = locus;
-    createCurveIntersections(doc, r, options);
+    testing::inEdit(doc, [&](Edit& e) { createCurveIntersections(e, r, options); });
     EXPECT_EQ(r.parent1, nullptr);
 
     std::vector<Element*> made;
@@ -128,7 +128,7 @@ TEST_F(FactoryIntersection, NoCrossingMakesNoPoint) {
     CreationRequest r;
     r.parent1 = locus;
     r.parent2 = far;
-    createCurveIntersections(doc, r, options);
+    testing::inEdit(doc, [&](Edit& e) { createCurveIntersections(e, r, options); });
     EXPECT_EQ(doc.construction.lastElement, last);
 }
 

@@ -5,6 +5,7 @@
 #include "document/document.h"
 #include "geometry/recompute.h"
 #include "model/units.h"
+#include "tests/support/edits.h"
 
 #include <gtest/gtest.h>
 
@@ -25,13 +26,13 @@ class FactoryRecompute : public ::testing::Test {
         r.kind = kind;
         r.parent1 = p1;
         r.parent2 = p2;
-        return createElement(doc, r, in, options);
+        return testing::create(doc, r, in, options);
     }
     Element* point(double x, double y) {
         CreationRequest r;
         r.x1 = x;
         r.y1 = y;
-        return createElement(doc, r, {}, options);
+        return testing::create(doc, r, {}, options);
     }
     void recompute() { geometry::recomputeAll(doc.construction, document::contextFor(doc)); }
 };
@@ -44,7 +45,7 @@ TEST_F(FactoryRecompute, HexagonVerticesSixtyDegreesApart) {
     r.param1 = 6;
     r.parent1 = o;
     r.parent2 = a;
-    createRegularPolygon(doc, r, options);
+    testing::inEdit(doc, [&](Edit& e) { createRegularPolygon(e, r, options); });
     recompute();
     Element* v = a->next;
     for (int i = 1; i <= 5; ++i, v = v->next) {
@@ -76,7 +77,7 @@ TEST_F(FactoryRecompute, TransformedSegmentIsTheImage) {
     CreationRequest r;
     r.parent1 = s;
     r.parent2 = centre;
-    createTransformedFigure(doc, r, Kind::CentralSymmetry, options);
+    testing::inEdit(doc, [&](Edit& e) { createTransformedFigure(e, r, Kind::CentralSymmetry, options); });
     recompute();
     Element* image = doc.construction.lastElement;
     ASSERT_EQ(image->kind, Kind::Segment);
@@ -91,6 +92,7 @@ TEST_F(FactoryRecompute, TransformedSegmentIsTheImage) {
 } // namespace zeva::edit
 
 #include "expr/calculator.h"
+#include "tests/support/edits.h"
 
 namespace zeva::edit {
 using namespace zeva::model;

@@ -3,6 +3,8 @@
 #include "document/document.h"
 #include "model/units.h"
 #include "settings/text_table.h"
+#include "edit/hide_show.h"
+#include "tests/support/edits.h"
 
 #include <gtest/gtest.h>
 
@@ -27,7 +29,7 @@ class Factory : public ::testing::Test {
         request.parent1 = p1;
         request.parent2 = p2;
         request.parent3 = p3;
-        return createElement(doc, request, in, options);
+        return testing::create(doc, request, in, options);
     }
     Element* point(double x, double y) {
         request.x1 = x;
@@ -74,7 +76,7 @@ TEST_F(Factory, RequestIsResetAfterEveryCreation) {
     request.param1 = 7;
     request.param2 = 8;
     request.style = 3;
-    createElement(doc, request, {}, options);
+    testing::create(doc, request, {}, options);
     EXPECT_EQ(request.kind, Kind::Segment);
     EXPECT_EQ(request.parent1, nullptr);
     EXPECT_EQ(request.parent2, nullptr);
@@ -130,7 +132,7 @@ TEST_F(Factory, FontsComeFromTheNamesOrNumbersFont) {
         document::Document d;
         CreationRequest r;
         r.kind = Kind(k);
-        Element* e = createElement(d, r, {}, options);
+        Element* e = testing::create(d, r, {}, options);
         ASSERT_NE(e, nullptr) << k;
         EXPECT_EQ(e->font != nullptr, carriesFont(classOf(Kind(k)))) << k;
     }
@@ -171,7 +173,7 @@ TEST_F(Factory, RegularHexagon) {
     request.param1 = 6;
     request.parent1 = o;
     request.parent2 = a;
-    createRegularPolygon(doc, request, options);
+    testing::inEdit(doc, [&](Edit& e) { createRegularPolygon(e, request, options); });
     EXPECT_EQ(request.parent1, nullptr);
     const auto all = list();
     ASSERT_EQ(all.size(), 2u + 5u + 1u);
@@ -200,7 +202,7 @@ TEST_F(Factory, StarPolygonTurnsBackwards) {
     request.param1 = 5;
     request.parent1 = o;
     request.parent2 = a;
-    createRegularPolygon(doc, request, options);
+    testing::inEdit(doc, [&](Edit& e) { createRegularPolygon(e, request, options); });
     const auto all = list();
     ASSERT_EQ(all.size(), 2u + 4u + 1u);
     EXPECT_NEAR(all[2]->y2, -4.0 * kPi / 5.0, 1e-12);
@@ -214,7 +216,7 @@ TEST_F(Factory, RegularPolygonNeedsThreeSides) {
         request.param1 = n;
         request.parent1 = o;
         request.parent2 = o;
-        createRegularPolygon(doc, request, options);
+        testing::inEdit(doc, [&](Edit& e) { createRegularPolygon(e, request, options); });
     }
     EXPECT_EQ(list().size(), 1u);
 }
@@ -333,15 +335,19 @@ TEST_F(Factory, CalculationKeepsTheCalculatorsLists) {
     in.code = {1, 2, 3};
     in.constants = {0.5};
     request.param1 = 100;
-    Element* c = make(Kind::Calculation, nullptr, nullptr, nullptr, in);
-    const ExpressionTail& t = c->expression();
-    EXPECT_EQ(t.refs, (std::vector<Element*>{m, q}));
-    EXPECT_EQ(t.measureCount, 1);
-    EXPECT_EQ(t.expression, "A+B");
-    EXPECT_EQ(t.code, in.code);
-    EXPECT_EQ(t.constants, in.constants);
-    EXPECT_EQ(c->param1, 100);
-    EXPECT_EQ(c->color, 0xC0C0C0);
+    request.kind = Kind::Calculation;
+    // What the factory stored, before the commit evaluates the (made-up) code.
+    testing::inEdit(doc, [&](Edit& e) {
+        Element* c = createElement(e, request, in, options);
+        const ExpressionTail& t = c->expression();
+        EXPECT_EQ(t.refs, (std::vector<Element*>{m, q}));
+        EXPECT_EQ(t.measureCount, 1);
+        EXPECT_EQ(t.expression, "A+B");
+        EXPECT_EQ(t.code, in.code);
+        EXPECT_EQ(t.constants, in.constants);
+        EXPECT_EQ(c->param1, 100);
+        EXPECT_EQ(c->color, 0xC0C0C0);
+    });
 }
 
 TEST_F(Factory, AxesAndCoordinatesBuildTheirParts) {
@@ -391,7 +397,7 @@ TEST_F(Factory, HideShowButtonIsAppliedOnce) {
     EXPECT_EQ(a->visible, 0);
     EXPECT_EQ(name->visible, 0);
     button->param2 = 0;
-    applyHideShowButton(*button);
+    testing::inEdit(doc, [&](Edit& e) { applyHideShowButton(e, *button); });
     EXPECT_EQ(a->visible, 1);
     EXPECT_EQ(name->visible, 1);
     EXPECT_EQ(b->visible, 0);
@@ -444,7 +450,7 @@ TEST_F(Factory, SubElementKindsAreNotMadeAlone) {
     for (Kind k : {Kind::PolygonSide, Kind::AxisX, Kind::AxisY, Kind::CoordinateX,
                    Kind::CoordinateY, Kind(68), Kind(-1)}) {
         request.kind = k;
-        EXPECT_EQ(createElement(doc, request, {}, options), nullptr);
+        EXPECT_EQ(testing::create(doc, request, {}, options), nullptr);
     }
     EXPECT_TRUE(doc.construction.empty());
     EXPECT_EQ(doc.modified, 0);
@@ -455,9 +461,9 @@ TEST_F(Factory, AxesAreMadeOnlyWhenAskedAndMissing) {
     doc.viewRight = 300;
     doc.viewTop = 50;
     doc.viewBottom = -150;
-    EXPECT_EQ(findOrCreateAxes(doc, false, options).count, 0);
+    EXPECT_EQ(doc.construction.findAxes().count, 0);
     EXPECT_TRUE(doc.construction.empty());
-    const auto made = findOrCreateAxes(doc, true, options);
+    const auto made = testing::inEdit(doc, [&](Edit& e) { return findOrCreateAxes(e, options); });
     ASSERT_EQ(made.count, 1);
     ASSERT_NE(made.axes, nullptr);
     EXPECT_EQ(made.axes->kind, Kind::Axes);
@@ -467,7 +473,7 @@ TEST_F(Factory, AxesAreMadeOnlyWhenAskedAndMissing) {
     EXPECT_EQ(origin->visible, 0);
     EXPECT_EQ(origin->x1, 100);
     EXPECT_EQ(origin->y1, -50);
-    const auto again = findOrCreateAxes(doc, true, options);
+    const auto again = testing::inEdit(doc, [&](Edit& e) { return findOrCreateAxes(e, options); });
     EXPECT_EQ(again.axes, made.axes);
     EXPECT_EQ(list().size(), 2u);
 }

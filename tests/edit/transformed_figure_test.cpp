@@ -1,6 +1,7 @@
 #include "edit/factory.h"
 
 #include "document/document.h"
+#include "tests/support/edits.h"
 
 #include <gtest/gtest.h>
 
@@ -28,7 +29,7 @@ Element* make(document::Document& d, Kind k, Element* p1 = nullptr, Element* p2 
     r.parent3 = p3;
     CreationInputs in;
     in.picked = std::move(picked);
-    return createElement(d, r, in, settings::Options{});
+    return testing::create(d, r, in, settings::Options{});
 }
 
 std::string describe(Element* from) {
@@ -55,7 +56,7 @@ TEST_P(TransformedFigure, TransformsTheDefiningPoints) {
     r.kind = Kind::FreePoint;
     r.parent1 = figure;
     r.parent2 = centre;
-    createTransformedFigure(d, r, Kind::CentralSymmetry, settings::Options{});
+    testing::inEdit(d, [&](Edit& e) { createTransformedFigure(e, r, Kind::CentralSymmetry, settings::Options{}); });
     EXPECT_EQ(r.parent1, nullptr);
 
     EXPECT_EQ(describe(last->next), GetParam().made);
@@ -134,7 +135,7 @@ TEST(TransformedFigureParents, NewFigureGoesThroughTheImages) {
     r.parent1 = poly;
     r.parent2 = centre;
     r.parent3 = angle;
-    createTransformedFigure(d, r, Kind::Rotation, settings::Options{});
+    testing::inEdit(d, [&](Edit& e) { createTransformedFigure(e, r, Kind::Rotation, settings::Options{}); });
     Element* image = poly->next;
     const Element* vertices[3] = {a, b, c};
     for (int i = 0; i < 3; ++i, image = image->next) {
@@ -151,7 +152,7 @@ TEST(TransformedFigureParents, NewFigureGoesThroughTheImages) {
     Element* line = make(d, Kind::LineThroughPoint, a);
     r.parent1 = line;
     r.parent2 = centre;
-    createTransformedFigure(d, r, Kind::CentralSymmetry, settings::Options{});
+    testing::inEdit(d, [&](Edit& e) { createTransformedFigure(e, r, Kind::CentralSymmetry, settings::Options{}); });
     Element* hidden = line->next;
     EXPECT_EQ(hidden->parent1, line);
     EXPECT_EQ(hidden->y2, 10.0);

@@ -1,3 +1,4 @@
+#include "edit/delete.h"
 #include "edit/factory.h"
 #include "geometry/recompute.h"
 #include "model/construction.h"
@@ -35,8 +36,9 @@ struct Figure : EditorFixture {
         r.y1 = a.y;
         r.x2 = b.x;
         r.y2 = b.y;
-        Element* e = edit::createElement(doc(), r, in);
-        recompute();
+        edit::Edit change(doc(), host.fakeView.recomputeContext(), edit::UndoStep::Continue);
+        Element* e = edit::createElement(change, r, in);
+        change.commit();
         return e;
     }
     Element* point(double x, double y) {
@@ -321,7 +323,10 @@ TEST(HitTest, ChooserWithTheMoveToolFlipsTheSelectionWithTheHiddenNameLabel) {
     a->selected = label->selected = 0;
     ASSERT_EQ(f.hover(3, 0).size(), 2u);
     f.editor.mouseDown(f.at(3, 0));
-    f.doc().construction.deleteWithDependents(a);
+    {
+        edit::Edit change(f.doc(), f.host.fakeView.recomputeContext(), edit::UndoStep::Continue);
+        edit::deleteWithDependents(change, *a);
+    }
     f.editor.chooserClosed(0);
     EXPECT_FALSE(f.session().hover.single);
 }

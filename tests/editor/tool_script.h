@@ -42,6 +42,11 @@ inline Figure buildFigure(EditorFixture& f) {
     using model::Kind;
     Figure fig;
     document::Document& d = f.doc();
+    // Each element made as a tool makes it: in an edit of its own, recomputed at its commit.
+    auto create = [&](edit::CreationRequest& r, const edit::CreationInputs& in = {}) {
+        edit::Edit change(d, f.host.fakeView.recomputeContext(), edit::UndoStep::Continue);
+        return edit::createElement(change, r, in);
+    };
     auto make = [&](const std::string& name, Kind kind, model::Element* p1 = nullptr,
                     model::Element* p2 = nullptr, model::Element* p3 = nullptr,
                     const edit::CreationInputs& in = {}) {
@@ -50,7 +55,7 @@ inline Figure buildFigure(EditorFixture& f) {
         r.parent1 = p1;
         r.parent2 = p2;
         r.parent3 = p3;
-        model::Element* e = edit::createElement(d, r, in);
+        model::Element* e = create(r, in);
         if (!name.empty()) fig.named[name] = e;
         return e;
     };
@@ -58,7 +63,7 @@ inline Figure buildFigure(EditorFixture& f) {
         edit::CreationRequest r;
         r.x1 = x;
         r.y1 = y;
-        model::Element* e = edit::createElement(d, r);
+        model::Element* e = create(r);
         fig.named[name] = e;
         return e;
     };
@@ -84,7 +89,7 @@ inline Figure buildFigure(EditorFixture& f) {
     on.kind = Kind::PointOnElement;
     on.parent1 = circle;
     on.y2 = geometry::parameterOf(*circle, {-60, 80}, f.host.fakeView.recomputeContext());
-    fig.named["P"] = edit::createElement(d, on);
+    fig.named["P"] = create(on);
     make("M", Kind::Midpoint, fig["P"], b);
     make("ang", Kind::Angle, b, a, c);
     make("JKL", Kind::ArcThreePoints, point("J", -300, 100), point("K", -250, 150),

@@ -1,4 +1,3 @@
-#include "document/undo.h"
 #include "edit/factory.h"
 #include "tests/editor/fake_host.h"
 #include "ui/tool_selection.h"
@@ -21,10 +20,11 @@ TEST(ToolSelection, AnAbandonedConstructionLosesItsAuxiliaryPoints) {
     EditorFixture f;
     f.editor.selectTool(tool::Line);
     // The first click of a line on empty space: a snapshot, then a free point.
-    document::checkpoint(f.doc());
+    edit::Edit e(f.doc(), document::contextFor(f.doc()), edit::UndoStep::Checkpoint);
     edit::CreationRequest r;
     r.kind = model::Kind::FreePoint;
-    edit::createElement(f.doc(), r);
+    edit::createElement(e, r);
+    e.commit();
     f.session().tool.auxiliaryPointMade = true;
     ASSERT_EQ(f.doc().construction.countOf(), 1);
 

@@ -181,50 +181,5 @@ TEST(PointOnElement, GridNodes) {
     EXPECT_TRUE(near(*node, {2, -0.5}));
 }
 
-TEST(PointOnElement, AttachingAPointKeepsParentsFirst) {
-    Figure b;
-    Element* p = b.point(3, 7);
-    Element* dependent = b.add(Kind::Midpoint, p, b.point(0, 0));
-    Element* a = b.point(0, 0);
-    Element* c = b.point(10, 0);
-    Element* segment = b.add(Kind::Segment, a, c);
-    b.recompute();
-    ASSERT_TRUE(attachPoint(b.c, *p, *segment, {3, 7}, b.ctx));
-    EXPECT_EQ(p->kind, Kind::PointOnElement);
-    EXPECT_EQ(p->parent1, segment);
-    EXPECT_DOUBLE_EQ(p->y2, 0.3);
-    EXPECT_TRUE(near(p->point(), {3, 0}));
-    EXPECT_TRUE(near(dependent->point(), {1.5, 0}));
-    // The point and its dependent now follow the segment in the list.
-    EXPECT_EQ(segment->next, p);
-    EXPECT_EQ(p->next, dependent);
-    EXPECT_EQ(b.c.lastElement, dependent);
-    for (const Element* e : b.c)
-        EXPECT_EQ(e->deleteMark, 0);
-
-    // A host built on the point cannot carry it.
-    Element* q = b.point(50, 50);
-    Element* built = b.add(Kind::LineThroughTwoPoints, q, a);
-    EXPECT_FALSE(attachPoint(b.c, *q, *built, {50, 50}, b.ctx));
-    EXPECT_EQ(q->kind, Kind::FreePoint);
-}
-
-TEST(PointOnElement, AttachingToPolygonsAndGrids) {
-    Figure b;
-    Element* triangle = b.polygon({b.point(0, 0), b.point(100, 0), b.point(0, 100)});
-    Element* axes = b.axes(b.point(0, 0));
-    Element* grid = b.add(Kind::Grid, axes);
-    Element* p = b.point(50, 52);
-    Element* q = b.point(41, 79);
-    b.recompute();
-    ASSERT_TRUE(attachPoint(b.c, *p, *triangle, {50, 52}, b.ctx));
-    EXPECT_EQ(p->param1, 1);
-    EXPECT_GT(p->y2, 1.0);
-    ASSERT_TRUE(attachPoint(b.c, *q, *grid, {41, 79}, b.ctx));
-    EXPECT_EQ(q->kind, Kind::GridPoint);
-    EXPECT_EQ(q->secondPoint(), (Point{1, 2}));
-    EXPECT_EQ(q->point(), (Point{40, 80}));
-}
-
 } // namespace
 } // namespace zeva::geometry

@@ -1,5 +1,7 @@
 #include "tests/support/construction_builder.h"
 
+#include "model/dependencies.h"
+
 #include <gtest/gtest.h>
 
 using namespace zeva::model;
@@ -43,35 +45,6 @@ TEST(ConstructionList, DeletingLastAndOnlyElements) {
     EXPECT_EQ(c.lastElement, nullptr);
 }
 
-TEST(ConstructionList, DeletingAFreePointTakesEverythingBuiltOnIt) {
-    Construction c;
-    Element* a = addPoint(c, 0, 0);
-    Element* b = addPoint(c, 1, 0);
-    Element* other = addPoint(c, 5, 5);
-    // An element coloured by the segment comes BEFORE its colour source in the list.
-    Element* coloured = addPoint(c, 9, 9);
-    Element* seg = add(c, Kind::Segment, a, b);
-    coloured->colorSource = seg;
-    Element* mid = add(c, Kind::Midpoint, a, b);
-    Element* name = addName(c, mid, "M");
-    Element* len = add(c, Kind::SegmentLength, seg);
-    Element* keep = add(c, Kind::Segment, b, other);
-
-    c.traced.push_back(mid);
-    c.animations.push_back({a, 1, 1, 15});
-    c.animations.push_back({other, 1, 1, 15});
-
-    c.deleteWithDependents(a);
-
-    EXPECT_EQ(listOf(c), (std::vector<Element*>{b, other, keep}));
-    EXPECT_TRUE(c.traced.empty());
-    ASSERT_EQ(c.animations.size(), 1u);
-    EXPECT_EQ(c.animations[0].element, other);
-    EXPECT_EQ(c.lastElement, keep);
-    (void)coloured, (void)seg, (void)name, (void)len;
-    for (Element* e : c) EXPECT_EQ(e->deleteMark, 0);
-}
-
 TEST(ConstructionList, DeletingANameClearsTheLabelAndDeletingTheNamedElementTakesTheName) {
     Construction c;
     Element* a = addPoint(c);
@@ -79,8 +52,11 @@ TEST(ConstructionList, DeletingANameClearsTheLabelAndDeletingTheNamedElementTake
     c.deleteElement(n);
     EXPECT_EQ(a->label, nullptr);
 
-    addName(c, a, "A");
-    c.deleteWithDependents(a);
+    // Deleting several at once: references between them are released before any is freed,
+    // so the named element may go first.
+    Element* again = addName(c, a, "A");
+    const std::vector<Element*> both{a, again};
+    c.deleteElements(both);
     EXPECT_TRUE(c.empty());
 }
 
@@ -97,25 +73,17 @@ TEST(ConstructionList, DependentsThroughPolygonSidesAndSubElements) {
     Element* coords = addCoordinates(c, onSide, axes);
     Element* xValue = add(c, Kind::Slope, coords->coordinates().xPart.get());
 
-    c.clearDeleteMarks();
-    c.markDependents(d);
-    EXPECT_EQ(poly->deleteMark, 1);
-    for (auto& s : poly->polygon().sides) EXPECT_EQ(s->deleteMark, 1);
-    EXPECT_EQ(onSide->deleteMark, 1);
-    EXPECT_EQ(coords->deleteMark, 1);
-    EXPECT_EQ(coords->coordinates().xPart->deleteMark, 1);
-    EXPECT_EQ(xValue->deleteMark, 1);
-    EXPECT_EQ(axes->deleteMark, 0);
-    EXPECT_EQ(onAxis->deleteMark, 0);
-    EXPECT_EQ(d->deleteMark, 0);  // the element's own mark is left as it was
-
-    c.clearDeleteMarks();
-    c.markDependents(unrelated);
-    EXPECT_EQ(axes->deleteMark, 1);
-    EXPECT_EQ(axes->axes().axisY->deleteMark, 1);
-    EXPECT_EQ(onAxis->deleteMark, 1);
-    EXPECT_EQ(coords->deleteMark, 1);
-    EXPECT_EQ(poly->deleteMark, 0);
+    // Sub-elements are represented by their owner; the element itself is not its dependent.
+    EXPECT_EQ(dependentsOf(c, *d), (std::vector<Element*>{poly, onSide, coords, xValue}));
+    EXPECT_EQ(dependentsOf(c, *unrelated), (std::vector<Element*>{axes, onAxis, coords, xValue}));
+    // Starting from a sub-element.
+    EXPECT_EQ(dependentsOf(c, *axes->axes().axisX), (std::vector<Element*>{onAxis}));
+    EXPECT_TRUE(dependsOn(c, *poly->polygon().sides[2], *d));
+    EXPECT_FALSE(dependsOn(c, *onAxis, *d));
+    // Several sources at once: the listed sources themselves, then everything built on them.
+    const std::vector<Element*> sources{b, unrelated};
+    EXPECT_EQ(withDependents(c, sources),
+              (std::vector<Element*>{b, unrelated, poly, onSide, axes, onAxis, coords, xValue}));
 }
 
 TEST(ConstructionList, TailReferencesCarryDependency) {
@@ -132,10 +100,8 @@ TEST(ConstructionList, TailReferencesCarryDependency) {
     Element* conic = add(c, Kind::Conic);
     conic->conic().points = {a, a, a, a, b};
 
-    c.clearDeleteMarks();
-    c.markDependents(a);
-    for (Element* e : {dist, calc, table, conic}) EXPECT_EQ(e->deleteMark, 1) << toInt(e->kind);
-    EXPECT_EQ(button->deleteMark, 0);
+    EXPECT_EQ(dependentsOf(c, *a), (std::vector<Element*>{dist, calc, table, conic}));
+    (void)button;
 }
 
 TEST(ConstructionList, ColourSourcePassFollowsChainsBackwards) {
@@ -148,12 +114,12 @@ TEST(ConstructionList, ColourSourcePassFollowsChainsBackwards) {
     Element* value = add(c, Kind::DistancePointPoint, a, a);
     early->colorSource = value;
 
-    c.clearDeleteMarks();
-    c.markDependents(a);
-    EXPECT_EQ(value->deleteMark, 1);
-    EXPECT_EQ(early->deleteMark, 1);
-    EXPECT_EQ(onEarly->deleteMark, 1);
-    EXPECT_EQ(earlier2->deleteMark, 1);
+    // In construction order, although they were reached from the last one backwards.
+    EXPECT_EQ(dependentsOf(c, *a), (std::vector<Element*>{early, onEarly, earlier2, value}));
+    // The cheap stretch walk does not follow colour sources and stops where it is told.
+    EXPECT_EQ(laterDependentsOf(*a, nullptr, nullptr), (std::vector<Element*>{value}));
+    EXPECT_EQ(laterDependentsOf(*early, earlier2, nullptr), (std::vector<Element*>{onEarly}));
+    EXPECT_EQ(laterDependentsOf(*early, nullptr, onEarly), (std::vector<Element*>{}));
 }
 
 // ---- serials --------------------------------------------------------------------------------
@@ -297,7 +263,6 @@ TEST(ConstructionClosure, ClosesOverElementsBuiltOnlyFromTheList) {
     c.closeSelection(list);
     EXPECT_EQ(list, (std::vector<Element*>{a, b, seg, m}));
     (void)circle;
-    for (Element* e : c) EXPECT_EQ(e->deleteMark, 0);
 }
 
 TEST(ConstructionClosure, ElementsColouredFromOutsideAreDroppedWithTheirDependents) {
@@ -327,7 +292,7 @@ TEST(ConstructionClosure, SideParentsStandForTheirPolygon) {
     EXPECT_EQ(list, (std::vector<Element*>{a, b, d, poly, onSide}));
 }
 
-TEST(ConstructionAncestors, MarksAncestorsAndMovableAncestors) {
+TEST(ConstructionAncestors, AncestorsMovableAncestorsAndAncestorsOutsideAList) {
     Construction c;
     Element* a = addPoint(c);
     Element* b = addPoint(c);
@@ -336,27 +301,12 @@ TEST(ConstructionAncestors, MarksAncestorsAndMovableAncestors) {
     Element* rot = add(c, Kind::Rotation, a, b, num);
     Element* unrelated = addPoint(c);
 
-    c.clearSerials();
-    c.markAncestors(rot);
-    EXPECT_EQ(a->serial, 1);
-    EXPECT_EQ(b->serial, 1);
-    EXPECT_EQ(num->serial, 1);
-    EXPECT_EQ(angle->serial, 1);
-    EXPECT_EQ(unrelated->serial, 0);
-    EXPECT_EQ(rot->serial, 0);
-
-    c.clearSerials();
-    c.markMovableAncestors(rot);
-    EXPECT_EQ(a->serial, 1);
-    EXPECT_EQ(b->serial, 1);
-    EXPECT_EQ(num->serial, 0);
-    EXPECT_EQ(angle->serial, 0);
-
-    c.clearSerials();
-    c.markAncestorsOutside(rot, {num});
-    EXPECT_EQ(a->serial, 1);
-    EXPECT_EQ(num->serial, 0);
-    EXPECT_EQ(angle->serial, 0);
+    EXPECT_EQ(ancestorsOf(c, *rot), (std::vector<Element*>{a, b, angle, num}));
+    EXPECT_EQ(movableAncestorsOf(c, *rot), (std::vector<Element*>{a, b}));
+    const std::vector<Element*> kept{num};
+    EXPECT_EQ(ancestorsOutside(c, *rot, kept), (std::vector<Element*>{a, b}));
+    (void)unrelated;
+    for (Element* e : c) EXPECT_EQ(e->serial, 0);  // serials are numbers, never marks
 }
 
 TEST(ConstructionAncestors, LongChainsDoNotExhaustTheStack) {
@@ -364,9 +314,9 @@ TEST(ConstructionAncestors, LongChainsDoNotExhaustTheStack) {
     Element* prev = addPoint(c);
     Element* first = prev;
     for (int i = 0; i < 200000; ++i) prev = add(c, Kind::Midpoint, prev, prev);
-    c.clearSerials();
-    c.markAncestors(prev);
-    EXPECT_EQ(first->serial, 1);
+    const auto ancestors = ancestorsOf(c, *prev);
+    EXPECT_EQ(ancestors.size(), 200000u);
+    EXPECT_EQ(ancestors.front(), first);
 }
 
 // ---- references, loci, axes, navigation, selection -------------------------------------------
@@ -440,7 +390,7 @@ TEST(ConstructionNavigation, SkipsNamesMissingPlaceholdersAndHiddenElements) {
     EXPECT_EQ(c.nthNavigable(9, false), c.lastElement);
 }
 
-TEST(ConstructionSelection, CountsAndDeletesTheSelection) {
+TEST(ConstructionSelection, CountsAndListsTheSelection) {
     Construction c;
     Element* a = addPoint(c);
     Element* hiddenName = addName(c, a, "A");
@@ -456,9 +406,7 @@ TEST(ConstructionSelection, CountsAndDeletesTheSelection) {
     EXPECT_FALSE(c.anySelectedShowsText());
     hiddenName->font = std::make_unique<ElementFont>();
     EXPECT_TRUE(c.anySelectedShowsText());
-    c.deleteSelected();
-    EXPECT_EQ(listOf(c), (std::vector<Element*>{b}));
     c.setSelectionAll(1);
     EXPECT_EQ(b->selected, 1);
-    (void)seg;
+    EXPECT_EQ(seg->selected, 1);
 }

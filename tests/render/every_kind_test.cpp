@@ -9,6 +9,7 @@
 #include "document/document_load.h"
 #include "geometry/recompute.h"
 #include "edit/factory.h"
+#include "tests/support/edits.h"
 
 #include <gtest/gtest.h>
 
@@ -33,7 +34,7 @@ struct Maker {
         r.parent1 = p1;
         r.parent2 = p2;
         r.parent3 = p3;
-        Element* e = edit::createElement(d, r, in);
+        Element* e = zeva::testing::create(d, r, in);
         geometry::recomputeElement(*e, document::contextFor(d));
         return e;
     }
@@ -62,7 +63,7 @@ void buildEveryKind(document::Document& d) {
     CreationInputs triangle;
     triangle.picked = {a, b, e};
     Element* polygon = m.make(Kind::Polygon, nullptr, nullptr, nullptr, triangle);
-    Element* axes = edit::findOrCreateAxes(d, false).axes;
+    Element* axes = d.construction.findAxes().axes;
     ASSERT_NE(axes, nullptr);
     Element* grid = nullptr;
     for (Element* x : d.construction)

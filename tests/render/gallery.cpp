@@ -5,6 +5,8 @@
 #include "geometry/recompute.h"
 #include "edit/factory.h"
 #include "model/units.h"
+#include "edit/hide_show.h"
+#include "tests/support/edits.h"
 
 #include <cmath>
 #include <cstdint>
@@ -60,7 +62,7 @@ struct Maker {
         r.parent1 = p1;
         r.parent2 = p2;
         r.parent3 = p3;
-        Element* e = edit::createElement(d, r, in);
+        Element* e = zeva::testing::create(d, r, in);
         geometry::recomputeElement(*e, document::contextFor(d));
         return e;
     }
@@ -244,7 +246,7 @@ void buildGallery(document::Document& d) {
     Element* button =
         m.label(Kind::HideShowButton, {-200, -330}, nullptr, nullptr, nullptr, buttonIn);
     button->param2 = 0; // pressed: Q shows
-    edit::applyHideShowButton(*button);
+    zeva::testing::inEdit(d, [&](edit::Edit& e) { edit::applyHideShowButton(e, *button); });
     const model::Picture picture = gradientPicture(64, 40);
     CreationInputs pictureIn;
     pictureIn.picture = &picture;

@@ -1,6 +1,7 @@
 #include "render_fixture.h"
 
 #include "geometry/recompute.h"
+#include "tests/support/edits.h"
 #include "model/construction.h"
 #include "edit/factory.h"
 #include "model/units.h"
@@ -556,7 +557,7 @@ TEST(Loci, FamiliesOfPolygonsAreRunAgainForEachInstance) {
     auto make = [&](Kind k, model::Element* p1 = nullptr, const edit::CreationInputs& in = {}) {
         r.kind = k;
         r.parent1 = p1;
-        model::Element* e = edit::createElement(s.document, r, in);
+        model::Element* e = zeva::testing::create(s.document, r, in);
         geometry::recomputeElement(*e, document::contextFor(s.document));
         return e;
     };
