@@ -84,7 +84,7 @@ LocusRun::LocusRun(Element& locus, const RecomputeContext& ctx, RunScope scope)
 
 void LocusRun::recomputeWork() {
     for (Element* e : work_)
-        recomputeElement(*e, ctx_);
+        recomputeInRun(*e, ctx_);
 }
 
 void LocusRun::stepTo(double t) {
