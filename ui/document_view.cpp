@@ -22,11 +22,14 @@ DocumentView::DocumentView(QSize surface, const settings::Options& options,
 
 DocumentView::~DocumentView() {
     // The canvases paint on the bitmaps: end them first.
+    previewCanvas_.reset();
     canvas_.reset();
     traceCanvas_.reset();
 }
 
 void DocumentView::createSurfaces(QSize surface) {
+    previewCanvas_.reset();
+    previewing_ = false;
     canvas_.reset();
     traceCanvas_.reset();
     transform_.screenWidth = surface.width();
@@ -75,20 +78,13 @@ void DocumentView::attach(document::Document* d) {
 
 void DocumentView::scrollTo(double viewLeft, double viewTop) {
     if (!document_) return;
-    document::Document& d = *document_;
-    d.viewLeft = viewLeft;
-    d.viewTop = viewTop;
-    d.modified = 1;
+    document_->viewLeft = viewLeft;
+    document_->viewTop = viewTop;
     loadDocumentView();
-    context_.state.pendingRectangle.reset();
-    if (!d.construction.traced.empty() || context_.state.traceLayerUsed)
-        render::clearSurface(context_, *traceCanvas_);
-    if (dependsOnView()) recomputeAll();
-    redraw();
 }
 
-// A locus driven by a point on a grid samples the grid's nodes within the view.
 bool DocumentView::dependsOnView() const {
+    if (!document_) return false;
     for (const model::Element* e : document_->construction)
         if (e->kind == model::Kind::Locus && e->parent2 &&
             e->parent2->kind == model::Kind::GridPoint)
@@ -96,7 +92,12 @@ bool DocumentView::dependsOnView() const {
     return false;
 }
 
-geometry::RecomputeContext DocumentView::recomputeContext() const {
+void DocumentView::clearTraces() {
+    if (document_ && (!document_->construction.traced.empty() || context_.state.traceLayerUsed))
+        render::clearSurface(context_, *traceCanvas_);
+}
+
+geometry::RecomputeContext DocumentView::recomputeContext() {
     geometry::RecomputeContext rc = document::contextFor(*document_);
     rc.viewLeft = transform_.viewLeft;
     rc.viewTop = transform_.viewTop;
@@ -135,9 +136,24 @@ void DocumentView::layOutTexts() {
 }
 
 void DocumentView::redraw() {
+    previewCanvas_.reset();
+    previewing_ = false;
     if (!document_) return;
     layOutTexts();
     render::redrawAll(context_, *canvas_);
+}
+
+render::Canvas& DocumentView::baseCanvas() {
+    return *canvas_;
+}
+
+render::Canvas& DocumentView::beginPreview() {
+    previewCanvas_.reset();
+    canvas_->flush();
+    preview_ = bitmap_.copy();
+    previewCanvas_ = std::make_unique<platform::QtCanvas>(preview_, render::CanvasRole::Main);
+    previewing_ = true;
+    return *previewCanvas_;
 }
 
 } // namespace zeva::ui

@@ -64,7 +64,7 @@ MainWindow::MainWindow(const QString& documentPath, QWidget* parent) : QMainWind
 
     // The drawing surface is as large as the screen; the window shows its top-left part.
     view_ = std::make_unique<DocumentView>(screenSize(), settings::options(), settings::texts());
-    area_->setBitmap(&view_->bitmap());
+    area_->setSource([this]() -> const QImage& { return view_->bitmap(); });
     const QSize screen = screenSize();
     resize(std::min(1024, screen.width()), std::min(768, screen.height()));
     if (layout()) layout()->activate();
@@ -187,15 +187,23 @@ void MainWindow::syncScrollBars() {
 void MainWindow::horizontalScrolled(int position) {
     if (syncingBars_ || !view_->document()) return;
     const render::ViewTransform& v = view_->transform();
-    view_->scrollTo(render::viewLeftFromScroll(v, position, hBar_->maximum()), v.viewTop);
-    area_->update();
+    scrolled(render::viewLeftFromScroll(v, position, hBar_->maximum()), v.viewTop);
 }
 
 void MainWindow::verticalScrolled(int position) {
     if (syncingBars_ || !view_->document()) return;
     const render::ViewTransform& v = view_->transform();
-    view_->scrollTo(v.viewLeft, render::viewTopFromScroll(v, position, vBar_->maximum()));
-    area_->update();
+    scrolled(v.viewLeft, render::viewTopFromScroll(v, position, vBar_->maximum()));
+}
+
+// A scroll bar moved the view: the document is modified, the pending selection rectangle and
+// the traces go, and the figure is redrawn (recomputed first when it depends on the view).
+void MainWindow::scrolled(double viewLeft, double viewTop) {
+    view_->document()->modified = 1;
+    view_->scrollTo(viewLeft, viewTop);
+    view_->renderContext().state.pendingRectangle.reset();
+    view_->clearTraces();
+    redraw(view_->dependsOnView());
 }
 
 } // namespace zeva::ui

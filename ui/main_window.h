@@ -53,6 +53,7 @@ class MainWindow : public QMainWindow {
     void areaResized();
     void horizontalScrolled(int position);
     void verticalScrolled(int position);
+    void scrolled(double viewLeft, double viewTop);
     void syncScrollBars();
     void refreshCaption();
     void refreshEnvironment();
