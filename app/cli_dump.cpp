@@ -2,7 +2,6 @@
 
 #include "document/document_dump.h"
 #include "document/document_load.h"
-#include "render/equation_text.h"
 #include "settings/options.h"
 
 #include <cstdio>
@@ -18,9 +17,6 @@ int runDump(const std::string& path) {
         std::fputs("no es un archivo válido\n", stderr);
         return 2;
     }
-    // Equation texts are built when drawn; the dump shows them as a drawing would.
-    for (model::Element* e : ok->document->construction)
-        if (e->elementClass() == model::ElementClass::Equation) render::refreshEquationText(*e);
     const std::string json = document::dumpJson(*ok->document, ok->type, ok->version);
     std::fwrite(json.data(), 1, json.size(), stdout);
     return 0;

@@ -1,14 +1,10 @@
 #include "app/cli.h"
 
-#include "document/document.h"
 #include "document/document_load.h"
-#include "geometry/recompute.h"
 #include "platform/figure_export.h"
-#include "render/render_options.h"
-#include "render/renderer.h"
-#include "render/view_transform.h"
 #include "settings/options.h"
 #include "settings/text_table.h"
+#include "ui/document_view.h"
 
 #include <QGuiApplication>
 
@@ -44,23 +40,13 @@ int runRender(const RenderRequest& request) {
         std::fputs("no es un archivo válido\n", stderr);
         return 2;
     }
-    document::Document& d = *ok->document;
-    document::setViewExtent(d, env.screen);
+    // The saved view on a surface of the picture's size, drawn as the window would draw it.
+    const QSize size(request.width, request.height);
+    ui::DocumentView view(size, settings::options(), settings::texts());
+    view.attach(ok->document.get());
 
-    render::ViewTransform view;
-    view.screenWidth = view.clientWidth = request.width;
-    view.screenHeight = view.clientHeight = request.height;
-    render::setPlaneSize(view, settings::options().planeSize);
-    render::RenderContext ctx;
-    ctx.document = &d;
-    ctx.view = &view;
-    ctx.options = render::renderOptionsFrom(settings::options(), settings::texts());
-    render::loadView(view, d);
-    // Once more with the renderer's colour rule, so loci carry their parametric colours.
-    geometry::recomputeAll(d.construction, render::recomputeContextFor(ctx));
-
-    const std::string error =
-        platform::exportFigure(ctx, request.output, request.width, request.height);
+    const std::string error = platform::exportFigure(view.renderContext(), view.bitmap(),
+                                                     request.output, request.width, request.height);
     if (!error.empty()) {
         std::fprintf(stderr, "zeva: %s\n", error.c_str());
         return 1;

@@ -69,7 +69,10 @@ class BenchView : public ui::View {
         return ctx;
     }
     geometry::RecomputeContext recomputeContext() override {
-        return render::recomputeContextFor(renderContext());
+        geometry::RecomputeContext rc = document::contextFor(*documents->current());
+        rc.planeSize = transformValue.planeSize;
+        rc.zoomFactor = transformValue.drawScale;
+        return rc;
     }
     void redraw() override { render::redrawAll(renderContext(), base); }
     render::Canvas& baseCanvas() override { return base; }

@@ -122,7 +122,7 @@ struct Figure {
         ctx.document = &d;
         ctx.view = &view;
         render::loadView(view, d);
-        geometry::recomputeAll(d.construction, render::recomputeContextFor(ctx));
+        geometry::recomputeAll(d.construction, document::contextFor(d));
     }
 };
 

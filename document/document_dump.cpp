@@ -1,7 +1,6 @@
 #include "document/document_dump.h"
 
-#include "expr/display_text.h"
-#include "expr/value_text.h"
+#include "expr/shown_text.h"
 
 #include <cmath>
 #include <cstdio>
@@ -26,7 +25,12 @@ bool shownText(const Document& d, const Element& e, const Element* owner, std::s
     if (owner) return false;
     switch (e.elementClass()) {
     case model::ElementClass::Name:
-        out = e.name().text;
+    case model::ElementClass::Number:
+    case model::ElementClass::Function:
+    case model::ElementClass::Coordinates:
+    case model::ElementClass::Equation:
+    case model::ElementClass::Property:
+        out = expr::shownText(e, d.lengthUnit, d.angleUnit);
         return true;
     case model::ElementClass::Text:
         out.clear();
@@ -34,29 +38,6 @@ bool shownText(const Document& d, const Element& e, const Element* owner, std::s
             if (i) out += '\n';
             out += e.text().lines[i];
         }
-        return true;
-    case model::ElementClass::Number:
-        out = expr::valueText(e, d.lengthUnit, d.angleUnit);
-        return true;
-    case model::ElementClass::Function: {
-        const std::string_view label = expr::labelTextOf(e);
-        out = label.empty() ? expr::expressionDisplayText(e) : std::string(label);
-        return true;
-    }
-    case model::ElementClass::Coordinates: {
-        const auto& parts = e.coordinates();
-        out = std::string(expr::labelTextOf(e)) + "(";
-        if (parts.xPart) out += expr::signedNumberText(parts.xPart->x1, e.decimals);
-        out += ";";
-        if (parts.yPart) out += expr::signedNumberText(parts.yPart->x1, e.decimals);
-        out += ")";
-        return true;
-    }
-    case model::ElementClass::Equation:
-        out = e.equation().text;
-        return true;
-    case model::ElementClass::Property:
-        out = expr::checkerText(e);
         return true;
     case model::ElementClass::Button:
         out =

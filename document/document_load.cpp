@@ -9,6 +9,7 @@ DocumentEnvironment environmentFor(const settings::Options& options) {
     DocumentEnvironment env;
     env.defaults = options.documentDefaults();
     env.textFont = options.textFont;
+    env.planeSize = options.planeSize;
     return env;
 }
 
@@ -32,7 +33,9 @@ void installDocumentFile(Document& d, LoadedFile&& file, const DocumentEnvironme
     d.pasteCount = 0;
     clearHistory(d);
     d.construction.setSelectionAll(0);
-    geometry::recomputeAll(d.construction, document::contextFor(d));
+    geometry::RecomputeContext ctx = document::contextFor(d);
+    ctx.planeSize = env.planeSize;
+    geometry::recomputeAll(d.construction, ctx);
 }
 
 void installMacroFile(Document& d, LoadedFile&& file) {

@@ -18,6 +18,7 @@ struct DocumentEnvironment {
     int clientHeight = 768;
     ScreenSize screen; // the drawing surface
     double drawScale = 1.0;
+    double planeSize = 3000.0; // side of the plane (option "Ancho y Alto del plano")
     model::ElementFont textFont{"Arial", 12632256, 11, 0, 0, 0, 0}; // application text font
 };
 

@@ -4,6 +4,7 @@
 #include "geometry/conics.h"
 
 #include "geometry/element_shapes.h"
+#include "geometry/equation_text.h"
 #include "geometry/primitives.h"
 
 #include <algorithm>
@@ -123,7 +124,10 @@ std::optional<ConicCoefficients> conicEquationCoefficients(const Element& equati
 }
 
 void recomputeConicEquation(Element& equation, const RecomputeContext&) {
-    equation.exists = conicEquationCoefficients(equation) ? 1 : 0;
+    const auto coefficients = conicEquationCoefficients(equation);
+    equation.exists = coefficients ? 1 : 0;
+    auto* tail = std::get_if<model::EquationTail>(&equation.tail);
+    if (coefficients && tail) tail->text = conicEquationText(*coefficients, equation.decimals);
 }
 
 std::optional<Point> conicPointAt(const Element& conic, double t) {

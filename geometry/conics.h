@@ -82,7 +82,7 @@ LineConicCrossings lineConicIntersection(const ConicCoefficients& c, Point first
 void recomputeConic(model::Element& conic);
 
 // Kind 58: exists when the conic (parent1) and the axes (parent2) exist and the five points,
-// in axis units, determine a conic.
+// in axis units, determine a conic; then its equation text is rebuilt.
 void recomputeConicEquation(model::Element& equation, const RecomputeContext& ctx);
 
 // The equation's coefficients in axis units (stored order), or none when it has no conic.

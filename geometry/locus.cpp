@@ -6,6 +6,7 @@
 #include "geometry/element_shapes.h"
 #include "geometry/grid.h"
 #include "geometry/locus_run.h"
+#include "geometry/parametric_color.h"
 #include "geometry/primitives.h"
 #include "model/dependencies.h"
 
@@ -221,9 +222,8 @@ void sampleLocus(Element& locus, const RecomputeContext& ctx) {
             tail.samples[k] = traced->point();
             tail.samples2[k] = traced->secondPoint();
             tail.sampleParams[k] = params.onGrid ? 0.0 : params.t[i];
-            tail.sampleColors[k] = traced->colorSource && ctx.parametricColor
-                                       ? ctx.parametricColor(*traced)
-                                       : traced->color;
+            tail.sampleColors[k] =
+                traced->colorSource ? currentParametricColor(*traced) : traced->color;
         } else {
             tail.samples[k] = {};
             tail.samples2[k] = {};

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace zeva::geometry {
@@ -46,15 +47,21 @@ std::optional<Point> locusPointAt(model::Element& locus, double t, const Recompu
 // The driving parameter of the valid sample nearest p (0 when there is none).
 double locusParameterOf(model::Element& locus, Point p, const RecomputeContext& ctx);
 
-// Families of polygons, arcs, loci and conics are not stored: the driving point is run over the
-// same parameters as the samples and each existing instance of the traced element is handed to
-// the callback, right after the construction has been recomputed for it. The figure is left as
-// it was. drawFamily visits every instance; hitFamily stops at the first for which the test
-// answers true and answers whether there was one.
-using FamilyVisitor = std::function<void(const model::Element& instance)>;
+// Families of polygons, arcs, loci and conics are not sampled: the pass keeps the traced
+// element itself at each driving parameter (the same parameters as the samples) in the locus's
+// tail, so that drawing and hit testing only read it. refreshFamily runs the driving point over
+// its host, copies every existing instance of the traced element (a traced locus of a family
+// with its own instances at that step) and leaves the figure as it was; a locus that does not
+// exist, or traces another class, keeps none. The pass calls it once every element of the pass
+// is up to date, so instances take the colours their sources have then.
+void refreshFamily(model::Element& locus, const RecomputeContext& ctx);
+
+// The kept instances of a locus family, in driving order (none for other elements).
+std::span<const model::FamilyInstance> familyInstances(const model::Element& locus);
+
+// Whether the test answers true for one of the kept instances (it stops at the first).
 using FamilyHitTest = std::function<bool(const model::Element& instance)>;
-void drawFamily(model::Element& locus, const RecomputeContext& ctx, const FamilyVisitor& draw);
-bool hitFamily(model::Element& locus, const RecomputeContext& ctx, const FamilyHitTest& hit);
+bool hitFamily(const model::Element& locus, const FamilyHitTest& hit);
 
 // True for traced elements drawn as families instead of samples: polygons, arcs, loci, conics.
 bool isFamilyTraced(const model::Element& traced);

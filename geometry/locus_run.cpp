@@ -92,7 +92,7 @@ LocusRun::~LocusRun() {
 void LocusRun::recomputeWork() {
     recomputesLeft -= static_cast<int64_t>(work_.size());
     for (Element* e : work_)
-        recomputeElement(*e, ctx_);
+        recomputeInRun(*e, ctx_);
 }
 
 bool LocusRun::stepTo(double t) {

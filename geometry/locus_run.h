@@ -9,6 +9,10 @@
 
 namespace zeva::geometry {
 
+// One element recomputed inside a run: recomputeElement without the steps that wait for the
+// end of a pass (parametric colour, family instances), so a run leaves them as they were.
+void recomputeInRun(model::Element& e, const RecomputeContext& ctx);
+
 // The driving points of a locus, from its own (parent2) down to the effective one whose host
 // is not a locus. All of them take the same parameter: a point on a locus sits where the
 // traced element is when the locus's driving point has that parameter.
@@ -61,6 +65,10 @@ class LocusRun {
     // Puts the driving parameters back and recomputes the collected elements once more (also
     // when the allowance is used up: the figure must be left as it was).
     void restore();
+
+    // What a step changes: the driving points of the chain and the collected elements.
+    const DrivingChain& chain() const { return chain_; }
+    const std::vector<model::Element*>& work() const { return work_; }
 
   private:
     void recomputeWork();

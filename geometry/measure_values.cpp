@@ -2,6 +2,7 @@
 
 #include "geometry/conics.h"
 #include "geometry/element_shapes.h"
+#include "geometry/equation_text.h"
 #include "geometry/parents.h"
 #include "geometry/primitives.h"
 
@@ -210,6 +211,8 @@ void recomputeLineEquation(Element& e) {
         return;
     }
     e.exists = 1;
+    if (auto* tail = std::get_if<model::EquationTail>(&e.tail))
+        tail->text = lineEquationText(e.param1 == 1, e.x1, e.y1, e.y1, e.decimals);
 }
 
 void recomputeCircleEquation(Element& e) {
@@ -223,6 +226,10 @@ void recomputeCircleEquation(Element& e) {
     e.y1 = r / axes.unitY;
     e.param1 = e.x1 == e.y1 ? 1 : 0;
     e.exists = 1;
+    if (auto* tail = std::get_if<model::EquationTail>(&e.tail)) {
+        const Point centre = toAxes(axes, e.parent1->point());
+        tail->text = circleEquationText(centre.x, centre.y, e.x1, e.y1, e.param1 == 1, e.decimals);
+    }
 }
 
 void recomputeChecker(Element& e) {

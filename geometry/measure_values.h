@@ -21,11 +21,11 @@ void recomputeSlope(model::Element& e);
 void recomputeCoordinates(model::Element& e, const RecomputeContext& ctx);
 
 // Kind 45: param1 1 with x1 = slope and y1 = y-intercept in axis units, or param1 0 with y1 =
-// x-intercept for a line parallel to the y axis. The equation text is not touched.
+// x-intercept for a line parallel to the y axis; the equation text is rebuilt.
 void recomputeLineEquation(model::Element& e);
 
-// Kind 46: x1 = r / unitX, y1 = r / unitY, param1 1 when they are equal. The text is not
-// touched.
+// Kind 46: x1 = r / unitX, y1 = r / unitY, param1 1 when they are equal; the equation text is
+// rebuilt.
 void recomputeCircleEquation(model::Element& e);
 
 // Kinds 50..54: param1 := 1 when the property holds, 0 otherwise (a membership test against an

@@ -5,8 +5,10 @@
 #include "geometry/element_shapes.h"
 #include "geometry/intersections.h"
 #include "geometry/locus.h"
+#include "geometry/locus_run.h"
 #include "geometry/measure_values.h"
 #include "geometry/name_anchor.h"
+#include "geometry/parametric_color.h"
 #include "geometry/parents.h"
 #include "geometry/point_on_element.h"
 #include "geometry/primitives.h"
@@ -258,7 +260,7 @@ bool conicPointsPresent(const Element& e) {
 
 } // namespace
 
-void recomputeElement(Element& e, const RecomputeContext& ctx) {
+void recomputeInRun(Element& e, const RecomputeContext& ctx) {
     if (!model::isValidKind(model::toInt(e.kind))) return; // unknown kinds are ignored
     // The parents the kind reads must exist; a few kinds have their own rule (the cases that
     // do not return here).
@@ -470,15 +472,53 @@ void recomputeElement(Element& e, const RecomputeContext& ctx) {
     e.exists = 0; // a required parent is missing, does not exist or is not a valid number
 }
 
+namespace {
+
+// What a pass finishes once all its elements are up to date: parametric colours (a source may
+// come after the element it colours) and the instances of locus families (they take those
+// colours). Only elements with a colour source and loci are remembered.
+class PassEnd {
+  public:
+    void note(Element& e) {
+        if (e.colorSource || e.kind == Kind::Locus) pending_.push_back(&e);
+    }
+    void finish(const RecomputeContext& ctx) {
+        for (Element* e : pending_)
+            applyParametricColor(*e);
+        for (Element* e : pending_)
+            if (e->kind == Kind::Locus) refreshFamily(*e, ctx);
+    }
+
+  private:
+    std::vector<Element*> pending_;
+};
+
+} // namespace
+
+void recomputeElement(Element& e, const RecomputeContext& ctx) {
+    recomputeInRun(e, ctx);
+    PassEnd end;
+    end.note(e);
+    end.finish(ctx);
+}
+
 void recomputeAll(model::Construction& c, const RecomputeContext& ctx,
                   const model::Element* stopAt) {
-    for (Element* e = c.elements; e && e != stopAt; e = e->next)
-        recomputeElement(*e, ctx);
+    PassEnd end;
+    for (Element* e = c.elements; e && e != stopAt; e = e->next) {
+        recomputeInRun(*e, ctx);
+        end.note(*e);
+    }
+    end.finish(ctx);
 }
 
 void recomputeElements(std::span<Element* const> elements, const RecomputeContext& ctx) {
-    for (Element* e : elements)
-        recomputeElement(*e, ctx);
+    PassEnd end;
+    for (Element* e : elements) {
+        recomputeInRun(*e, ctx);
+        end.note(*e);
+    }
+    end.finish(ctx);
 }
 
 } // namespace zeva::geometry

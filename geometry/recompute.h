@@ -29,18 +29,20 @@ struct RecomputeContext {
     const model::Element* draggedElement = nullptr;
     bool dragInProgress = false;
     bool dragOfMultipleSelection = false;
-    // The colour of an element with a parametric colour at its source's present value (the
-    // renderer's rule); loci record it per sample. None: the element's own colour is recorded.
-    int32_t (*parametricColor)(const model::Element& e) = nullptr;
     // Element recomputes one locus run may cause, the runs nested in it included. A run that
     // has used them up stops where it is, so loci of loci stay bounded whatever their sizes.
     int64_t locusRunAllowance = 20000000;
 };
 
-// Recomputes one element from its parents (its coordinates, `exists`, and kind-specific data).
+// Recomputes one element from its parents: its coordinates, `exists`, kind-specific data, the
+// text it shows (equations), its parametric colour and, for a locus of a family, its
+// instances. The renderer only reads what this leaves.
 void recomputeElement(model::Element& e, const RecomputeContext& ctx);
 
-// Every element from the first up to, not including, stopAt (none = all), in list order.
+// Every element from the first up to, not including, stopAt (none = all), in list order. Like
+// every pass below, it applies the parametric colours and refreshes the families of the
+// elements it recomputed after all of them are up to date, since a colour source may come
+// after the element it colours.
 void recomputeAll(model::Construction& c, const RecomputeContext& ctx,
                   const model::Element* stopAt = nullptr);
 

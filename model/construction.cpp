@@ -302,6 +302,10 @@ std::unique_ptr<Element> copyRecord(const Element& src) {
                 ButtonTail x = t;
                 x.targets.assign(t.targets.size(), nullptr);
                 c->tail = std::move(x);
+            } else if constexpr (std::is_same_v<T, SampleTail>) {
+                SampleTail x = t;
+                x.family.reset(); // the instances refer to the original's construction
+                c->tail = std::move(x);
             } else {
                 c->tail = t;
             }
@@ -311,6 +315,68 @@ std::unique_ptr<Element> copyRecord(const Element& src) {
 }
 
 }  // namespace
+
+std::unique_ptr<Element> copyElement(const Element& e) {
+    std::unique_ptr<Element> c = copyRecord(e);
+    c->parent1 = e.parent1;
+    c->parent2 = e.parent2;
+    c->parent3 = e.parent3;
+    c->colorSource = e.colorSource;
+    // The copy's tail has the type of e's (copyRecord copied it).
+    std::visit(
+        [&](auto& t) {
+            using T = std::decay_t<decltype(t)>;
+            if constexpr (std::is_same_v<T, ExpressionTail>) {
+                t.refs = std::get<ExpressionTail>(e.tail).refs;
+            } else if constexpr (std::is_same_v<T, TableTail>) {
+                t.rows = std::get<TableTail>(e.tail).rows;
+            } else if constexpr (std::is_same_v<T, ConicTail>) {
+                t.points = std::get<ConicTail>(e.tail).points;
+            } else if constexpr (std::is_same_v<T, ButtonTail>) {
+                t.targets = std::get<ButtonTail>(e.tail).targets;
+            }
+        },
+        c->tail);
+    const std::vector<Element*> from = subElementsOf(e);
+    const std::vector<Element*> to = subElementsOf(*c);
+    auto owned = [&](Element* r) { return r == &e ? c.get() : r; };
+    for (size_t i = 0; i < from.size() && i < to.size(); ++i) {
+        to[i]->parent1 = owned(from[i]->parent1);
+        to[i]->parent2 = owned(from[i]->parent2);
+        to[i]->parent3 = owned(from[i]->parent3);
+    }
+    return c;
+}
+
+void remapReferences(Element& e, const std::function<Element*(Element*)>& map) {
+    auto remap = [&](Element*& r) {
+        if (r) r = map(r);
+    };
+    remap(e.parent1);
+    remap(e.parent2);
+    remap(e.parent3);
+    remap(e.colorSource);
+    remap(e.label);
+    std::visit(
+        [&](auto& t) {
+            using T = std::decay_t<decltype(t)>;
+            if constexpr (std::is_same_v<T, ExpressionTail>) {
+                for (auto& r : t.refs) remap(r);
+            } else if constexpr (std::is_same_v<T, TableTail>) {
+                for (auto& r : t.rows) remap(r);
+            } else if constexpr (std::is_same_v<T, ConicTail>) {
+                for (auto& r : t.points) remap(r);
+            } else if constexpr (std::is_same_v<T, ButtonTail>) {
+                for (auto& r : t.targets) remap(r);
+            }
+        },
+        e.tail);
+    for (Element* sub : subElementsOf(e)) {
+        remap(sub->parent1);
+        remap(sub->parent2);
+        remap(sub->parent3);
+    }
+}
 
 Construction Construction::copyList(bool withDocumentLists) {
     renumber();

@@ -7,6 +7,7 @@
 #include "model/element.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <span>
 #include <vector>
@@ -131,6 +132,15 @@ private:
     void unlinkAfter(Element* prev, Element* e);
     void forgetFromLists(const Element* e);
 };
+
+// A copy of one element (its record, tail and sub-elements) that refers to what e refers to
+// (parents, colour source, tail references), except that its sub-elements' references to e
+// point to the copy. It has no label, is not selected and keeps no family.
+std::unique_ptr<Element> copyElement(const Element& e);
+
+// Replaces every reference r of e (parents, colour source, label, tail references,
+// sub-elements' parents) by map(r); empty references stay empty.
+void remapReferences(Element& e, const std::function<Element*(Element*)>& map);
 
 // Every reference of e (parents, tail references, sub-elements' parents, label, colour source)
 // to `oldRef` becomes `newRef`.

@@ -60,6 +60,8 @@ struct PolygonTail {
     std::vector<std::unique_ptr<Element>> sides;
 };
 
+struct FamilyInstance;
+
 // 21 Lugar geométrico, 65 Representación de función.
 struct SampleTail {
     int32_t capacity = 0;
@@ -68,6 +70,9 @@ struct SampleTail {
     std::vector<Point> samples2;      // capacity entries (second point of line/segment/circle loci)
     std::vector<double> sampleParams; // capacity entries
     std::vector<int32_t> sampleColors;// capacity entries; kInvalidSample marks an invalid sample
+    // A locus of a polygon, arc, locus or conic: the traced element at every driving parameter,
+    // as the recompute pass last found it (never stored in files, not kept by copies).
+    std::shared_ptr<const std::vector<FamilyInstance>> family;
 
     void resize(int32_t newCapacity);
 };
@@ -267,6 +272,17 @@ struct Element {
     const ButtonTail& button() const { return std::get<ButtonTail>(tail); }
     BitmapTail& bitmap() { return std::get<BitmapTail>(tail); }
     const BitmapTail& bitmap() const { return std::get<BitmapTail>(tail); }
+};
+
+// One instance of a locus family: detached copies of the traced element and of those of its
+// ancestors that moved with the driving point (the traced element's copy first); the copies'
+// other references point into the construction. `color` is the instance's own colour (its
+// parametric colour when it has one).
+struct FamilyInstance {
+    std::vector<std::unique_ptr<Element>> copies;
+    int32_t color = 0;
+
+    const Element& traced() const { return *copies.front(); }
 };
 
 // A new element of the given kind with the empty tail of its kind (no sides, no sub-elements,

@@ -30,25 +30,18 @@ std::optional<ExportFormat> exportFormatOf(const std::string& path) {
     return std::nullopt;
 }
 
-std::string exportFigure(render::RenderContext& ctx, const std::string& path, int width,
-                         int height) {
+std::string exportFigure(const render::RenderContext& ctx, const QImage& bitmap,
+                         const std::string& path, int width, int height) {
     const std::optional<ExportFormat> format = exportFormatOf(path);
     if (!format) return "unknown picture format (use .png, .bmp, .svg or .pdf): " + path;
-    ctx.view->screenWidth = width;
-    ctx.view->screenHeight = height;
     const QString file = toQString(path);
+    render::RenderContext vector = ctx;
+    vector.traceCanvas = nullptr;
 
     switch (*format) {
     case ExportFormat::Png:
     case ExportFormat::Bmp: {
-        // The surface is one pixel wider and higher than the picture, as the window's bitmap.
-        QImage surface(width + 1, height + 1, QImage::Format_RGB32);
-        surface.fill(Qt::white);
-        {
-            QtCanvas canvas(surface, render::CanvasRole::Main);
-            render::redrawAll(ctx, canvas);
-        }
-        const QImage picture = surface.copy(0, 0, width, height);
+        const QImage picture = bitmap.copy(0, 0, width, height);
         if (!picture.save(file, *format == ExportFormat::Png ? "PNG" : "BMP"))
             return "cannot write " + path;
         return {};
@@ -63,7 +56,7 @@ std::string exportFigure(render::RenderContext& ctx, const std::string& path, in
         {
             QtCanvas canvas(svg, render::CanvasRole::Main, width, height, kScreenDpi);
             if (!canvas.painter().isActive()) return "cannot write " + path;
-            render::redrawAll(ctx, canvas);
+            render::redrawAll(vector, canvas);
         }
         return {};
     }
@@ -77,7 +70,7 @@ std::string exportFigure(render::RenderContext& ctx, const std::string& path, in
         {
             QtCanvas canvas(pdf, render::CanvasRole::Main, width, height, kScreenDpi);
             if (!canvas.painter().isActive()) return "cannot write " + path;
-            render::redrawAll(ctx, canvas);
+            render::redrawAll(vector, canvas);
         }
         return {};
     }

@@ -4,6 +4,8 @@
 
 #include "render/render_context.h"
 
+#include <QImage>
+
 #include <optional>
 #include <string>
 
@@ -14,9 +16,11 @@ enum class ExportFormat { Png, Bmp, Svg, Pdf };
 // The format named by a file's extension (any case); none for other extensions.
 std::optional<ExportFormat> exportFormatOf(const std::string& path);
 
-// Redraws the context's document on a surface of width x height pixels and writes it to
-// `path`. Answers an error text, empty on success.
-std::string exportFigure(render::RenderContext& ctx, const std::string& path, int width,
-                         int height);
+// Writes the figure to `path`, width x height pixels: PNG and BMP are the top-left part of the
+// off-screen bitmap the context was last drawn on; SVG and PDF are drawn again by the renderer
+// on a vector device (without the trace layer, which is a bitmap). Answers an error text, empty
+// on success.
+std::string exportFigure(const render::RenderContext& ctx, const QImage& bitmap,
+                         const std::string& path, int width, int height);
 
 } // namespace zeva::platform

@@ -55,17 +55,13 @@ bool conicChordShown(const ViewTransform& v, Point a, Point b) {
     return dist(a, b) * v.drawScale < 2999;
 }
 
-// Families of polygons, arcs, loci and conics are not stored: the construction is run again
-// for every instance, each drawn in the traced element's own (or parametric) colour.
-void drawRunFamily(RenderContext& ctx, Canvas& canvas, Element& locus, Color color, int style) {
+// Families of polygons, arcs, loci and conics: the instances the recompute pass kept, each in
+// the traced element's own (or parametric) colour, except when a halo or another colour is asked.
+void drawFamily(const RenderContext& ctx, Canvas& canvas, const Element& locus, Color color,
+                int style) {
     const bool ownColor = style >= 0 && color == locus.color;
-    geometry::drawFamily(locus, recomputeContextFor(ctx), [&](const Element& instance) {
-        const Color c = !ownColor              ? color
-                        : instance.colorSource ? currentParametricColor(instance)
-                                               : instance.color;
-        // The instance is the traced element itself, just recomputed for this run.
-        drawElement(ctx, canvas, const_cast<Element&>(instance), c, style);
-    });
+    for (const model::FamilyInstance& instance : geometry::familyInstances(locus))
+        drawElement(ctx, canvas, instance.traced(), ownColor ? instance.color : color, style);
 }
 
 bool sampleValid(const model::SampleTail& t, int i) {
@@ -78,7 +74,7 @@ Color sampleColor(const model::SampleTail& t, int i, Color color, bool ownColors
     return t.sampleColors[i];
 }
 
-void drawFunctionGraph(RenderContext& ctx, Canvas& canvas, const Element& graph, Color color,
+void drawFunctionGraph(const RenderContext& ctx, Canvas& canvas, const Element& graph, Color color,
                        int style) {
     const auto& t = graph.samples();
     const int n = std::min<int>(t.sampleCount, static_cast<int>(t.samples.size()));
@@ -108,7 +104,7 @@ void drawFunctionGraph(RenderContext& ctx, Canvas& canvas, const Element& graph,
     }
 }
 
-void drawPointLocus(RenderContext& ctx, Canvas& canvas, const Element& locus, Color color,
+void drawPointLocus(const RenderContext& ctx, Canvas& canvas, const Element& locus, Color color,
                     int style, bool ownColors) {
     const auto& t = locus.samples();
     const int n = std::min<int>(t.sampleCount, static_cast<int>(t.samples.size()));
@@ -130,7 +126,7 @@ void drawPointLocus(RenderContext& ctx, Canvas& canvas, const Element& locus, Co
     if (locus.param1 == 1 && n > 1) join(n - 1, 0);
 }
 
-void drawElementFamily(RenderContext& ctx, Canvas& canvas, const Element& locus, Color color,
+void drawElementFamily(const RenderContext& ctx, Canvas& canvas, const Element& locus, Color color,
                        int style, bool ownColors) {
     const auto& t = locus.samples();
     const int n = std::min<int>(t.sampleCount, static_cast<int>(t.samples.size()));
@@ -195,7 +191,8 @@ void forEachConicPiece(const ViewTransform& view, const Element& conic, const Co
         f.chord(t.samples[0], t.samples[last]);
 }
 
-void drawConic(RenderContext& ctx, Canvas& canvas, const Element& conic, Color color, int style) {
+void drawConic(const RenderContext& ctx, Canvas& canvas, const Element& conic, Color color,
+               int style) {
     ConicPieces pieces;
     pieces.line = [&](Point a, Point b) { drawLine(ctx, canvas, a, b, color, style); };
     pieces.circle = [&](Point c, double r) { drawCircle(ctx, canvas, c, r, color, style, -1); };
@@ -203,7 +200,8 @@ void drawConic(RenderContext& ctx, Canvas& canvas, const Element& conic, Color c
     forEachConicPiece(*ctx.view, conic, pieces);
 }
 
-void drawLocus(RenderContext& ctx, Canvas& canvas, Element& locus, Color color, int style) {
+void drawLocus(const RenderContext& ctx, Canvas& canvas, const Element& locus, Color color,
+               int style) {
     if (locus.kind == Kind::FunctionGraph) {
         drawFunctionGraph(ctx, canvas, locus, color, style);
         return;
@@ -225,14 +223,15 @@ void drawLocus(RenderContext& ctx, Canvas& canvas, Element& locus, Color color, 
     case ElementClass::Arc:
     case ElementClass::Locus:
     case ElementClass::Conic:
-        drawRunFamily(ctx, canvas, locus, color, style);
+        drawFamily(ctx, canvas, locus, color, style);
         return;
     default:
         return;
     }
 }
 
-void drawAxes(RenderContext& ctx, Canvas& canvas, const Element& axes, Color color, int style) {
+void drawAxes(const RenderContext& ctx, Canvas& canvas, const Element& axes, Color color,
+              int style) {
     const auto& t = axes.axes();
     if (!t.axisX || !t.axisY || !axes.parent1) return;
     drawLine(ctx, canvas, t.axisX->point(), t.axisX->secondPoint(), color, style);
@@ -270,7 +269,8 @@ void drawAxes(RenderContext& ctx, Canvas& canvas, const Element& axes, Color col
     }
 }
 
-void drawGrid(RenderContext& ctx, Canvas& canvas, const Element& grid, Color color, int style) {
+void drawGrid(const RenderContext& ctx, Canvas& canvas, const Element& grid, Color color,
+              int style) {
     const Element* axes = grid.parent1;
     if (!axes || axes->kind != Kind::Axes || !axes->parent1) return;
     const auto& t = axes->axes();
@@ -287,7 +287,7 @@ void drawGrid(RenderContext& ctx, Canvas& canvas, const Element& grid, Color col
         drawPoint(ctx, canvas, p, color, style);
 }
 
-void drawPicture(RenderContext& ctx, Canvas& canvas, const Element& bitmap, Color color,
+void drawPicture(const RenderContext& ctx, Canvas& canvas, const Element& bitmap, Color color,
                  int style) {
     const ViewTransform& v = *ctx.view;
     const Point c1 = bitmap.point();

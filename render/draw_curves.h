@@ -22,23 +22,24 @@ void forEachConicPiece(const ViewTransform& view, const model::Element& conic,
                        const ConicPieces& f);
 
 // A conic from its 120 samples; a line pair as its two lines, a circle as a circle.
-void drawConic(RenderContext& ctx, Canvas& canvas, const model::Element& conic, Color color,
+void drawConic(const RenderContext& ctx, Canvas& canvas, const model::Element& conic, Color color,
                int style);
 
 // A locus (kind 21) by the class of its traced element, or a function graph (kind 65).
-void drawLocus(RenderContext& ctx, Canvas& canvas, model::Element& locus, Color color, int style);
+void drawLocus(const RenderContext& ctx, Canvas& canvas, const model::Element& locus, Color color,
+               int style);
 
 // Both axes with their ticks and, except on the miniature, the first tick values.
-void drawAxes(RenderContext& ctx, Canvas& canvas, const model::Element& axes, Color color,
+void drawAxes(const RenderContext& ctx, Canvas& canvas, const model::Element& axes, Color color,
               int style);
 
 // The points of a grid in the point shape `style`.
-void drawGrid(RenderContext& ctx, Canvas& canvas, const model::Element& grid, Color color,
+void drawGrid(const RenderContext& ctx, Canvas& canvas, const model::Element& grid, Color color,
               int style);
 
 // A picture at its first corner or stretched between its corners; the halo code -2 draws the
 // selection frame instead.
-void drawPicture(RenderContext& ctx, Canvas& canvas, const model::Element& bitmap, Color color,
-                 int style);
+void drawPicture(const RenderContext& ctx, Canvas& canvas, const model::Element& bitmap,
+                 Color color, int style);
 
 } // namespace zeva::render

@@ -87,7 +87,7 @@ double normalizedAngle(double a) {
 
 // Chords along the arc from `start` sweeping `sweep`: a point is taken every k units, a chord
 // drawn once the point is more than 5 units away from the last one, a final chord to the end.
-void drawChords(RenderContext& ctx, Canvas& canvas, Point centre, double radius, double start,
+void drawChords(const RenderContext& ctx, Canvas& canvas, Point centre, double radius, double start,
                 double sweep, Color color) {
     const ViewTransform& v = *ctx.view;
     // An arc from a degenerate construction (NaN or infinite radius or angles) has no chords.
@@ -135,7 +135,7 @@ std::optional<Pen> linePen(Color color, int style) {
     }
 }
 
-void drawPoint(RenderContext& ctx, Canvas& canvas, Point p, Color color, int style) {
+void drawPoint(const RenderContext& ctx, Canvas& canvas, Point p, Color color, int style) {
     const ViewTransform& v = *ctx.view;
     if (!pointInView(v, p)) return;
     const IPoint s = worldToScreen(v, p);
@@ -194,7 +194,8 @@ void drawPoint(RenderContext& ctx, Canvas& canvas, Point p, Color color, int sty
     }
 }
 
-void drawSegment(RenderContext& ctx, Canvas& canvas, Point a, Point b, Color color, int style) {
+void drawSegment(const RenderContext& ctx, Canvas& canvas, Point a, Point b, Color color,
+                 int style) {
     const std::optional<Pen> pen = linePen(color, style);
     if (!pen) return;
     const ViewTransform& v = *ctx.view;
@@ -219,7 +220,7 @@ void drawSegment(RenderContext& ctx, Canvas& canvas, Point a, Point b, Color col
     canvas.setPixel(sb.x, sb.y, color);
 }
 
-void drawLine(RenderContext& ctx, Canvas& canvas, Point first, Point second, Color color,
+void drawLine(const RenderContext& ctx, Canvas& canvas, Point first, Point second, Color color,
               int style) {
     if (dist(first, second) < model::kEpsilon) second.y += 1; // keep a direction: vertical
     const Edges& edges = clipEdgesFor(*ctx.view, canvas.role());
@@ -240,7 +241,7 @@ void drawLine(RenderContext& ctx, Canvas& canvas, Point first, Point second, Col
     if (a) drawSegment(ctx, canvas, *a, b, color, style);
 }
 
-void drawRay(RenderContext& ctx, Canvas& canvas, Point origin, Point through, Color color,
+void drawRay(const RenderContext& ctx, Canvas& canvas, Point origin, Point through, Color color,
              int style) {
     if (dist(origin, through) < model::kEpsilon) through.y += 1;
     const Edges& edges = clipEdgesFor(*ctx.view, canvas.role());
@@ -260,7 +261,7 @@ void drawRay(RenderContext& ctx, Canvas& canvas, Point origin, Point through, Co
     drawSegment(ctx, canvas, *a, *b, color, style);
 }
 
-void drawCircle(RenderContext& ctx, Canvas& canvas, Point centre, double radius, Color color,
+void drawCircle(const RenderContext& ctx, Canvas& canvas, Point centre, double radius, Color color,
                 int style, Color fill) {
     const ViewTransform& v = *ctx.view;
     const ViewCircle vc = viewCircle(v, canvas.role());
@@ -299,8 +300,8 @@ void drawCircle(RenderContext& ctx, Canvas& canvas, Point centre, double radius,
     canvas.ellipse(c.x - R, c.y - R, c.x + R + 1, c.y + R + 1);
 }
 
-void drawArcPolyline(RenderContext& ctx, Canvas& canvas, Point centre, double radius, double start,
-                     double sweep, Color color, int style) {
+void drawArcPolyline(const RenderContext& ctx, Canvas& canvas, Point centre, double radius,
+                     double start, double sweep, Color color, int style) {
     const std::optional<Pen> pen = linePen(color, style);
     if (!pen) return;
     canvas.setBrush({backgroundOf(ctx), BrushStyle::Clear});
@@ -340,8 +341,8 @@ void drawArcPolyline(RenderContext& ctx, Canvas& canvas, Point centre, double ra
     }
 }
 
-void drawArcThrough(RenderContext& ctx, Canvas& canvas, Point centre, Point a, Point b, Point c,
-                    Color color, int style) {
+void drawArcThrough(const RenderContext& ctx, Canvas& canvas, Point centre, Point a, Point b,
+                    Point c, Color color, int style) {
     const ViewTransform& v = *ctx.view;
     const double d = dist(centre, c);
     const ViewCircle vc = viewCircle(v, canvas.role());
@@ -371,7 +372,7 @@ void drawArcThrough(RenderContext& ctx, Canvas& canvas, Point centre, Point a, P
     canvas.arc(sc.x - R, sc.y - R, sc.x + R + 1, sc.y + R + 1, s1.x, s1.y, s2.x, s2.y);
 }
 
-void drawAngleMark(RenderContext& ctx, Canvas& canvas, Point first, Point vertex, Point third,
+void drawAngleMark(const RenderContext& ctx, Canvas& canvas, Point first, Point vertex, Point third,
                    double radius, Color color, int style) {
     const ViewTransform& v = *ctx.view;
     const double s = v.drawScale;

@@ -1,14 +1,9 @@
 #include "render/labels.h"
 
 #include "document/document.h"
-#include "expr/display_text.h"
+#include "expr/shown_text.h"
 #include "expr/value_text.h"
-#include "geometry/element_shapes.h"
-#include "geometry/point_on_element.h"
-#include "geometry/primitives.h"
-#include "geometry/recompute.h"
 #include "render/draw_shapes.h"
-#include "render/equation_text.h"
 #include "render/renderer.h"
 
 #include <algorithm>
@@ -57,7 +52,8 @@ std::string tableCellText(const Element& e, int element, int value) {
     return expr::fixedText(v, e.decimals);
 }
 
-void drawTable(RenderContext& ctx, Canvas& canvas, Element& e, Color color, int style) {
+void drawTable(const RenderContext& ctx, Canvas& canvas, const Element& e, Color color,
+               int style) {
     const Color textColor = textColorOf(e, color);
     const model::ElementFont& font = fontOf(e);
     const TableLayout l = tableLayout(ctx, canvas, e, textColor);
@@ -97,7 +93,7 @@ void drawTable(RenderContext& ctx, Canvas& canvas, Element& e, Color color, int 
     }
 }
 
-void drawButton(RenderContext& ctx, Canvas& canvas, Element& e, Color color) {
+void drawButton(const RenderContext& ctx, Canvas& canvas, const Element& e, Color color) {
     const std::string caption = buttonCaption(ctx, e);
     const model::ElementFont& font = fontOf(e);
     canvas.setFont(canvasFont(ctx, font, color));
@@ -135,7 +131,8 @@ void drawButton(RenderContext& ctx, Canvas& canvas, Element& e, Color color) {
     canvas.textOut(raised ? p.x - 1 : p.x, raised ? p.y - 1 : p.y, caption);
 }
 
-void drawFreeText(RenderContext& ctx, Canvas& canvas, Element& e, Color color, int style) {
+void drawFreeText(const RenderContext& ctx, Canvas& canvas, const Element& e, Color color,
+                  int style) {
     const auto& t = e.text();
     canvas.setFont(canvasFont(ctx, t.textFont, color));
     const double lineH = toWorld(ctx, canvas.textExtent("Wg").height);
@@ -156,45 +153,9 @@ void drawFreeText(RenderContext& ctx, Canvas& canvas, Element& e, Color color, i
     }
 }
 
-// The coordinate pair: each of the two numbers is placed under its part of the text, so it
-// can be picked on its own.
-std::string coordinatesText(RenderContext& ctx, Canvas* canvas, Element& e) {
-    auto& parts = e.coordinates();
-    const std::string label(expr::labelTextOf(e));
-    const int decimals = e.decimals;
-    const std::string x = parts.xPart ? expr::signedNumberText(parts.xPart->x1, decimals) : "";
-    const std::string y = parts.yPart ? expr::signedNumberText(parts.yPart->x1, decimals) : "";
-    if (canvas && parts.xPart && parts.yPart) {
-        const auto [xAt, yAt] = coordinatePartPositions(ctx, *canvas, e);
-        parts.xPart->x2 = xAt.x;
-        parts.xPart->y2 = xAt.y;
-        parts.yPart->x2 = yAt.x;
-        parts.yPart->y2 = yAt.y;
-    }
-    return label + "(" + x + ";" + y + ")";
-}
-
-std::string textOfClass(RenderContext& ctx, Canvas* canvas, Element& e) {
+std::string textOfClass(const RenderContext& ctx, const Element& e) {
     const document::Document* d = ctx.document;
-    switch (e.elementClass()) {
-    case ElementClass::Number:
-        return expr::valueText(e, d ? d->lengthUnit : 1, d ? d->angleUnit : 0, valueTextsFor(ctx));
-    case ElementClass::Function: {
-        const std::string_view label = expr::labelTextOf(e);
-        return label.empty() ? expr::expressionDisplayText(e) : std::string(label);
-    }
-    case ElementClass::Coordinates:
-        return coordinatesText(ctx, canvas, e);
-    case ElementClass::Equation:
-        refreshEquationText(e);
-        return e.equation().text;
-    case ElementClass::Property:
-        return std::string(expr::checkerText(e));
-    case ElementClass::Name:
-        return e.name().text;
-    default:
-        return {};
-    }
+    return expr::shownText(e, d ? d->lengthUnit : 1, d ? d->angleUnit : 0, valueTextsFor(ctx));
 }
 
 } // namespace
@@ -250,6 +211,7 @@ std::string buttonCaption(const RenderContext& ctx, const Element& button) {
 std::pair<Point, Point> coordinatePartPositions(const RenderContext& ctx, Canvas& canvas,
                                                 const Element& coordinates) {
     const Element& e = coordinates;
+    canvas.setFont(canvasFont(ctx, fontOf(e), e.color));
     const auto& parts = e.coordinates();
     const std::string label(expr::labelTextOf(e));
     const std::string x = parts.xPart ? expr::signedNumberText(parts.xPart->x1, e.decimals) : "";
@@ -258,8 +220,8 @@ std::pair<Point, Point> coordinatePartPositions(const RenderContext& ctx, Canvas
     return {{xAt, e.y2}, {yAt, e.y2}};
 }
 
-void outputText(RenderContext& ctx, Canvas& canvas, const model::ElementFont& font, Color color,
-                Color background, bool transparent, Point at, std::string_view text) {
+void outputText(const RenderContext& ctx, Canvas& canvas, const model::ElementFont& font,
+                Color color, Color background, bool transparent, Point at, std::string_view text) {
     canvas.setFont(canvasFont(ctx, font, color));
     const IPoint p = worldToScreen(*ctx.view, at);
     if (canvas.role() == CanvasRole::Miniature) {
@@ -281,77 +243,12 @@ void outputText(RenderContext& ctx, Canvas& canvas, const model::ElementFont& fo
     canvas.textOut(p.x, p.y, text);
 }
 
-void placeFollowingLabel(RenderContext& ctx, Element& e) {
-    if (e.param2 != 100) return;
-    const double r = e.y1;
-    Element* p1 = e.parent1;
-    std::optional<Point> at;
-    auto onHost = [&](Element* host, double t) -> std::optional<Point> {
-        if (!host || host->exists != 1) return std::nullopt;
-        const geometry::RecomputeContext rc =
-            ctx.document ? recomputeContextFor(ctx) : geometry::RecomputeContext{};
-        return geometry::pointAt(*host, t, rc);
-    };
-    switch (e.kind) {
-    case Kind::DistancePointPoint:
-        if (p1 && e.parent2) at = p1->point() + (e.parent2->point() - p1->point()) * r;
-        break;
-    case Kind::DistancePointLine:
-        if (p1 && e.parent2) {
-            if (auto foot =
-                    geometry::footOfPerpendicular(geometry::lineOf(*e.parent2), p1->point()))
-                at = p1->point() + (*foot - p1->point()) * r;
-        }
-        break;
-    case Kind::SegmentLength:
-        if (p1) at = p1->point() + (p1->secondPoint() - p1->point()) * r;
-        break;
-    case Kind::CircleLength:
-    case Kind::CircleArea:
-    case Kind::ArcLength:
-    case Kind::PolygonPerimeter:
-    case Kind::PolygonArea:
-    case Kind::Slope:
-        at = onHost(p1, r);
-        break;
-    case Kind::AngleValue:
-        if (p1 && e.parent2 && e.parent3) {
-            const Point v = e.parent2->point();
-            const double arm =
-                std::min(geometry::dist(v, p1->point()), geometry::dist(v, e.parent3->point()));
-            at = v;
-            if (auto b = geometry::angleBisector(p1->point(), v, e.parent3->point())) {
-                const Point d = b->second - b->first;
-                const double len = std::hypot(d.x, d.y);
-                if (len > 0) at = v + d * (0.2 * arm / len);
-            }
-        }
-        break;
-    case Kind::Coordinates:
-        if (p1) {
-            const double d = std::min(e.x1, 30.0);
-            at = p1->point() + Point{std::cos(r), std::sin(r)} * d;
-        }
-        break;
-    case Kind::LineEquation:
-    case Kind::CircleEquation:
-    case Kind::ConicEquation:
-        at = onHost(p1, e.equation().labelParam);
-        break;
-    default:
-        break;
-    }
-    if (at && std::isfinite(at->x) && std::isfinite(at->y)) {
-        e.x2 = at->x;
-        e.y2 = at->y;
-    }
+std::string displayedText(const RenderContext& ctx, const Element& e) {
+    return textOfClass(ctx, e);
 }
 
-std::string displayedText(RenderContext& ctx, Element& e) {
-    return textOfClass(ctx, nullptr, e);
-}
-
-void drawTextElement(RenderContext& ctx, Canvas& canvas, Element& e, Color color, int style) {
+void drawTextElement(const RenderContext& ctx, Canvas& canvas, const Element& e, Color color,
+                     int style) {
     switch (e.elementClass()) {
     case ElementClass::Text:
         drawFreeText(ctx, canvas, e, color, style);
@@ -373,23 +270,19 @@ void drawTextElement(RenderContext& ctx, Canvas& canvas, Element& e, Color color
     case ElementClass::Number:
     case ElementClass::Equation:
     case ElementClass::Coordinates:
-        placeFollowingLabel(ctx, e);
-        [[fallthrough]];
     case ElementClass::Function:
-    case ElementClass::Property: {
-        canvas.setFont(canvasFont(ctx, fontOf(e), color));
-        const std::string text = textOfClass(ctx, &canvas, e);
-        outputText(ctx, canvas, fontOf(e), color, style, false, e.secondPoint(), text);
+    case ElementClass::Property:
+        outputText(ctx, canvas, fontOf(e), color, style, false, e.secondPoint(),
+                   textOfClass(ctx, e));
         return;
-    }
     default:
         return;
     }
 }
 
-void drawOperandLabels(RenderContext& ctx, Canvas& canvas) {
+void drawOperandLabels(const RenderContext& ctx, Canvas& canvas) {
     const Color boxColor = ctx.options.selectionColor;
-    auto mark = [&](Element& e, const std::string& shownText, const std::string& tag) {
+    auto mark = [&](const Element& e, const std::string& shownText, const std::string& tag) {
         canvas.setFont(canvasFont(ctx, fontOf(e), e.color));
         const double w = toWorld(ctx, canvas.textExtent(shownText).width);
         const double h = toWorld(ctx, canvas.textExtent("Wg").height);
@@ -404,15 +297,15 @@ void drawOperandLabels(RenderContext& ctx, Canvas& canvas) {
         drawSegment(ctx, canvas, {a.x, b.y}, a, boxColor, 1);
     };
     for (size_t i = 0; i < ctx.state.pickedNumbers.size() && i < kOperandLetters.size(); ++i) {
-        Element* e = ctx.state.pickedNumbers[i];
+        const Element* e = ctx.state.pickedNumbers[i];
         if (!e || !isDrawable(ctx, *e)) continue;
         const char letter = static_cast<char>(kOperandLetters[i] - 'A' + 'a');
-        mark(*e, textOfClass(ctx, nullptr, *e), std::string(1, letter));
+        mark(*e, textOfClass(ctx, *e), std::string(1, letter));
     }
     for (size_t i = 0; i < ctx.state.pickedFunctions.size(); ++i) {
-        Element* e = ctx.state.pickedFunctions[i];
+        const Element* e = ctx.state.pickedFunctions[i];
         if (!e || !isDrawable(ctx, *e)) continue;
-        mark(*e, textOfClass(ctx, nullptr, *e), "f" + std::to_string(i + 1));
+        mark(*e, textOfClass(ctx, *e), "f" + std::to_string(i + 1));
     }
 }
 

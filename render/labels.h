@@ -1,7 +1,8 @@
 #pragma once
 // Everything of the figure that is text: name labels, values, formulas, coordinate pairs,
 // equations, check results, free texts, tables and the hide/show push button, plus the
-// operand marks of the calculation dialog.
+// operand marks of the calculation dialog. The texts and their places come from the recompute
+// pass; these only draw them.
 
 #include "model/element.h"
 #include "render/canvas.h"
@@ -21,16 +22,12 @@ FontSpec canvasFont(const RenderContext& ctx, const model::ElementFont& font, Co
 // Single-line text with its top-left corner at a world position: transparent when
 // `background` is negative or `transparent` is set, otherwise on that colour. On the miniature
 // a box of the text's scaled extent stands for it.
-void outputText(RenderContext& ctx, Canvas& canvas, const model::ElementFont& font, Color color,
-                Color background, bool transparent, Point at, std::string_view text);
-
-// Moves a value, coordinate or equation text that follows its object (param2 100) to its
-// place on the object, from the stored relative position.
-void placeFollowingLabel(RenderContext& ctx, model::Element& e);
+void outputText(const RenderContext& ctx, Canvas& canvas, const model::ElementFont& font,
+                Color color, Color background, bool transparent, Point at, std::string_view text);
 
 // The single-line text an element shows (número, función, coordenadas, ecuación, propiedad,
-// nombre); empty for other classes. Equation texts are rebuilt first.
-std::string displayedText(RenderContext& ctx, model::Element& e);
+// nombre) with the renderer's interface texts; empty for other classes.
+std::string displayedText(const RenderContext& ctx, const model::Element& e);
 
 // Where a table's rules, headers and cells go: columns as wide as the widest text, rows of the
 // font's height, headers above the cells (swapped: left of them). Sets the table's font on the
@@ -54,16 +51,17 @@ TableLayout tableLayout(const RenderContext& ctx, Canvas& canvas, const model::E
 std::string buttonCaption(const RenderContext& ctx, const model::Element& button);
 
 // Where the two numbers of a coordinate pair start, in world units: under their parts of the
-// drawn text, so that each coordinate can be picked on its own. Measures with the canvas's
-// font (the caller sets the element's).
+// drawn text, so that each coordinate can be picked on its own. Sets the element's font on the
+// canvas to measure.
 std::pair<Point, Point> coordinatePartPositions(const RenderContext& ctx, Canvas& canvas,
                                                 const model::Element& coordinates);
 
 // Draws an element of a text class (texto, nombre, número, función, tabla, ecuación,
 // coordenadas, propiedad, botón). For these classes `style` is the text background colour.
-void drawTextElement(RenderContext& ctx, Canvas& canvas, model::Element& e, Color color, int style);
+void drawTextElement(const RenderContext& ctx, Canvas& canvas, const model::Element& e, Color color,
+                     int style);
 
 // The letters and boxes that mark the operands picked in the calculation dialog.
-void drawOperandLabels(RenderContext& ctx, Canvas& canvas);
+void drawOperandLabels(const RenderContext& ctx, Canvas& canvas);
 
 } // namespace zeva::render

@@ -10,7 +10,7 @@
 
 namespace zeva::render {
 
-void drawPolygonPreview(RenderContext& ctx, Canvas& canvas, std::span<const Point> vertices,
+void drawPolygonPreview(const RenderContext& ctx, Canvas& canvas, std::span<const Point> vertices,
                         Point cursor, Color color, int style) {
     if (vertices.empty()) return;
     for (size_t i = 1; i < vertices.size(); ++i)
@@ -20,9 +20,9 @@ void drawPolygonPreview(RenderContext& ctx, Canvas& canvas, std::span<const Poin
     canvas.flush();
 }
 
-void drawRegularPolygonPreview(RenderContext& ctx, Canvas& canvas, Point centre, Point firstVertex,
-                               int n, int turns, Color color, int style, Color pointColor,
-                               int pointStyle) {
+void drawRegularPolygonPreview(const RenderContext& ctx, Canvas& canvas, Point centre,
+                               Point firstVertex, int n, int turns, Color color, int style,
+                               Color pointColor, int pointStyle) {
     if (n < 3) return;
     const double step = 2.0 * turns * model::kPi / n;
     const Point d = firstVertex - centre;

@@ -35,7 +35,7 @@ struct WorldRect {
     Point b;
 };
 
-// What the window is doing while it asks for a redraw.
+// What the window is doing while it asks for a redraw, and the state of its trace layer.
 struct RenderState {
     bool dragInProgress = false;
     bool rubberBandActive = false;             // a selection rectangle is being dragged out
@@ -45,14 +45,17 @@ struct RenderState {
     bool animationDialogVisible = false;
     bool parameterSliding = false;
     bool clearTracesPending = false; // the next redraw wipes the trace layer
+    bool traceLayerUsed = false;     // something may be on the trace layer since it was cleared
     // Operands picked in the calculation dialog, in pick order.
-    std::vector<model::Element*> pickedNumbers;
-    std::vector<model::Element*> pickedFunctions;
+    std::vector<const model::Element*> pickedNumbers;
+    std::vector<const model::Element*> pickedFunctions;
 };
 
+// Everything a redraw reads. The document and the view are only read: the recompute pass has
+// left every element as the figure shows it. A redraw writes only its own state.
 struct RenderContext {
-    document::Document* document = nullptr;
-    ViewTransform* view = nullptr;
+    const document::Document* document = nullptr;
+    const ViewTransform* view = nullptr;
     RenderOptions options;
     RenderState state;
     Canvas* traceCanvas = nullptr; // the trace layer, none when traces are not kept

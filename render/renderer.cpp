@@ -1,7 +1,6 @@
 #include "render/renderer.h"
 
 #include "document/document.h"
-#include "geometry/recompute.h"
 #include "model/construction.h"
 #include "render/draw_curves.h"
 #include "render/draw_shapes.h"
@@ -27,45 +26,11 @@ Color printable(Color c) {
     return c == kGray || c == kSilver || c == kWhite ? kBlack : c;
 }
 
-Color hsvToColor(double hue, double saturation, double value) {
-    hue = std::fmod(hue, 360.0);
-    if (hue < 0) hue += 360.0;
-    const double h = hue / 60.0;
-    const int sector = static_cast<int>(h) % 6;
-    const double f = h - std::floor(h);
-    const double p = value * (1 - saturation);
-    const double q = value * (1 - saturation * f);
-    const double t = value * (1 - saturation * (1 - f));
-    double r = 0, g = 0, b = 0;
-    switch (sector) {
-    case 0:
-        r = value, g = t, b = p;
-        break;
-    case 1:
-        r = q, g = value, b = p;
-        break;
-    case 2:
-        r = p, g = value, b = t;
-        break;
-    case 3:
-        r = p, g = q, b = value;
-        break;
-    case 4:
-        r = t, g = p, b = value;
-        break;
-    default:
-        r = value, g = p, b = q;
-        break;
-    }
-    auto channel = [](double c) { return std::clamp(static_cast<int>(c * 255), 0, 255); };
-    return channel(r) | (channel(g) << 8) | (channel(b) << 16);
-}
-
 bool showsText(const Element& e) {
     return e.font != nullptr || e.kind == Kind::Text;
 }
 
-void drawPolygon(RenderContext& ctx, Canvas& canvas, const Element& e, Color color, int style,
+void drawPolygon(const RenderContext& ctx, Canvas& canvas, const Element& e, Color color, int style,
                  Color fill) {
     const auto& sides = e.polygon().sides;
     if (fill >= 0 && !sides.empty()) {
@@ -82,13 +47,14 @@ void drawPolygon(RenderContext& ctx, Canvas& canvas, const Element& e, Color col
         if (s->exists == 1) drawSegment(ctx, canvas, s->point(), s->secondPoint(), color, style);
 }
 
-void drawArcElement(RenderContext& ctx, Canvas& canvas, const Element& e, Color color, int style) {
+void drawArcElement(const RenderContext& ctx, Canvas& canvas, const Element& e, Color color,
+                    int style) {
     if (!e.parent1 || !e.parent2 || !e.parent3) return;
     drawArcThrough(ctx, canvas, e.point(), e.parent1->point(), e.parent2->point(),
                    e.parent3->point(), color, style);
 }
 
-void drawAngle(RenderContext& ctx, Canvas& canvas, const Element& e, Color color, int style) {
+void drawAngle(const RenderContext& ctx, Canvas& canvas, const Element& e, Color color, int style) {
     if (!e.parent1 || !e.parent2 || !e.parent3) return;
     const Point v = e.parent2->point();
     const Point a = e.parent1->point();
@@ -99,7 +65,7 @@ void drawAngle(RenderContext& ctx, Canvas& canvas, const Element& e, Color color
 }
 
 // Draws an element in selection: inverse video for texts, a halo under anything else.
-void drawSelectionHalo(RenderContext& ctx, Canvas& canvas, Element& e, bool isPoint) {
+void drawSelectionHalo(const RenderContext& ctx, Canvas& canvas, const Element& e, bool isPoint) {
     const Color sel = ctx.options.selectionColor;
     const int halo = (!isPoint && (e.kind == Kind::Bitmap || e.style == 2)) ? -2 : -1;
     drawElement(ctx, canvas, e, sel, halo);
@@ -111,9 +77,9 @@ bool selectionShown(const RenderContext& ctx, const Canvas& canvas, const Elemen
 }
 
 void drawTraceLayer(RenderContext& ctx, Canvas& canvas) {
-    document::Document& d = *ctx.document;
-    if (d.tracedElements().empty() && !d.traceLayerUsed) return;
-    d.traceLayerUsed = 1;
+    const document::Document& d = *ctx.document;
+    if (d.construction.traced.empty() && !ctx.state.traceLayerUsed) return;
+    ctx.state.traceLayerUsed = true;
     Canvas* trace = ctx.traceCanvas;
     if (!trace) return;
     if (ctx.state.clearTracesPending) {
@@ -121,7 +87,7 @@ void drawTraceLayer(RenderContext& ctx, Canvas& canvas) {
     } else if (ctx.state.dragInProgress || ctx.state.calculationDialogVisible ||
                ctx.state.animationDialogVisible || ctx.state.parameterSliding) {
         int n = 0;
-        for (Element* e : d.tracedElements()) {
+        for (const Element* e : d.construction.traced) {
             if (!e || n++ >= model::kMaxTraced) break;
             if (isDrawable(ctx, *e)) drawElement(ctx, *trace, *e, e->color, e->style);
         }
@@ -165,61 +131,21 @@ void clearSurface(RenderContext& ctx, Canvas& canvas) {
     Color c = bg;
     if (canvas.role() == CanvasRole::Trace) {
         c = bg != 0 ? kWhite : kBlack;
-        if (ctx.document) ctx.document->traceLayerUsed = 0;
+        ctx.state.traceLayerUsed = false;
     }
     canvas.setBrush({c, BrushStyle::Solid});
     canvas.patBlt(0, 0, std::max(340, ctx.view->screenWidth),
                   std::max(340, ctx.view->screenHeight));
 }
 
-Color parametricColor(double value, bool valid, int mode) {
-    const double v = valid && std::isfinite(value) ? value : 0.0;
-    double t = std::fabs(v - std::trunc(v));
-    if (t < 0.0001) t = std::fmod(std::fabs(std::trunc(v)), 2.0) == 0 ? 0.0 : 1.0;
-    // In doubles: a mode read from a file may be any int, INT_MIN included.
-    const double m = std::fabs(static_cast<double>(mode));
-    if (m == 1) return hsvToColor(360 * t * 0.84, 1, 1);
-    if (m == 2) return hsvToColor(0, 0, 1 - t);
-    // The slider position picks one hue; a negative mode (the fill) takes the same hue.
-    return hsvToColor(360 * 0.84 * std::fabs(m - 3) / 97.0, t, 1);
-}
-
-Color currentParametricColor(const Element& e) {
-    const Element* src = e.colorSource;
-    if (!src || e.colorMode < 0) return e.color;
-    const bool valid = src->exists == 1 && model::isValidNumber(*src);
-    return parametricColor(src->x1, valid, e.colorMode);
-}
-
 geometry::RecomputeContext recomputeContextFor(const RenderContext& ctx) {
     geometry::RecomputeContext rc = document::contextFor(*ctx.document);
     rc.planeSize = ctx.view->planeSize;
     rc.zoomFactor = ctx.view->drawScale;
-    rc.parametricColor = &currentParametricColor;
     return rc;
 }
 
-void updateParametricColor(Element& e) {
-    const Element* src = e.colorSource;
-    if (!src) return;
-    const bool valid = src->exists == 1 && model::isValidNumber(*src);
-    const Color c = parametricColor(src->x1, valid, e.colorMode);
-    if (e.colorMode >= 0) {
-        e.color = c;
-        return;
-    }
-    switch (e.elementClass()) {
-    case ElementClass::Polygon:
-    case ElementClass::Circle:
-        e.param1 = c;
-        return;
-    default:
-        if (showsText(e)) e.style = c; // the text background
-        return;
-    }
-}
-
-void drawElement(RenderContext& ctx, Canvas& canvas, Element& e, Color color, int style,
+void drawElement(const RenderContext& ctx, Canvas& canvas, const Element& e, Color color, int style,
                  Color fill) {
     if (canvas.role() == CanvasRole::Printer) color = printable(color);
     switch (e.elementClass()) {
@@ -280,20 +206,18 @@ void drawElement(RenderContext& ctx, Canvas& canvas, Element& e, Color color, in
 }
 
 void redrawAll(RenderContext& ctx, Canvas& canvas, const Element* stopAt) {
-    document::Document& d = *ctx.document;
-    loadView(*ctx.view, d);
+    const document::Document& d = *ctx.document;
     if (canvas.role() != CanvasRole::Printer) clearSurface(ctx, canvas);
     const Color bg = d.backgroundColor;
 
-    for (Element* e : d.construction) {
+    for (const Element* e : d.construction) {
         if (e == stopAt) break;
-        if (e->colorSource) updateParametricColor(*e);
         const ElementClass c = e->elementClass();
         if ((c == ElementClass::Polygon || c == ElementClass::Circle) && e->param1 >= 0 &&
             isDrawable(ctx, *e))
             drawElement(ctx, canvas, *e, displayColor(ctx, *e), e->style, e->param1);
     }
-    for (Element* e : d.construction) {
+    for (const Element* e : d.construction) {
         if (e == stopAt) break;
         if (e->elementClass() == ElementClass::Point || !isDrawable(ctx, *e)) continue;
         if (selectionShown(ctx, canvas, *e)) {
@@ -305,7 +229,7 @@ void redrawAll(RenderContext& ctx, Canvas& canvas, const Element* stopAt) {
         }
         drawElement(ctx, canvas, *e, displayColor(ctx, *e), e->style);
     }
-    for (Element* e : d.construction) {
+    for (const Element* e : d.construction) {
         if (e == stopAt) break;
         if (e->elementClass() != ElementClass::Point || !isDrawable(ctx, *e)) continue;
         if (selectionShown(ctx, canvas, *e)) drawSelectionHalo(ctx, canvas, *e, true);
@@ -319,15 +243,10 @@ void redrawAll(RenderContext& ctx, Canvas& canvas, const Element* stopAt) {
     canvas.flush();
 }
 
-void recomputeAndRedraw(RenderContext& ctx, Canvas& canvas, const Element* stopAt) {
-    geometry::recomputeAll(ctx.document->construction, recomputeContextFor(ctx), stopAt);
-    redrawAll(ctx, canvas, stopAt);
-}
-
-void drawLabelsUpTo(RenderContext& ctx, Canvas& canvas, const Element* stop) {
-    for (Element* e : ctx.document->construction) {
+void drawLabelsUpTo(const RenderContext& ctx, Canvas& canvas, const Element* stop) {
+    for (const Element* e : ctx.document->construction) {
         if (e == stop) break;
-        Element* label = e->label;
+        const Element* label = e->label;
         if (label && isDrawable(ctx, *label))
             drawElement(ctx, canvas, *label, displayColor(ctx, *label), e->style);
     }

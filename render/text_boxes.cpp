@@ -25,12 +25,6 @@ double toWorld(const RenderContext& ctx, int pixels) {
     return pixels / ctx.view->drawScale;
 }
 
-// The one line an element shows, as last drawn: an equation's text is the one stored for it.
-std::string lineTextOf(const RenderContext& ctx, const Element& e) {
-    if (e.elementClass() == ElementClass::Equation) return e.equation().text;
-    // Without a canvas the text is only read.
-    return displayedText(const_cast<RenderContext&>(ctx), const_cast<Element&>(e));
-}
 
 ScreenBox lineBox(const RenderContext& ctx, Canvas& measure, const model::ElementFont& font,
                   Point at, std::string_view text) {
@@ -118,7 +112,7 @@ std::optional<ScreenBox> textBoxOf(const RenderContext& ctx, Canvas& measure, co
         const ScreenBox text = lineBox(ctx, measure, fontOf(e), *at, buttonCaption(ctx, e));
         return ScreenBox{text.left - 2, text.top - 2, text.right + 1, text.bottom + 4};
     }
-    if (isOneLine(c)) return lineBox(ctx, measure, fontOf(e), *at, lineTextOf(ctx, e));
+    if (isOneLine(c)) return lineBox(ctx, measure, fontOf(e), *at, displayedText(ctx, e));
     return std::nullopt;
 }
 

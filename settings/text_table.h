@@ -61,6 +61,7 @@ enum MessageSlot : int {
     kMsgDecimalsRange = 76,           // warning for a number of decimals outside 0..8
     kMsgNotExisting = 92,             // "no existente"
     kMsgInvalidFile = 98,             // "no es un archivo válido"
+    kMsgTooManyDocuments = 99,        // "Existen muchos documentos abiertos"
     kMsgUnitNumber = 107,             // unit pop-up of the element editor: dimension 0 "número",
     kMsgUnitLength = 108,             // 1 "longitud",
     kMsgUnitArea = 109,               // 2 "área",

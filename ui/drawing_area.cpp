@@ -14,16 +14,16 @@ DrawingArea::DrawingArea(QWidget* parent) : QWidget(parent) {
 
 void DrawingArea::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    if (!bitmap_) {
+    if (!source_) {
         p.fillRect(rect(), Qt::black);
         return;
     }
+    const QImage& picture = source_();
     p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.drawImage(QPoint(0, 0), *bitmap_, QRect(0, 0, width(), height()));
+    p.drawImage(QPoint(0, 0), picture, QRect(0, 0, width(), height()));
     // Beyond the bitmap (a window larger than the screen) the area stays black.
-    if (width() > bitmap_->width()) p.fillRect(bitmap_->width(), 0, width(), height(), Qt::black);
-    if (height() > bitmap_->height())
-        p.fillRect(0, bitmap_->height(), width(), height(), Qt::black);
+    if (width() > picture.width()) p.fillRect(picture.width(), 0, width(), height(), Qt::black);
+    if (height() > picture.height()) p.fillRect(0, picture.height(), width(), height(), Qt::black);
 }
 
 void DrawingArea::resizeEvent(QResizeEvent* event) {

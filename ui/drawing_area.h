@@ -1,6 +1,6 @@
 #pragma once
-// The drawing area of the main window: shows the top-left part of the off-screen bitmap and
-// reports its size changes.
+// The drawing area of the main window: shows the top-left part of the picture of the document
+// (the off-screen bitmap, or a preview over a copy of it) and reports its size changes.
 
 #include <QImage>
 #include <QWidget>
@@ -14,8 +14,8 @@ class DrawingArea : public QWidget {
   public:
     explicit DrawingArea(QWidget* parent = nullptr);
 
-    // The bitmap painted from its top-left corner; not owned.
-    void setBitmap(const QImage* bitmap) { bitmap_ = bitmap; }
+    // Where the picture painted from its top-left corner comes from.
+    void setSource(std::function<const QImage&()> source) { source_ = std::move(source); }
     std::function<void()> onResize;
 
   protected:
@@ -23,7 +23,7 @@ class DrawingArea : public QWidget {
     void resizeEvent(QResizeEvent* event) override;
 
   private:
-    const QImage* bitmap_ = nullptr;
+    std::function<const QImage&()> source_;
 };
 
 } // namespace zeva::ui

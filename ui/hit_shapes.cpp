@@ -183,7 +183,7 @@ bool nearConic(const Element& conic, const Reach& r, const render::ViewTransform
     return near;
 }
 
-bool nearLocus(Element& locus, const Reach& r, const geometry::RecomputeContext& ctx,
+bool nearLocus(const Element& locus, const Reach& r, const geometry::RecomputeContext& ctx,
                const render::ViewTransform& view) {
     if (const auto polyline = geometry::polylineOf(locus, ctx)) {
         bool near = false;
@@ -213,10 +213,8 @@ bool nearLocus(Element& locus, const Reach& r, const geometry::RecomputeContext&
     case ElementClass::Arc:
     case ElementClass::Locus:
     case ElementClass::Conic:
-        return geometry::hitFamily(locus, ctx, [&](const Element& instance) {
-            // The instance is the traced element itself, recomputed for this run.
-            return nearCurve(const_cast<Element&>(instance), r, ctx, view);
-        });
+        return geometry::hitFamily(
+            locus, [&](const Element& instance) { return nearCurve(instance, r, ctx, view); });
     case ElementClass::Angle:
     case ElementClass::Text:
     case ElementClass::Name:
@@ -243,7 +241,7 @@ bool nearGridNode(const Element& grid, const Reach& r, const geometry::Recompute
     return nearPoint(geometry::fromAxes(frame, node->x, node->y), r);
 }
 
-bool nearCurve(Element& e, const Reach& r, const geometry::RecomputeContext& ctx,
+bool nearCurve(const Element& e, const Reach& r, const geometry::RecomputeContext& ctx,
                const render::ViewTransform& view) {
     switch (e.elementClass()) {
     case ElementClass::Point:

@@ -1,8 +1,7 @@
 #pragma once
 // How near a world point is to what an element draws: the distance tests of the hit test, one
 // per kind of shape, in world units against a reach (the detection distance in world units).
-// They read the positions of the last recompute; only a family locus runs its construction
-// again (and puts it back).
+// They read the positions of the last recompute (a family locus: the instances it kept).
 
 #include "geometry/recompute.h"
 #include "model/element.h"
@@ -29,14 +28,14 @@ bool nearArc(const model::Element& arc, const Reach& r);
 bool nearAngleMark(const model::Element& angle, const Reach& r);
 bool nearConic(const model::Element& conic, const Reach& r, const render::ViewTransform& view);
 // A locus as drawn (its polyline, its points, its family of elements) or a function graph.
-bool nearLocus(model::Element& locus, const Reach& r, const geometry::RecomputeContext& ctx,
+bool nearLocus(const model::Element& locus, const Reach& r, const geometry::RecomputeContext& ctx,
                const render::ViewTransform& view);
 // The grid node nearest the cursor.
 bool nearGridNode(const model::Element& grid, const Reach& r,
                   const geometry::RecomputeContext& ctx);
 
 // Any element whose class draws a curve or a point (an instance of a family locus).
-bool nearCurve(model::Element& e, const Reach& r, const geometry::RecomputeContext& ctx,
+bool nearCurve(const model::Element& e, const Reach& r, const geometry::RecomputeContext& ctx,
                const render::ViewTransform& view);
 
 } // namespace zeva::ui

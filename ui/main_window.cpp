@@ -1,10 +1,5 @@
 #include "ui/main_window.h"
 
-#include "document/document_load.h"
-#include "model/construction.h"
-#include "platform/qt_canvas.h"
-#include "render/render_options.h"
-#include "render/renderer.h"
 #include "settings/options.h"
 #include "settings/text_table.h"
 #include "ui/drawing_area.h"
@@ -67,163 +62,148 @@ MainWindow::MainWindow(const QString& documentPath, QWidget* parent) : QMainWind
     statusBar()->addWidget(messageLabel_, 1);
     messageLabel_->setText(fromUtf8(settings::texts().toolText(0)));
 
-    createSurfaces();
+    // The drawing surface is as large as the screen; the window shows its top-left part.
+    view_ = std::make_unique<DocumentView>(screenSize(), settings::options(), settings::texts());
+    area_->setSource([this]() -> const QImage& { return view_->bitmap(); });
     const QSize screen = screenSize();
     resize(std::min(1024, screen.width()), std::min(768, screen.height()));
     if (layout()) layout()->activate();
+    view_->setClientSize(area_->size());
 
     connect(hBar_, &QScrollBar::valueChanged, this, &MainWindow::horizontalScrolled);
     connect(vBar_, &QScrollBar::valueChanged, this, &MainWindow::verticalScrolled);
     area_->onResize = [this] { areaResized(); };
 
-    if (documentPath.isEmpty() || !openDocument(documentPath)) {
-        if (documentPath.isEmpty())
-            adoptDocument(std::make_unique<document::Document>(document::newDocument(environment())));
-        if (!openError_.empty()) {
-            QTimer::singleShot(0, this, [this] {
-                QMessageBox::critical(this, QStringLiteral("ZEVA"), fromUtf8(openError_));
-            });
-        }
-    }
+    if (!documentPath.isEmpty()) openDocument(documentPath);
+    if (!documents_.current()) newDocument();
 }
 
 MainWindow::~MainWindow() {
-    // The canvases paint on the bitmaps: end them first.
-    canvas_.reset();
-    traceCanvas_.reset();
+    // The view draws the documents: let it go before them.
+    view_.reset();
 }
 
-void MainWindow::createSurfaces() {
-    const QSize screen = screenSize();
-    view_.screenWidth = screen.width();
-    view_.screenHeight = screen.height();
-    render::setPlaneSize(view_, settings::options().planeSize);
-    // Both bitmaps are one pixel wider and higher than the screen.
-    bitmap_ = QImage(screen.width() + 1, screen.height() + 1, QImage::Format_RGB32);
-    bitmap_.fill(Qt::black);
-    traceBitmap_ = QImage(screen.width() + 1, screen.height() + 1, QImage::Format_RGB32);
-    traceBitmap_.fill(Qt::black);
-    canvas_ = std::make_unique<platform::QtCanvas>(bitmap_, render::CanvasRole::Main);
-    traceCanvas_ = std::make_unique<platform::QtCanvas>(traceBitmap_, render::CanvasRole::Trace);
-    ctx_.view = &view_;
-    ctx_.traceCanvas = traceCanvas_.get();
-    ctx_.options = render::renderOptionsFrom(settings::options(), settings::texts());
-    area_->setBitmap(&bitmap_);
-}
-
-document::DocumentEnvironment MainWindow::environment() const {
-    document::DocumentEnvironment env;
+// New documents are centred on the drawing area and take the application's defaults.
+void MainWindow::refreshEnvironment() {
+    document::DocumentEnvironment& env = documents_.environment;
     const settings::Options& o = settings::options();
-    env.defaults = {o.backgroundColor, o.lengthUnit, o.angleUnit, o.pixelsPerUnit, o.coordSystem};
+    env.defaults = o.documentDefaults();
     env.clientWidth = std::max(1, area_->width());
     env.clientHeight = std::max(1, area_->height());
-    env.screen = {view_.screenWidth, view_.screenHeight};
-    env.drawScale = view_.drawScale;
+    env.screen = {view_->transform().screenWidth, view_->transform().screenHeight};
+    env.drawScale = view_->transform().drawScale;
     env.textFont = o.textFont;
-    return env;
+    env.planeSize = view_->transform().planeSize;
+}
+
+void MainWindow::newDocument() {
+    refreshEnvironment();
+    if (document::Document* d = documents_.newDocument()) showDocument(d);
 }
 
 bool MainWindow::openDocument(const QString& path) {
     openError_.clear();
-    const std::string file = path.toStdString();
-    auto loaded = document::loadDocument(file, environment());
-    if (auto* ok = std::get_if<document::LoadedDocument>(&loaded)) {
-        adoptDocument(std::move(ok->document));
+    refreshEnvironment();
+    const document::Document* before = documents_.current();
+    const document::OpenResult result = documents_.open(path.toStdString());
+    switch (result.status) {
+    case document::OpenStatus::Opened:
+    case document::OpenStatus::AlreadyOpen:
+        showDocument(result.document);
         return true;
+    case document::OpenStatus::MacroLoaded:
+        // Macros change no figure; a document made to hold them is shown.
+        if (result.document != before) showDocument(result.document);
+        refreshCaption();
+        return true;
+    case document::OpenStatus::NotValid:
+        openError_ = settings::texts().message(settings::kMsgInvalidFile);
+        break;
+    case document::OpenStatus::TooManyDocuments:
+        openError_ = settings::texts().message(settings::kMsgTooManyDocuments);
+        break;
     }
-    // As after a failed open: a new, empty document named after the file stays.
-    openError_ = settings::texts().message(settings::kMsgInvalidFile);
-    auto d = std::make_unique<document::Document>(document::newDocument(environment()));
-    d->fileName = document::bareFileName(file);
-    adoptDocument(std::move(d));
+    // Before the window is shown the box waits for it.
+    showError(openError_, !isVisible());
     return false;
 }
 
-void MainWindow::adoptDocument(std::unique_ptr<document::Document> d) {
-    document_ = std::move(d);
-    ctx_.document = document_.get();
-    ctx_.state = {};
-    document::setViewExtent(*document_, {view_.screenWidth, view_.screenHeight}, view_.drawScale);
-    render::loadView(view_, *document_);
-    if (traceCanvas_) render::clearSurface(ctx_, *traceCanvas_);
-    coordLabel_->setText(document_->coordSystem == 1 ? QStringLiteral("(r,theta)")
-                                                     : QStringLiteral("(x,y)"));
+void MainWindow::showError(const std::string& message, bool later) {
+    auto* box = new QMessageBox(QMessageBox::Critical, QStringLiteral("ZEVA"), fromUtf8(message),
+                                QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    if (later)
+        QTimer::singleShot(0, box, [box] { box->open(); });
+    else
+        box->open();
+}
+
+void MainWindow::showDocument(document::Document* d) {
+    view_->setClientSize(area_->size());
+    view_->attach(d);
+    coordLabel_->setText(d->coordSystem == 1 ? QStringLiteral("(r,theta)")
+                                             : QStringLiteral("(x,y)"));
     static const char* const units[] = {"RAD", "DEG", "GRA"};
-    angleLabel_->setText(QLatin1String(units[std::clamp(document_->angleUnit, 0, 2)]));
+    angleLabel_->setText(QLatin1String(units[std::clamp(d->angleUnit, 0, 2)]));
     refreshCaption();
-    view_.clientWidth = area_->width();
-    view_.clientHeight = area_->height();
     syncScrollBars();
-    redraw(true);
+    area_->update();
 }
 
 void MainWindow::refreshCaption() {
     QString title = QStringLiteral("ZEVA");
-    if (document_) {
-        const std::string name = document_->fileName.empty()
+    if (const document::Document* d = documents_.current()) {
+        const std::string name = d->fileName.empty()
                                      ? settings::texts().message(settings::kMsgDocument) + " " +
-                                           std::to_string(document_->number)
-                                     : document::bareFileName(document_->fileName);
+                                           std::to_string(d->number)
+                                     : document::bareFileName(d->fileName);
         title += QStringLiteral(" - ") + fromUtf8(name);
     }
     setWindowTitle(title);
 }
 
 void MainWindow::redraw(bool recompute) {
-    if (!document_) return;
-    if (recompute)
-        render::recomputeAndRedraw(ctx_, *canvas_);
-    else
-        render::redrawAll(ctx_, *canvas_);
+    if (!view_->document()) return;
+    if (recompute) view_->recomputeAll();
+    view_->redraw();
     area_->update();
 }
 
 void MainWindow::areaResized() {
-    view_.clientWidth = area_->width();
-    view_.clientHeight = area_->height();
-    if (!document_) return;
     // The view keeps its top-left corner; the far edges follow the surface, not the window.
-    document::setViewExtent(*document_, {view_.screenWidth, view_.screenHeight}, view_.drawScale);
-    render::loadView(view_, *document_);
+    view_->setClientSize(area_->size());
+    if (!view_->document()) return;
     syncScrollBars();
     redraw(true);
 }
 
 void MainWindow::syncScrollBars() {
     syncingBars_ = true;
-    hBar_->setValue(render::horizontalScrollPosition(view_, hBar_->maximum()));
-    vBar_->setValue(render::verticalScrollPosition(view_, vBar_->maximum()));
+    hBar_->setValue(render::horizontalScrollPosition(view_->transform(), hBar_->maximum()));
+    vBar_->setValue(render::verticalScrollPosition(view_->transform(), vBar_->maximum()));
     syncingBars_ = false;
 }
 
 void MainWindow::horizontalScrolled(int position) {
-    if (syncingBars_ || !document_) return;
-    document_->viewLeft = render::viewLeftFromScroll(view_, position, hBar_->maximum());
-    afterScroll();
+    if (syncingBars_ || !view_->document()) return;
+    const render::ViewTransform& v = view_->transform();
+    scrolled(render::viewLeftFromScroll(v, position, hBar_->maximum()), v.viewTop);
 }
 
 void MainWindow::verticalScrolled(int position) {
-    if (syncingBars_ || !document_) return;
-    document_->viewTop = render::viewTopFromScroll(view_, position, vBar_->maximum());
-    afterScroll();
+    if (syncingBars_ || !view_->document()) return;
+    const render::ViewTransform& v = view_->transform();
+    scrolled(v.viewLeft, render::viewTopFromScroll(v, position, vBar_->maximum()));
 }
 
-bool MainWindow::dependsOnView() const {
-    for (const model::Element* e : document_->construction)
-        if (e->kind == model::Kind::Locus && e->parent2 &&
-            e->parent2->kind == model::Kind::GridPoint)
-            return true;
-    return false;
-}
-
-void MainWindow::afterScroll() {
-    document::Document& d = *document_;
-    document::markModified(d); // the view is saved with the document
-    document::setViewExtent(d, {view_.screenWidth, view_.screenHeight}, view_.drawScale);
-    render::loadView(view_, d);
-    ctx_.state.pendingRectangle.reset();
-    if (!d.tracedElements().empty() || d.traceLayerUsed) render::clearSurface(ctx_, *traceCanvas_);
-    redraw(dependsOnView());
+// A scroll bar moved the view: the document is modified, the pending selection rectangle and
+// the traces go, and the figure is redrawn (recomputed first when it depends on the view).
+void MainWindow::scrolled(double viewLeft, double viewTop) {
+    document::markModified(*view_->document());
+    view_->scrollTo(viewLeft, viewTop);
+    view_->renderContext().state.pendingRectangle.reset();
+    view_->clearTraces();
+    redraw(view_->dependsOnView());
 }
 
 } // namespace zeva::ui

@@ -1,14 +1,11 @@
 #pragma once
-// The editor's main window. In this first form it shows one document: the drawing area painted
-// from the off-screen bitmap, scroll bars that move the view over the plane, and a status bar
-// with the document's coordinate system and angle unit.
+// The editor's main window. In this first form it shows the current one of its open documents:
+// the drawing area painted from the document view's bitmap, scroll bars that move the view over
+// the plane, and a status bar with the document's coordinate system and angle unit.
 
-#include "document/document.h"
-#include "document/document_load.h"
-#include "render/render_context.h"
-#include "render/view_transform.h"
+#include "document/document_set.h"
+#include "ui/document_view.h"
 
-#include <QImage>
 #include <QMainWindow>
 #include <QString>
 
@@ -18,10 +15,6 @@
 class QLabel;
 class QScrollBar;
 
-namespace zeva::platform {
-class QtCanvas;
-}
-
 namespace zeva::ui {
 
 class DrawingArea;
@@ -29,45 +22,44 @@ class DrawingArea;
 class MainWindow : public QMainWindow {
     Q_OBJECT
   public:
+    // Opens `documentPath` when given; without it, or when it cannot be opened, a new empty
+    // document is shown.
     explicit MainWindow(const QString& documentPath = QString(), QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // Opens a document file in place of the current document; false (and a new empty document
-    // named after the file) when it is not a valid file.
+    // Opens a document file (it becomes the current document) or a macro file (into the
+    // current document). A file that cannot be opened changes nothing: a "ZEVA" box tells why,
+    // and the answer is false.
     bool openDocument(const QString& path);
 
-    document::Document& document() { return *document_; }
-    const render::ViewTransform& view() const { return view_; }
-    render::RenderContext& renderContext() { return ctx_; }
-    const QImage& bitmap() const { return bitmap_; }
+    document::Document& document() { return *documents_.current(); }
+    const document::DocumentSet& documents() const { return documents_; }
+    DocumentView& documentView() { return *view_; }
+    const render::ViewTransform& view() const { return view_->transform(); }
+    const QImage& bitmap() const { return view_->bitmap(); }
     DrawingArea* drawingArea() const { return area_; }
     QScrollBar* horizontalBar() const { return hBar_; }
     QScrollBar* verticalBar() const { return vBar_; }
-    // The error of the last open, empty when it succeeded.
+    // The message of the last open that failed, empty when it succeeded.
     const std::string& openError() const { return openError_; }
 
-    // Redraws the off-screen bitmap (recomputing first when asked) and repaints.
+    // Redraws the document (recomputing it first when asked) and repaints.
     void redraw(bool recompute = false);
 
   private:
-    void createSurfaces();
-    void adoptDocument(std::unique_ptr<document::Document> d);
+    void showDocument(document::Document* d);
+    void newDocument();
+    void showError(const std::string& message, bool later);
     void areaResized();
     void horizontalScrolled(int position);
     void verticalScrolled(int position);
-    void afterScroll();
+    void scrolled(double viewLeft, double viewTop);
     void syncScrollBars();
     void refreshCaption();
-    bool dependsOnView() const;
-    document::DocumentEnvironment environment() const;
+    void refreshEnvironment();
 
-    std::unique_ptr<document::Document> document_;
-    render::ViewTransform view_;
-    render::RenderContext ctx_;
-    QImage bitmap_;
-    QImage traceBitmap_;
-    std::unique_ptr<platform::QtCanvas> canvas_;
-    std::unique_ptr<platform::QtCanvas> traceCanvas_;
+    document::DocumentSet documents_;
+    std::unique_ptr<DocumentView> view_;
     DrawingArea* area_ = nullptr;
     QScrollBar* hBar_ = nullptr;
     QScrollBar* vBar_ = nullptr;

@@ -4,7 +4,6 @@
 #include "document/document_dump.h"
 #include "document/document_load.h"
 #include "doc_test_util.h"
-#include "render/equation_text.h"
 
 #include <gtest/gtest.h>
 
@@ -23,8 +22,6 @@ std::string dumpOf(const std::string& path) {
     auto loaded = loadDocument(path, environmentFor(settings::Options{}));
     auto* ok = std::get_if<LoadedDocument>(&loaded);
     if (!ok) return "no es un archivo válido\n";
-    for (model::Element* e : ok->document->construction)
-        if (e->elementClass() == model::ElementClass::Equation) render::refreshEquationText(*e);
     return dumpJson(*ok->document, ok->type, ok->version);
 }
 

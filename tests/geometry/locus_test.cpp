@@ -1,6 +1,7 @@
 #include "geometry/conics.h"
 #include "geometry/locus.h"
 #include "geometry/locus_run.h"
+#include "geometry/parametric_color.h"
 #include "geometry/primitives.h"
 #include "tests/support/construction_builder.h"
 
@@ -77,15 +78,17 @@ TEST_F(LocusFixture, SampleColoursFollowAParametricColourSourcedAfterTheLocus) {
     // the colour's source comes after the locus: each sample must still see it updated
     Element* length = add(Kind::DistancePointPoint, d, far);
     m->colorSource = length;
-    ctx.parametricColor = [](const Element& e) { return int32_t(e.colorSource->x1 * 1000); };
+    m->colorMode = 1;
     recompute();
     const auto& s = l->samples();
     ASSERT_EQ(s.sampleCount, 12);
     for (int i = 0; i < 12; ++i) {
         const double world = dist(onCircle(i * 2 * kPi / 12), {200, 40});
-        EXPECT_EQ(s.sampleColors[i], int32_t(world / 40 * 1000)) << i;
+        EXPECT_EQ(s.sampleColors[i], parametricColor(world / 40, true, 1)) << i;
     }
     EXPECT_NEAR(length->x1, dist(onCircle(0.3), {200, 40}) / 40, 1e-12);
+    // the pass ends with the colour of the source's final value, though it comes later
+    EXPECT_EQ(m->color, parametricColor(length->x1, true, 1));
     // a point on that locus is recomputed in every sample's run, and runs the locus itself
     Element* on = add(Kind::PointOnElement, l);
     on->y2 = 0.5;
@@ -328,29 +331,41 @@ TEST_F(LocusFixture, ChangingTheNumberOfPointsResamples) {
     EXPECT_EQ(l->samples().sampleCount, 2);
 }
 
-TEST_F(LocusFixture, FamiliesAreRunInstanceByInstanceAndLeaveTheFigureAlone) {
+TEST_F(LocusFixture, FamiliesAreKeptInstanceByInstanceAndLeaveTheFigureAlone) {
     // a family of conics through D and four fixed points
     // none on the circle, so no instance loses a point to a coincidence
     const std::array<Element*, 5> through{d, point(-150, 0), point(0, -130), point(30, 150),
                                           point(-80, 90)};
     Element* conic = add(Kind::Conic);
     conic->conic().points = through;
+    conic->color = 0x123456;
     Element* l = locus(conic, d, 30);
     recompute();
     const auto samplesBefore = conic->conic().samples;
-    std::vector<Point> firstPoints;
-    drawFamily(*l, ctx, [&](const Element& instance) {
-        EXPECT_EQ(&instance, conic);
-        firstPoints.push_back(instance.conic().points[0]->point());
-    });
-    ASSERT_EQ(firstPoints.size(), 30u);
-    EXPECT_TRUE(near(firstPoints[7], onCircle(7 * 2 * kPi / 30), 1e-9));
+    const auto family = familyInstances(*l);
+    ASSERT_EQ(family.size(), 30u);
+    for (size_t i = 0; i < family.size(); ++i) {
+        const Element& instance = family[i].traced();
+        EXPECT_NE(&instance, conic); // a copy that stays as it was at its step
+        EXPECT_EQ(instance.kind, Kind::Conic);
+        EXPECT_EQ(family[i].color, 0x123456);
+        // the moving driving point is copied with it; the fixed points are the figure's own
+        const auto& points = instance.conic().points;
+        EXPECT_TRUE(near(points[0]->point(), onCircle(i * 2 * kPi / 30), 1e-9)) << i;
+        EXPECT_NE(points[0], d);
+        EXPECT_EQ(points[1], through[1]);
+    }
+    EXPECT_NE(family[7].traced().conic().samples, samplesBefore);
     EXPECT_EQ(conic->conic().samples, samplesBefore);
     EXPECT_TRUE(near(d->point(), onCircle(0.3)));
     int tested = 0;
-    EXPECT_TRUE(hitFamily(*l, ctx, [&](const Element&) { return ++tested == 4; }));
+    EXPECT_TRUE(hitFamily(*l, [&](const Element&) { return ++tested == 4; }));
     EXPECT_EQ(tested, 4);
-    EXPECT_FALSE(hitFamily(*l, ctx, [](const Element&) { return false; }));
+    EXPECT_FALSE(hitFamily(*l, [](const Element&) { return false; }));
+    // a locus that ceases to exist keeps no instances
+    d->parent1->exists = 0;
+    recomputeElement(*l, ctx);
+    EXPECT_TRUE(familyInstances(*l).empty());
 }
 
 TEST_F(LocusFixture, ALocusNeverRunsInsideItsOwnRun) {

@@ -330,7 +330,7 @@ TEST(Redraw, TraceLayerCombinedByBackground) {
     s.redraw();
     EXPECT_EQ(s.canvas.callsOf("bitBlt")[0].args.back(), static_cast<int>(RasterOp::And));
     EXPECT_EQ(trace.callsOf("rectangle").size(), 1u);
-    EXPECT_EQ(s.document.traceLayerUsed, 1);
+    EXPECT_TRUE(s.ctx.state.traceLayerUsed);
     // A pending clear wipes the layer (white under a light background) and resets its flag.
     s.ctx.state.clearTracesPending = true;
     trace.clear();
@@ -451,49 +451,6 @@ TEST(Conics, SamplesJoinedButNotAcrossFarJumps) {
     EXPECT_EQ(s.canvas.callsOf("lineTo").size(), 117u);
 }
 
-struct HsvCase {
-    double value;
-    int mode;
-    Color expected;
-};
-
-class ParametricColor : public ::testing::TestWithParam<HsvCase> {};
-
-TEST_P(ParametricColor, FromTheSourceValue) {
-    EXPECT_EQ(parametricColor(GetParam().value, true, GetParam().mode), GetParam().expected)
-        << GetParam().value << " mode " << GetParam().mode;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Modes, ParametricColor,
-    ::testing::Values(HsvCase{0.0, 1, 0x0000FF},   // red
-                      HsvCase{2.0, 1, 0x0000FF},   // even whole numbers: t = 0
-                      HsvCase{3.0, 2, 0x000000},   // odd whole numbers: t = 1, black
-                      HsvCase{0.5, 2, 0x7F7F7F},   // half way to black
-                      HsvCase{-0.25, 2, 0xBFBFBF}, // the fraction's size counts
-                      HsvCase{0.0, 3, 0xFFFFFF},   // white at t = 0 for any hue
-                      HsvCase{1.0, 3, 0x0000FF},   // mode 3: hue 0 at full saturation
-                      HsvCase{1.0, -3, 0x0000FF},  // the fill takes the same hue
-                      HsvCase{1.0, 100, 0xF400FF}, // mode 100: hue 302.4 (violet)
-                      HsvCase{1.0, -100, 0xF400FF}));
-
-TEST(ParametricColor, NegativeModesColourTheFill) {
-    Scene s;
-    model::Element* value = s.add(Kind::Parameter, 0.5, 0, 0, 0);
-    value->param1 = 100;
-    model::Element* circle = s.add(Kind::CircleByCentre, 0, 0, 10, 0);
-    circle->colorSource = value;
-    circle->colorMode = -2;
-    circle->param1 = -1;
-    s.redraw();
-    EXPECT_EQ(circle->param1, 0x7F7F7F);
-    EXPECT_EQ(circle->color, 255);
-    circle->colorMode = 1;
-    value->param1 = -100; // no valid value: taken as 0
-    s.redraw();
-    EXPECT_EQ(circle->color, 0x0000FF);
-}
-
 TEST(Pictures, FrameWhenSelectedStretchWhenAnchored) {
     Scene s;
     model::Element* bmp = s.add(Kind::Bitmap, 0, 100, 50, 60);
@@ -551,7 +508,7 @@ TEST(Axes, LinesTicksAndFirstTickValues) {
 namespace zeva::render {
 namespace {
 
-TEST(Loci, FamiliesOfPolygonsAreRunAgainForEachInstance) {
+TEST(Loci, FamiliesOfPolygonsAreDrawnInstanceByInstance) {
     Scene s;
     edit::CreationRequest r;
     auto make = [&](Kind k, model::Element* p1 = nullptr, const edit::CreationInputs& in = {}) {

@@ -5,6 +5,7 @@
 #include "ui/drawing_area.h"
 #include "ui/main_window.h"
 
+#include <QMessageBox>
 #include <QScrollBar>
 #include <QTest>
 
@@ -77,14 +78,72 @@ TEST_F(Viewer, ScrollBarsMoveTheViewOverThePlane) {
     EXPECT_EQ(render::worldToScreen(w.view(), w.document().viewLeft, h), (render::IPoint{0, 0}));
 }
 
-TEST_F(Viewer, AnInvalidFileLeavesAnEmptyDocumentNamedAfterIt) {
+// What the drawing shows: the bitmap's extra column and row are never painted.
+QImage surface(const MainWindow& w) {
+    return w.bitmap().copy(0, 0, w.view().screenWidth, w.view().screenHeight);
+}
+
+// The "ZEVA" box the window shows, if any.
+QMessageBox* messageBox(const MainWindow& w) {
+    return w.findChild<QMessageBox*>();
+}
+
+TEST_F(Viewer, AFailedOpenChangesNothingAndSaysWhy) {
+    testing::TempDir dir;
+    const auto bad = dir.path() / "bad.kdo";
+    std::ofstream(bad) << "not a document";
+    MainWindow w(kGallery);
+    w.show();
+    QApplication::processEvents();
+    const document::Document* shown = &w.document();
+    const QImage picture = surface(w);
+    const QString title = w.windowTitle();
+    const double left = w.view().viewLeft;
+
+    EXPECT_FALSE(w.openDocument(QString::fromStdString(bad.string())));
+    EXPECT_EQ(w.openError(), "no es un archivo válido");
+    QMessageBox* box = messageBox(w);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->windowTitle(), QStringLiteral("ZEVA"));
+    EXPECT_EQ(box->text(), QStringLiteral("no es un archivo válido"));
+    EXPECT_EQ(box->icon(), QMessageBox::Critical);
+    box->close();
+    QApplication::processEvents();
+    // Nothing changed: the same one document, shown as before.
+    EXPECT_EQ(w.documents().count(), 1);
+    EXPECT_EQ(&w.document(), shown);
+    EXPECT_EQ(w.document().fileName, kGallery.toStdString());
+    EXPECT_EQ(w.windowTitle(), title);
+    EXPECT_EQ(w.view().viewLeft, left);
+    EXPECT_EQ(surface(w), picture);
+
+    // A good file opens beside it; asking again for an open file switches back to it.
+    EXPECT_TRUE(
+        w.openDocument(QStringLiteral(ZEVA_SOURCE_DIR "/tests/golden/triangle_100/input.KDO")));
+    EXPECT_EQ(w.documents().count(), 2);
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("ZEVA - input.KDO"));
+    EXPECT_NE(surface(w), picture);
+    EXPECT_TRUE(w.openDocument(kGallery));
+    EXPECT_EQ(w.documents().count(), 2);
+    EXPECT_EQ(&w.document(), shown);
+    EXPECT_EQ(surface(w), picture);
+}
+
+TEST_F(Viewer, AnInvalidFileAtStartLeavesANewDocument) {
     testing::TempDir dir;
     const auto bad = dir.path() / "bad.kdo";
     std::ofstream(bad) << "not a document";
     MainWindow w(QString::fromStdString(bad.string()));
     EXPECT_EQ(w.openError(), "no es un archivo válido");
-    EXPECT_EQ(w.windowTitle(), QStringLiteral("ZEVA - bad.kdo"));
+    EXPECT_EQ(w.documents().count(), 1);
+    EXPECT_TRUE(w.document().fileName.empty());
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("ZEVA - Documento 1"));
     EXPECT_TRUE(w.document().construction.empty());
+    // The box waits for the window.
+    QApplication::processEvents();
+    ASSERT_NE(messageBox(w), nullptr);
+    EXPECT_EQ(messageBox(w)->text(), QStringLiteral("no es un archivo válido"));
+    messageBox(w)->close();
 }
 
 TEST_F(Viewer, WithoutAFileANewDocumentIsCentredOnTheOrigin) {

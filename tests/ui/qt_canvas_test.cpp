@@ -37,6 +37,7 @@ TEST_F(QtCanvasTest, DefaultPointIsAThreeByThreeSquareOnBlack) {
     view.screenWidth = 64;
     view.screenHeight = 48;
     render::setPlaneSize(view, 3000);
+    render::loadView(view, d);
     render::RenderContext ctx;
     ctx.document = &d;
     ctx.view = &view;

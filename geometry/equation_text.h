@@ -1,12 +1,14 @@
 #pragma once
 // The equation texts of lines, circles and conics, in the axes' units, as the figure shows them.
+// The recompute pass rebuilds an equation's text whenever it recomputes the equation, with the
+// equation's decimals.
 
 #include "model/element.h"
 
 #include <array>
 #include <string>
 
-namespace zeva::render {
+namespace zeva::geometry {
 
 // "y = ax +b" for a line with a slope (either part left out when it is zero), "x = c" for a
 // line parallel to the y axis.
@@ -21,8 +23,4 @@ std::string circleEquationText(double p, double q, double rx, double ry, bool eq
 // 1e-8 of zero are left out, unit coefficients written as a bare sign.
 std::string conicEquationText(const std::array<double, 6>& coefficients, int decimals);
 
-// Rebuilds the stored text of an equation element (kinds 45, 46, 58) from its current
-// geometry; the text is left alone while the element cannot be computed.
-void refreshEquationText(model::Element& equation);
-
-} // namespace zeva::render
+} // namespace zeva::geometry

@@ -1,13 +1,10 @@
-#include "render/equation_text.h"
+#include "geometry/equation_text.h"
 
 #include "expr/value_text.h"
-#include "geometry/conics.h"
-#include "geometry/element_shapes.h"
-#include "geometry/primitives.h"
 
 #include <cmath>
 
-namespace zeva::render {
+namespace zeva::geometry {
 
 namespace {
 
@@ -73,27 +70,4 @@ std::string conicEquationText(const std::array<double, 6>& c, int decimals) {
     return s + " = 0";
 }
 
-void refreshEquationText(model::Element& e) {
-    auto* tail = std::get_if<model::EquationTail>(&e.tail);
-    if (!tail || e.exists != 1) return;
-    switch (e.kind) {
-    case model::Kind::LineEquation:
-        tail->text = lineEquationText(e.param1 == 1, e.x1, e.y1, e.y1, e.decimals);
-        return;
-    case model::Kind::CircleEquation: {
-        if (!e.parent1 || !e.parent2 || e.parent2->kind != model::Kind::Axes) return;
-        const Point centre =
-            geometry::toAxes(geometry::axesFrameOf(*e.parent2), e.parent1->point());
-        tail->text = circleEquationText(centre.x, centre.y, e.x1, e.y1, e.param1 == 1, e.decimals);
-        return;
-    }
-    case model::Kind::ConicEquation:
-        if (auto c = geometry::conicEquationCoefficients(e))
-            tail->text = conicEquationText(*c, e.decimals);
-        return;
-    default:
-        return;
-    }
-}
-
-} // namespace zeva::render
+} // namespace zeva::geometry
