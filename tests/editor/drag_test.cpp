@@ -4,6 +4,7 @@
 #include "model/units.h"
 #include "settings/options.h"
 #include "tests/editor/drag_figure.h"
+#include "tests/support/construction_builder.h"
 
 #include <gtest/gtest.h>
 
@@ -21,8 +22,7 @@ using model::Kind;
 constexpr double kTolerance = 1e-9;
 
 void expectAt(const Element& e, Point p, double tolerance = kTolerance) {
-    EXPECT_NEAR(e.x1, p.x, tolerance) << "x of kind " << model::toInt(e.kind);
-    EXPECT_NEAR(e.y1, p.y, tolerance) << "y of kind " << model::toInt(e.kind);
+    EXPECT_TRUE(zeva::testing::near(e.point(), p, tolerance)) << "kind " << model::toInt(e.kind);
 }
 
 // A 24-bit Windows bitmap of w x h pixels, all black.
