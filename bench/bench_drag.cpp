@@ -4,7 +4,7 @@
 // of 1920 x 1080 pixels on the Qt canvas; the bitmap is then ready to be painted.
 //
 //   chain:   20,000 nested midpoints off the dragged point (each the midpoint of the previous
-//            one and one of eight free points around it)
+//            one and one of eight free points around it, taken in a fixed random order)
 //   fan:     20,000 segments from the dragged point to free points on a circle
 //   circles: 20,000 circles with free centres on a circle, all through the dragged point
 //
@@ -39,6 +39,7 @@
 #include <filesystem>
 #include <unistd.h>
 #include <memory>
+#include <random>
 #include <string>
 
 namespace {
@@ -180,9 +181,12 @@ void buildFigure(document::Document& d, Shape shape) {
             around[k] = create(d, Kind::FreePoint, nullptr, nullptr,
                                {radius * std::cos(k * model::kPi / 4),
                                 radius * std::sin(k * model::kPi / 4)});
+        // The anchors taken in a fixed random order spread the midpoints over the figure
+        // instead of letting them settle on a few places.
+        std::mt19937 order(3);
         Element* last = dragged;
         for (int i = 0; i < kElements; ++i)
-            last = create(d, Kind::Midpoint, last, around[(i * 3) % 8]);
+            last = create(d, Kind::Midpoint, last, around[order() % 8]);
         break;
     }
     case Shape::Fan:

@@ -77,9 +77,7 @@ void keyDown(Session& s, const KeyEvent& e) {
         if (s.tool.active == tool::Move)
             changeLocusPoints(s, e.key == Key::Plus ? kLocusPointsPerKey : -kLocusPointsPerKey);
         return;
-    case Key::Control:
-        s.navigation.ctrlHeld = true;
-        return;
+    case Key::Control: // the editor has cleared the hover; moves with Ctrl detect nothing
     case Key::Shift:
     case Key::Other:
         return;
@@ -87,7 +85,6 @@ void keyDown(Session& s, const KeyEvent& e) {
 }
 
 void keyUp(Session& s, const KeyEvent& e) {
-    if (e.key == Key::Control) s.navigation.ctrlHeld = false;
     NavigationState& n = s.navigation;
     if (!n.keyRun || e.autoRepeat) return;
     n.keyRun = false;
