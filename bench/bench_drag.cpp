@@ -12,6 +12,7 @@
 // writes the three figures as chain.kdo, fan.kdo and circles.kdo (for measuring memory with
 // /usr/bin/time -v zeva --render DIR/circles.kdo -o x.png --size 1920x1080).
 
+#include "bench/quiet_host.h"
 #include "document/document.h"
 #include "document/document_file.h"
 #include "document/document_load.h"
@@ -113,33 +114,11 @@ class BenchView : public ui::View {
     std::unique_ptr<platform::QtCanvas> traceCanvas_;
 };
 
-class BenchHost : public ui::Host {
+class BenchHost : public bench::QuietHost {
   public:
     explicit BenchHost(document::DocumentSet& documents) : benchView(documents) {}
     BenchView benchView;
-    std::string status;
     ui::View& view() override { return benchView; }
-    void setStatusText(const std::string& text) override { status = text; }
-    const std::string& statusText() const override { return status; }
-    void setCursor(int) override {}
-    void showCursorLabel(const ui::CursorLabel&) override {}
-    void startTimer(ui::TimerId, int) override {}
-    void stopTimer(ui::TimerId) override {}
-    bool timerRunning(ui::TimerId) const override { return false; }
-    void notify(ui::MessageIcon, const std::string&) override {}
-    void repaint() override {}
-    void captureMouse(bool) override {}
-    void viewMoved() override {}
-    std::optional<render::IPoint> cursorPosition() const override { return std::nullopt; }
-    bool windowActive() const override { return true; }
-    void toolChanged(int) override {}
-    void hideToolWindows(bool) override {}
-    void openChooser(const std::vector<std::string>&, render::IPoint) override {}
-    void openTextDialog(Element*, render::IPoint) override {}
-    void openElementEditor(Element&) override {}
-    void openCalculator(int, Element*) override {}
-    void openParameterWindow(Element&) override {}
-    void openPointByCoordinates(Element*, Element*) override {}
 };
 
 enum class Shape { Chain, Fan, Circles };

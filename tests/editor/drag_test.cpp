@@ -433,6 +433,13 @@ TEST(Drag, UndoRestoresTheConstructionBeforeEachChangeAndASecondUndoRedoes) {
              f.recompute();
          },
          [](DragFigure& f) { f.drag({8, -8}, {20, 30}); }},
+        {"segment made by the tool",
+         [](DragFigure& f) { f.point(0, 0); },
+         [](DragFigure& f) {
+             f.editor.selectTool(tool::Segment);
+             f.click(0, 0);
+             f.click(100, 50);
+         }},
         {"hide/show button press",
          [](DragFigure& f) {
              edit::CreationInputs in;

@@ -115,6 +115,13 @@ TEST(Keys, EscLeavesAnyToolAndCtrlSuppressesDetection) {
     f.editor.keyDown({Key::Escape, {}, false});
     EXPECT_EQ(f.session().tool.active, tool::Move);
     EXPECT_EQ(f.host.toolShown, tool::Move);
+    // A segment abandoned after its first click: the point that click made goes with it.
+    f.editor.selectTool(tool::Segment);
+    f.click(200, 100);
+    ASSERT_EQ(f.doc().construction.countOf(), 2);
+    f.editor.keyDown({Key::Escape, {}, false});
+    EXPECT_EQ(f.session().tool.active, tool::Move);
+    EXPECT_EQ(f.doc().construction.countOf(), 1);
 
     f.hover({1, 1});
     ASSERT_TRUE(f.session().hover.single);
