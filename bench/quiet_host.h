@@ -21,6 +21,8 @@ class QuietHost : public ui::Host {
     bool timerRunning(ui::TimerId) const override { return false; }
     void notify(ui::MessageIcon, const std::string&) override {}
     void repaint() override {}
+    void captureMouse(bool) override {}
+    void viewMoved() override {}
     std::optional<render::IPoint> cursorPosition() const override { return std::nullopt; }
     bool windowActive() const override { return true; }
     void toolChanged(int) override {}

@@ -83,6 +83,11 @@ QtCanvas::~QtCanvas() {
 }
 
 void QtCanvas::flush() {
+    batch_.drawOn(pixels_);
+    flushPainter();
+}
+
+void QtCanvas::flushPainter() {
     if (lines_.empty() && dots_.empty()) return;
     usePen();
     if (!lines_.empty()) painter_.drawLines(lines_.data(), static_cast<int>(lines_.size()));
@@ -92,7 +97,7 @@ void QtCanvas::flush() {
 }
 
 void QtCanvas::penChanged() {
-    flush(); // what is held back was drawn with the previous pen
+    flushPainter(); // the painter's lines were drawn with the previous pen
     const render::Pen& p = pen();
     penRgb_ = toQColor(p.color).rgb();
     qpen_ = QPen(toQColor(p.color));
@@ -173,9 +178,10 @@ void QtCanvas::lineTo(int x, int y) {
     x = held(x);
     y = held(y);
     if (directLineOk(x_, y_, x, y)) {
-        flush();
-        directLine(pixels_, x_, y_, x, y, penRgb_);
+        flushPainter();
+        batch_.line(x_, y_, x, y, penRgb_);
     } else if (pen().style != PenStyle::Clear) {
+        batch_.drawOn(pixels_); // drawn before the painter's lines
         lines_.emplace_back(x_, y_, x, y);
         if (lines_.size() >= 4096) flush();
     }
@@ -184,23 +190,25 @@ void QtCanvas::lineTo(int x, int y) {
 }
 
 void QtCanvas::rectangle(int left, int top, int right, int bottom) {
-    flush();
     const QRect r = boxOf(left, top, right, bottom);
     if (r.isEmpty()) return;
     const render::Pen& p = pen();
     const bool framed = p.style != PenStyle::Clear;
     if (pixels_.bits && (!framed || thinSolidPen())) {
+        flushPainter();
         const int l = r.left(), t = r.top(), rt = r.right() + 1, b = r.bottom() + 1;
-        if (brush().style == BrushStyle::Solid)
-            directFill(pixels_, l, t, rt, b, toQColor(brush().color).rgb());
-        if (framed) {
-            directFill(pixels_, l, t, rt, t + 1, penRgb_);
-            directFill(pixels_, l, b - 1, rt, b, penRgb_);
-            directFill(pixels_, l, t, l + 1, b, penRgb_);
-            directFill(pixels_, rt - 1, t, rt, b, penRgb_);
+        const bool filled = brush().style == BrushStyle::Solid;
+        if (filled) batch_.fill(l, t, rt, b, toQColor(brush().color).rgb());
+        // A frame in the fill's colour lies on pixels the fill already has (every point).
+        if (framed && !(filled && brush().color == p.color)) {
+            batch_.fill(l, t, rt, t + 1, penRgb_);
+            batch_.fill(l, b - 1, rt, b, penRgb_);
+            batch_.fill(l, t, l + 1, b, penRgb_);
+            batch_.fill(rt - 1, t, rt, b, penRgb_);
         }
         return;
     }
+    flush();
     if (brush().style == BrushStyle::Solid) {
         // A plain frame in the fill's colour is part of the fill (every point's square).
         if (framed && p.width <= 1 && p.style == PenStyle::Solid && p.color == brush().color) {
@@ -217,16 +225,17 @@ void QtCanvas::rectangle(int left, int top, int right, int bottom) {
 }
 
 void QtCanvas::ellipse(int left, int top, int right, int bottom) {
-    flush();
     const QRect r = boxOf(left, top, right, bottom);
     if (r.isEmpty()) return;
     // A circle outline with a centre pixel (an odd box): straight to the pixels.
     if (thinSolidPen() && brush().style == BrushStyle::Clear && r.width() == r.height() &&
         r.width() % 2 == 1 && r.width() < 4 * (pixels_.width + pixels_.height)) {
+        flushPainter();
         const int radius = r.width() / 2;
-        directCircle(pixels_, r.left() + radius, r.top() + radius, radius, penRgb_);
+        batch_.circle(r.left() + radius, r.top() + radius, radius, penRgb_);
         return;
     }
+    flush();
     if (pen().style == PenStyle::Clear)
         useNoPen();
     else
@@ -297,11 +306,12 @@ void QtCanvas::setPixel(int x, int y, render::Color c) {
         dots_.emplace_back(x, y); // the end pixel of a line, in the line's own colour
         return;
     }
-    flush();
     if (pixels_.bits) {
-        putPixel(pixels_, x, y, toQColor(c).rgb());
+        flushPainter();
+        batch_.fill(x, y, x + 1, y + 1, toQColor(c).rgb());
         return;
     }
+    flush();
     if (image_) {
         if (x >= 0 && y >= 0 && x < image_->width() && y < image_->height())
             image_->setPixel(x, y, toQColor(c).rgb());
@@ -311,15 +321,16 @@ void QtCanvas::setPixel(int x, int y, render::Color c) {
 }
 
 void QtCanvas::patBlt(int x, int y, int w, int h) {
-    flush();
     x = held(x);
     y = held(y);
     w = held(w);
     h = held(h);
     if (pixels_.bits) {
-        directFill(pixels_, x, y, x + w, y + h, toQColor(brush().color).rgb());
+        flushPainter();
+        batch_.fill(x, y, x + w, y + h, toQColor(brush().color).rgb());
         return;
     }
+    flush();
     painter_.fillRect(QRect(x, y, w, h), toQColor(brush().color));
 }
 

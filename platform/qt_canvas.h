@@ -2,6 +2,7 @@
 // The canvas on Qt: QPainter on an off-screen QImage (the window's bitmap, the trace layer) or
 // on any other paint device (SVG and PDF export, the printer).
 
+#include "platform/pixel_batch.h"
 #include "platform/raster_spans.h"
 #include "render/canvas.h"
 
@@ -68,9 +69,12 @@ class QtCanvas : public render::Canvas {
     void useNoBrush();
     const QImage* pictureImage(const model::Picture& picture);
 
-    // Thin solid lines, circle outlines and plain boxes go straight to the pixels.
+    // Thin solid lines, circle outlines and plain boxes go straight to the pixels, held back
+    // in a batch until something else is drawn.
     bool directLineOk(int x0, int y0, int x1, int y1) const;
     bool thinSolidPen() const;
+    // Draws what the painter holds back (lines and their end pixels of one pen).
+    void flushPainter();
 
     QImage* image_ = nullptr;
     PixelBuffer pixels_;
@@ -88,6 +92,7 @@ class QtCanvas : public render::Canvas {
     // Lines (and their end pixels) drawn with one pen are handed to the painter together.
     std::vector<QLine> lines_;
     std::vector<QPoint> dots_;
+    PixelBatch batch_;
     QPen qpen_;
     QBrush qbrush_;
     QFont qfont_;

@@ -86,6 +86,10 @@ void Editor::mouseDown(const MouseEvent& e) {
         refreshStatus(s);
         return;
     }
+    if (t == tool::Trace) {
+        traceStep(s);
+        return;
+    }
     runToolStep(s, e, world);
     refreshStatus(s);
 }
@@ -157,6 +161,12 @@ void Editor::doubleClick(const MouseEvent& e) {
     }
     (void)e;
 }
+
+void Editor::wheel(const WheelEvent& e) { scrollByWheel(session_, e); }
+
+bool Editor::canUndo() const { return ui::canUndo(session_); }
+void Editor::undo() { undoLastChange(session_); }
+void Editor::turnTracesOff() { ui::turnTracesOff(session_); }
 
 void Editor::keyDown(const KeyEvent& e) {
     // Ctrl hides what is under the cursor: a click then ignores it (a free point on a line).

@@ -21,6 +21,7 @@ class Editor {
     void mouseMove(const MouseEvent& e);
     void mouseUp(const MouseEvent& e);
     void doubleClick(const MouseEvent& e);
+    void wheel(const WheelEvent& e);
     void keyDown(const KeyEvent& e);
     void keyUp(const KeyEvent& e);
     void timerFired(TimerId id);
@@ -36,6 +37,13 @@ class Editor {
 
     // Tool buttons, tool menu items and Esc.
     void selectTool(ToolCode t);
+
+    // "Deshacer" (Ctrl+Z): the menu item is enabled while canUndo() answers true; the command
+    // does nothing otherwise, so a shortcut acting on a menu never opened is safe.
+    bool canUndo() const;
+    void undo();
+    // "Desactivar trazas".
+    void turnTracesOff();
 
   private:
     Point worldOf(const MouseEvent& e);

@@ -78,6 +78,12 @@ class Host {
     // Copies the off-screen bitmap (or the preview over it) to the window.
     virtual void repaint() = 0;
 
+    // While the right button moves the screen every mouse event goes to the drawing area, even
+    // outside the window.
+    virtual void captureMouse(bool on) = 0;
+    // The view's corner moved (screen moving, the wheel): the scroll bars follow it.
+    virtual void viewMoved() = 0;
+
     // The cursor's position in drawing-area pixels, none when it is outside the window.
     virtual std::optional<render::IPoint> cursorPosition() const = 0;
     virtual bool windowActive() const = 0;

@@ -22,6 +22,12 @@ struct MouseEvent {
     bool leftHeld = false; // on moves: the left button is down
 };
 
+// A turn of the mouse wheel: 120 per notch (finer on touchpads), positive away from the user.
+struct WheelEvent {
+    int delta = 0;
+    Modifiers modifiers; // Shift scrolls horizontally
+};
+
 // Keys the logic handles itself; everything else reaches it only through menu shortcuts.
 enum class Key { Escape, Plus, Minus, Control, Shift, Other };
 

@@ -126,7 +126,8 @@ struct HoverState {
     }
 };
 
-// A drag of the move tool.
+// A drag of the move tool. Everything a drag step needs is gathered by the set-up and kept
+// here; a step writes the dragged elements and reads nothing another function leaves behind.
 struct DragState {
     bool active = false;       // the drag flag
     bool single = false;       // moves one element by its own rule; else a group drag
@@ -134,8 +135,15 @@ struct DragState {
     // The element dragged was made by this very press (a checker's result text follows the
     // mouse until release): its creation is the press's undo step, the drag takes none.
     bool afterCreation = false;
+    bool moving = false; // a step has moved something since the press (undo taken)
     Point anchor;              // world offset between the cursor and what is dragged
-    std::vector<model::Element*> moved;      // what a group drag moves
+    model::Element* element = nullptr; // the hit the press was on
+    // The single drag of a point traced by a locus runs the locus's driving point instead.
+    model::Element* tracingLocus = nullptr;
+    // The axis tick the press was on (dragging it changes the axis unit).
+    std::optional<UnitMarkHit> unitMark;
+    model::Element* reference = nullptr;     // a group drag's reference element
+    std::vector<model::Element*> moved;      // what a group drag moves, construction order
     std::vector<model::Element*> dependents; // gathered once at the start, construction order
 };
 
@@ -145,18 +153,23 @@ struct SelectionRectangle {
     Point corner;
     bool active = false;  // being dragged out
     bool present = false; // left on the drawing (read by picture export and "Borrar")
+    // Elements selected before a rectangle started with Shift: they stay selected.
+    std::vector<model::Element*> kept;
 };
 
-// Moving the screen with the right button, the zoom tool and key runs.
+// Moving the screen with the right button, the zoom tool, traces and key runs.
 struct NavigationState {
     bool movingScreen = false;
     render::IPoint screenDragStart;
     Point savedViewCorner; // viewLeft, viewTop at the press
     int zoomStep = 0;
+    bool zoomChanged = false; // the zoom drag took its undo snapshot
     Point zoomAnchor;
     Point zoomPrevious;
     bool keyRun = false; // a + or - key repeats; one undo snapshot for the run
+    bool keyRunChanged = false; // the run took its undo snapshot
     bool ctrlHeld = false;
+    bool tracesChanged = false; // the trace tool took its undo snapshot since it was chosen
 };
 
 struct Session {

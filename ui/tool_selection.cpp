@@ -3,7 +3,9 @@
 #include "document/undo.h"
 #include "geometry/recompute.h"
 #include "settings/text_table.h"
+#include "ui/drag.h"
 #include "ui/hit_test.h"
+#include "ui/navigation.h"
 
 namespace zeva::ui {
 
@@ -38,7 +40,7 @@ void resetConstruction(Session& s) {
     if (!t.stepPrompt.empty()) refreshStatus(s);
     s.host.stopTimer(TimerId::Blink);
     clearHover(s);
-    s.drag = DragState{};
+    endDrag(s);
     if (s.document()) {
         s.view().redraw();
         s.host.repaint();
@@ -78,6 +80,7 @@ void selectTool(Session& s, ToolCode t) {
         geometry::recomputeAll(d->construction, s.view().recomputeContext());
     }
     resetConstruction(s);
+    if (t == tool::Trace && d) traceToolChosen(s);
 }
 
 } // namespace zeva::ui

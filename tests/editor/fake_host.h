@@ -99,6 +99,10 @@ class FakeHost : public Host {
         notices.emplace_back(icon, text);
     }
     void repaint() override { ++repaints; }
+    bool mouseCaptured = false;
+    int viewMoves = 0;
+    void captureMouse(bool on) override { mouseCaptured = on; }
+    void viewMoved() override { ++viewMoves; }
     std::optional<render::IPoint> cursorPosition() const override { return cursor; }
     bool windowActive() const override { return true; }
     void toolChanged(int t) override { toolShown = t; }
