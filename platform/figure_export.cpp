@@ -46,6 +46,7 @@ std::string exportFigure(render::RenderContext& ctx, const std::string& path, in
         surface.fill(Qt::white);
         {
             QtCanvas canvas(surface, render::CanvasRole::Main);
+            canvas.setSmooth(ctx.options.smooth);
             render::redrawAll(ctx, canvas);
         }
         const QImage picture = surface.copy(0, 0, width, height);
@@ -63,6 +64,7 @@ std::string exportFigure(render::RenderContext& ctx, const std::string& path, in
         {
             QtCanvas canvas(svg, render::CanvasRole::Main, width, height, kScreenDpi);
             if (!canvas.painter().isActive()) return "cannot write " + path;
+            canvas.setSmooth(ctx.options.smooth);
             render::redrawAll(ctx, canvas);
         }
         return {};
@@ -77,6 +79,7 @@ std::string exportFigure(render::RenderContext& ctx, const std::string& path, in
         {
             QtCanvas canvas(pdf, render::CanvasRole::Main, width, height, kScreenDpi);
             if (!canvas.painter().isActive()) return "cannot write " + path;
+            canvas.setSmooth(ctx.options.smooth);
             render::redrawAll(ctx, canvas);
         }
         return {};

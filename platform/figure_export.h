@@ -15,7 +15,7 @@ enum class ExportFormat { Png, Bmp, Svg, Pdf };
 std::optional<ExportFormat> exportFormatOf(const std::string& path);
 
 // Redraws the context's document on a surface of width x height pixels and writes it to
-// `path`. Answers an error text, empty on success.
+// `path`, antialiased when ctx.options.smooth. Answers an error text, empty on success.
 std::string exportFigure(render::RenderContext& ctx, const std::string& path, int width,
                          int height);
 

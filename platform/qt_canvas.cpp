@@ -70,11 +70,28 @@ QtCanvas::~QtCanvas() {
     if (painter_.isActive()) painter_.end();
 }
 
+void QtCanvas::setSmooth(bool on) {
+    flush();
+    smooth_ = on;
+    painter_.setRenderHint(QPainter::Antialiasing, on);
+    painter_.setRenderHint(QPainter::SmoothPixmapTransform, on);
+}
+
+void QtCanvas::toPixelCentres() {
+    if (smooth_) painter_.translate(0.5, 0.5);
+}
+
+void QtCanvas::fromPixelCentres() {
+    if (smooth_) painter_.translate(-0.5, -0.5);
+}
+
 void QtCanvas::flush() {
     if (lines_.empty() && dots_.empty()) return;
     usePen();
+    toPixelCentres();
     if (!lines_.empty()) painter_.drawLines(lines_.data(), static_cast<int>(lines_.size()));
     if (!dots_.empty()) painter_.drawPoints(dots_.data(), static_cast<int>(dots_.size()));
+    fromPixelCentres();
     lines_.clear();
     dots_.clear();
 }
@@ -143,7 +160,7 @@ void QtCanvas::useNoBrush() {
 }
 
 bool QtCanvas::thinSolidPen() const {
-    return pixels_.bits && pen().style == PenStyle::Solid && pen().width <= 1;
+    return pixels_.bits && !smooth_ && pen().style == PenStyle::Solid && pen().width <= 1;
 }
 
 bool QtCanvas::directLineOk(int x0, int y0, int x1, int y1) const {
@@ -198,7 +215,9 @@ void QtCanvas::rectangle(int left, int top, int right, int bottom) {
     if (framed) {
         usePen();
         useNoBrush();
+        toPixelCentres();
         painter_.drawRect(r.adjusted(0, 0, -1, -1));
+        fromPixelCentres();
     }
 }
 
@@ -218,7 +237,9 @@ void QtCanvas::ellipse(int left, int top, int right, int bottom) {
     else
         usePen();
     useBrush();
+    toPixelCentres();
     painter_.drawEllipse(r.adjusted(0, 0, -1, -1));
+    fromPixelCentres();
 }
 
 void QtCanvas::arc(int left, int top, int right, int bottom, int x3, int y3, int x4, int y4) {
@@ -234,8 +255,10 @@ void QtCanvas::arc(int left, int top, int right, int bottom, int x3, int y3, int
     if (span <= 0) span += 360.0;
     usePen();
     useNoBrush();
+    toPixelCentres();
     painter_.drawArc(QRectF(r.adjusted(0, 0, -1, -1)), static_cast<int>(std::lround(a1 * 16)),
                      static_cast<int>(std::lround(span * 16)));
+    fromPixelCentres();
 }
 
 void QtCanvas::polygon(std::span<const render::IPoint> points) {
@@ -249,7 +272,9 @@ void QtCanvas::polygon(std::span<const render::IPoint> points) {
     else
         usePen();
     useBrush();
+    toPixelCentres();
     painter_.drawPolygon(poly, Qt::OddEvenFill);
+    fromPixelCentres();
 }
 
 void QtCanvas::textOut(int x, int y, std::string_view utf8) {
