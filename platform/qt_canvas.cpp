@@ -160,7 +160,7 @@ void QtCanvas::useNoBrush() {
 }
 
 bool QtCanvas::thinSolidPen() const {
-    return pixels_.bits && !smooth_ && pen().style == PenStyle::Solid && pen().width <= 1;
+    return pixels_.bits && pen().style == PenStyle::Solid && pen().width <= 1;
 }
 
 bool QtCanvas::directLineOk(int x0, int y0, int x1, int y1) const {
@@ -177,7 +177,10 @@ void QtCanvas::moveTo(int x, int y) {
 void QtCanvas::lineTo(int x, int y) {
     if (directLineOk(x_, y_, x, y)) {
         flush();
-        directLine(pixels_, x_, y_, x, y, penRgb_);
+        if (smooth_)
+            smoothLine(pixels_, x_, y_, x, y, penRgb_);
+        else
+            directLine(pixels_, x_, y_, x, y, penRgb_);
     } else if (pen().style != PenStyle::Clear) {
         lines_.emplace_back(x_, y_, x, y);
         if (lines_.size() >= 4096) flush();
@@ -229,7 +232,10 @@ void QtCanvas::ellipse(int left, int top, int right, int bottom) {
     if (thinSolidPen() && brush().style == BrushStyle::Clear && r.width() == r.height() &&
         r.width() % 2 == 1 && r.width() < 4 * (pixels_.width + pixels_.height)) {
         const int radius = r.width() / 2;
-        directCircle(pixels_, r.left() + radius, r.top() + radius, radius, penRgb_);
+        if (smooth_)
+            smoothCircle(pixels_, r.left() + radius, r.top() + radius, radius, penRgb_);
+        else
+            directCircle(pixels_, r.left() + radius, r.top() + radius, radius, penRgb_);
         return;
     }
     if (pen().style == PenStyle::Clear)
@@ -273,7 +279,11 @@ void QtCanvas::polygon(std::span<const render::IPoint> points) {
         usePen();
     useBrush();
     toPixelCentres();
+    // A fill alone is drawn before its outline, which covers its edge: no need to smooth it.
+    const bool fillOnly = smooth_ && pen().style == PenStyle::Clear;
+    if (fillOnly) painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.drawPolygon(poly, Qt::OddEvenFill);
+    if (fillOnly) painter_.setRenderHint(QPainter::Antialiasing, true);
     fromPixelCentres();
 }
 

@@ -9,6 +9,7 @@
 #include "platform/drawing_settings.h"
 #include "platform/figure_export.h"
 #include "platform/qt_canvas.h"
+#include "platform/smooth_governor.h"
 #include "render/render_options.h"
 #include "render/renderer.h"
 #include "settings/options.h"
@@ -93,6 +94,43 @@ TEST(SmoothDrawing, ExportedPicturesFollowTheOption) {
     ASSERT_EQ(exact.size(), smooth.size());
     EXPECT_NE(exact, smooth);
     EXPECT_GT(coloursOf(smooth).size(), coloursOf(exact).size() + 100);
+}
+
+TEST(SmoothDrawing, ADragTooSlowForSmoothFramesGoesOnWithExactOnes) {
+    testing::qtApp();
+    QImage image(10, 10, QImage::Format_RGB32);
+    QtCanvas canvas(image, render::CanvasRole::Main);
+    render::RenderContext ctx;
+    ctx.options.smooth = true;
+    SmoothGovernor governor;
+    using std::chrono::milliseconds;
+    // Outside a drag every frame is smooth, however slow.
+    governor.beforeRedraw(ctx, canvas);
+    governor.afterRedraw(ctx, milliseconds(100));
+    governor.beforeRedraw(ctx, canvas);
+    EXPECT_TRUE(canvas.smooth());
+    // A drag: quick smooth frames stay smooth; after a slow one the drag goes on exact.
+    ctx.state.dragInProgress = true;
+    governor.afterRedraw(ctx, milliseconds(3));
+    governor.beforeRedraw(ctx, canvas);
+    EXPECT_TRUE(canvas.smooth());
+    governor.afterRedraw(ctx, milliseconds(40));
+    governor.beforeRedraw(ctx, canvas);
+    EXPECT_FALSE(canvas.smooth());
+    governor.afterRedraw(ctx, milliseconds(1));
+    governor.beforeRedraw(ctx, canvas);
+    EXPECT_FALSE(canvas.smooth());
+    // The redraw after the drag, and the next drag, start smooth again.
+    ctx.state.dragInProgress = false;
+    governor.beforeRedraw(ctx, canvas);
+    EXPECT_TRUE(canvas.smooth());
+    ctx.state.dragInProgress = true;
+    governor.beforeRedraw(ctx, canvas);
+    EXPECT_TRUE(canvas.smooth());
+    // With the option off nothing is smooth.
+    ctx.options.smooth = false;
+    governor.beforeRedraw(ctx, canvas);
+    EXPECT_FALSE(canvas.smooth());
 }
 
 TEST(SmoothDrawing, IsKeptInTheSettingsStoreNotInTheOptionsFile) {
