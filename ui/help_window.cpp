@@ -165,7 +165,13 @@ void HelpWindow::showEvent(QShowEvent* event) {
 void HelpWindow::showTitle() {
     const QString caption = qtText(settings::programTexts(settings::texts()).helpCaption);
     const QString page = browser_->documentTitle();
-    setWindowTitle(page.isEmpty() ? caption : page + QStringLiteral(" - ") + caption);
+    // The book's page titles name the help already ("Segment - ZEVA Help").
+    if (page.isEmpty())
+        setWindowTitle(caption);
+    else if (page.contains(caption))
+        setWindowTitle(page);
+    else
+        setWindowTitle(page + QStringLiteral(" - ") + caption);
 }
 
 void HelpWindow::openPage(const QUrl& page) {

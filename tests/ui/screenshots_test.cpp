@@ -6,6 +6,11 @@
 #include "qt_app.h"
 
 #include "document/document_load.h"
+#include "geometry/recompute.h"
+#include "platform/figure_export.h"
+#include "render/render_options.h"
+#include "render/renderer.h"
+#include "settings/text_table.h"
 #include "settings/options.h"
 #include "ui/appearance_dialog.h"
 #include "ui/fonts_dialog.h"
@@ -76,13 +81,46 @@ TEST(Screenshots, OptionsWindowsAndHelpInEnglish) {
     const QImage helpShot = shot(*help);
     QImage both = editorShot.convertToFormat(QImage::Format_RGB32);
     {
+        // The help window with a caption bar carrying its title, as a window manager shows it.
         QPainter p(&both);
-        const QPoint at(both.width() - helpShot.width() - 24, 60);
-        p.fillRect(QRect(at - QPoint(2, 2), helpShot.size() + QSize(4, 4)), Qt::darkGray);
+        constexpr int kCaption = 24;
+        const QPoint at(both.width() - helpShot.width() - 24, 60 + kCaption);
+        const QRect frame(at - QPoint(2, kCaption), helpShot.size() + QSize(4, kCaption + 2));
+        p.fillRect(frame, QColor(0x3C, 0x3C, 0x46));
+        p.setPen(Qt::white);
+        p.drawText(QRect(frame.left() + 8, frame.top(), frame.width() - 16, kCaption),
+                   Qt::AlignVCenter | Qt::AlignLeft, help->windowTitle());
         p.drawImage(at, helpShot);
     }
     save(both, QStringLiteral("editor-help-en.png"));
     help->close();
+}
+
+// The gallery with smooth drawing, as exported.
+TEST(Screenshots, GallerySmooth) {
+    testing::qtApp();
+    document::DocumentEnvironment env;
+    env.clientWidth = env.screen.width = 1024;
+    env.clientHeight = env.screen.height = 768;
+    auto loaded = document::loadDocument(ZEVA_SOURCE_DIR "/examples/gallery.kdo", env);
+    auto* ok = std::get_if<document::LoadedDocument>(&loaded);
+    ASSERT_NE(ok, nullptr);
+    render::ViewTransform view;
+    view.screenWidth = view.clientWidth = 1024;
+    view.screenHeight = view.clientHeight = 768;
+    render::setPlaneSize(view, 3000);
+    render::RenderContext ctx;
+    ctx.document = ok->document.get();
+    ctx.view = &view;
+    settings::Options options;
+    options.smoothDrawing = 1;
+    ctx.options = render::renderOptionsFrom(options, settings::texts());
+    render::loadView(view, *ctx.document);
+    geometry::recomputeAll(ctx.document->construction, render::recomputeContextFor(ctx));
+    QDir().mkpath(kFolder);
+    EXPECT_EQ(platform::exportFigure(ctx, (kFolder + QStringLiteral("/gallery-smooth.png")).toStdString(),
+                                     1024, 768),
+              "");
 }
 
 } // namespace
