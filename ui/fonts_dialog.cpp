@@ -1,7 +1,7 @@
 #include "ui/fonts_dialog.h"
 
 #include "settings/text_table.h"
-#include "ui/font_chooser.h"
+#include "ui/element_font_dialog.h"
 #include "ui/ui_text.h"
 
 #include <QDialogButtonBox>
@@ -32,7 +32,11 @@ FontsDialog::FontsDialog(settings::Options& options, int32_t background, QWidget
     : QDialog(parent), session_(options), background_(background) {
     setObjectName(QStringLiteral("TOp_fon"));
     setWindowTitle(messageText(kCaptionSlot));
-    ask_ = [this](const model::ElementFont& f) { return chooseFont(this, f, kMaxFontSize); };
+    ask_ = [this](const model::ElementFont& f) -> std::optional<model::ElementFont> {
+        ElementFontDialog dialog(f, this);
+        if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+        return dialog.chosenFont(); // its size is held within the dialog's range when stored
+    };
 
     list_ = new QListWidget(this);
     for (int r = 0; r < kFontRoleCount; ++r)
@@ -72,7 +76,7 @@ FontsDialog::FontsDialog(settings::Options& options, int32_t background, QWidget
 
 void FontsDialog::showSample() {
     const model::ElementFont& f = session_.font();
-    sample_->setFont(qtFont(f));
+    sample_->setFont(qFontOf(f));
     sample_->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: %2; "
                                           "border: none; text-align: left; }")
                                .arg(cssColour(background_), cssColour(f.color)));

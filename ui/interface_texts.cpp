@@ -7,6 +7,8 @@
 #include <QVariant>
 #include <QWidget>
 
+#include <optional>
+
 namespace zeva::ui {
 
 namespace {
