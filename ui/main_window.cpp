@@ -108,6 +108,7 @@ void MainWindow::createSurfaces() {
     ctx_.view = &view_;
     ctx_.traceCanvas = traceCanvas_.get();
     ctx_.options = render::renderOptionsFrom(settings::options(), settings::texts());
+    canvas_->setSmooth(ctx_.options.smooth);
     area_->setBitmap(&bitmap_);
 }
 
