@@ -1,5 +1,11 @@
 #include "app/cli.h"
+#include "settings/options.h"
+#include "settings/options_file.h"
+#include "settings/text_table.h"
+#include "ui/language_dialog.h"
 #include "ui/main_window.h"
+#include "ui/program_folders.h"
+#include "ui/ui_text.h"
 
 #include <QApplication>
 
@@ -16,6 +22,12 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("ZEVA"));
     QApplication::setApplicationName(QStringLiteral("ZEVA3"));
+    // The options and the language before any window: the first start asks for the language.
+    const std::filesystem::path programDir(
+        zeva::ui::utf8Text(QCoreApplication::applicationDirPath()));
+    zeva::ui::startUpSettings(nullptr, zeva::settings::options(), zeva::settings::texts(),
+                              zeva::settings::optionsFilePath(programDir),
+                              zeva::ui::programDataFolders());
     zeva::ui::MainWindow window(QString::fromStdString(documentPath));
     window.show();
     return QApplication::exec();

@@ -4,6 +4,7 @@
 #include "geometry/recompute.h"
 #include "model/element.h"
 #include "platform/qt_canvas.h"
+#include "platform/smooth_governor.h"
 #include "render/recording_canvas.h"
 #include "render/renderer.h"
 #include "render/view_transform.h"
@@ -13,6 +14,8 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <chrono>
+#include <cmath>
 #include <cstdlib>
 #include <memory>
 #include <random>
@@ -126,19 +129,21 @@ struct Figure {
     }
 };
 
+// Argument: 0 exact pixels, 1 smooth drawing (antialiased).
 void BM_RedrawAllQt(benchmark::State& state) {
     ensureApp();
     Figure f;
     QImage bitmap(1921, 1081, QImage::Format_RGB32);
     platform::QtCanvas canvas(bitmap, render::CanvasRole::Main);
+    canvas.setSmooth(state.range(0) != 0);
     for (auto _ : state)
         render::redrawAll(f.ctx, canvas);
     state.SetItemsProcessed(state.iterations() * f.d.construction.countOf());
 }
-BENCHMARK(BM_RedrawAllQt)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RedrawAllQt)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // One kind of element at a time (1 points, 2 segments, 3 circles, 4 triangles, 5 names; 0 all,
-// 6 none: the background alone).
+// 6 none: the background alone); second argument 1 for smooth drawing.
 void BM_RedrawOneKindQt(benchmark::State& state) {
     ensureApp();
     Figure f;
@@ -168,10 +173,83 @@ void BM_RedrawOneKindQt(benchmark::State& state) {
     }
     QImage bitmap(1921, 1081, QImage::Format_RGB32);
     platform::QtCanvas canvas(bitmap, render::CanvasRole::Main);
+    canvas.setSmooth(state.range(1) != 0);
     for (auto _ : state)
         render::redrawAll(f.ctx, canvas);
 }
-BENCHMARK(BM_RedrawOneKindQt)->DenseRange(0, 6)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RedrawOneKindQt)
+    ->ArgsProduct({benchmark::CreateDenseRange(0, 6, 1), {0, 1}})
+    ->Unit(benchmark::kMillisecond);
+
+// The drawing part of a drag frame on the drag benchmark's figures at 1920 x 1080: a fan of
+// 20,000 segments from one point to points on a circle of radius 450 (argument 0), or 20,000
+// circles through one point with their centres on a circle of radius 300 (argument 1); second
+// argument 1 for smooth drawing, 2 for smooth drawing as a drag draws it (platform::SmoothGovernor:
+// exact frames once a smooth one took too long).
+struct DragFigure {
+    document::Document d;
+    render::ViewTransform view;
+    render::RenderContext ctx;
+
+    explicit DragFigure(bool circles) {
+        auto add = [&](Kind k, Element* p1 = nullptr, Element* p2 = nullptr) {
+            auto e = model::makeElement(k);
+            e->color = 0xFF0000;
+            e->style = 1;
+            e->parent1 = p1;
+            e->parent2 = p2;
+            return d.construction.append(std::move(e));
+        };
+        auto point = [&](double x, double y) {
+            Element* p = add(Kind::FreePoint);
+            p->x1 = x;
+            p->y1 = y;
+            p->color = 255;
+            return p;
+        };
+        Element* dragged = point(40, 25);
+        constexpr int kCount = 20000;
+        for (int i = 0; i < kCount; ++i) {
+            const double t = 2 * M_PI * i / kCount;
+            if (circles)
+                add(Kind::CircleByCentreAndPoint, point(300 * std::cos(t), 300 * std::sin(t)),
+                    dragged);
+            else
+                add(Kind::Segment, dragged, point(450 * std::cos(t), 450 * std::sin(t)));
+        }
+        d.viewLeft = -960;
+        d.viewTop = 540;
+        d.viewRight = 960;
+        d.viewBottom = -540;
+        view.screenWidth = view.clientWidth = 1920;
+        view.screenHeight = view.clientHeight = 1080;
+        render::setPlaneSize(view, 3000);
+        ctx.document = &d;
+        ctx.view = &view;
+        render::loadView(view, d);
+        geometry::recomputeAll(d.construction, render::recomputeContextFor(ctx));
+    }
+};
+
+void BM_DragFigureRedrawQt(benchmark::State& state) {
+    ensureApp();
+    DragFigure f(state.range(0) == 1);
+    QImage bitmap(1921, 1081, QImage::Format_RGB32);
+    platform::QtCanvas canvas(bitmap, render::CanvasRole::Main);
+    const int64_t mode = state.range(1);
+    f.ctx.options.smooth = mode != 0;
+    f.ctx.state.dragInProgress = mode == 2;
+    platform::SmoothGovernor governor;
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        governor.beforeRedraw(f.ctx, canvas);
+        render::redrawAll(f.ctx, canvas);
+        governor.afterRedraw(f.ctx, std::chrono::steady_clock::now() - start);
+    }
+}
+BENCHMARK(BM_DragFigureRedrawQt)
+    ->ArgsProduct({{0, 1}, {0, 1, 2}})
+    ->Unit(benchmark::kMillisecond);
 
 // The renderer's own work, without painting.
 void BM_RedrawAllRecording(benchmark::State& state) {

@@ -56,6 +56,7 @@ std::string exportFigure(const render::RenderContext& ctx, const QImage& bitmap,
         {
             QtCanvas canvas(svg, render::CanvasRole::Main, width, height, kScreenDpi);
             if (!canvas.painter().isActive()) return "cannot write " + path;
+            canvas.setSmooth(ctx.options.smooth);
             render::redrawAll(vector, canvas);
         }
         return {};
@@ -70,6 +71,7 @@ std::string exportFigure(const render::RenderContext& ctx, const QImage& bitmap,
         {
             QtCanvas canvas(pdf, render::CanvasRole::Main, width, height, kScreenDpi);
             if (!canvas.painter().isActive()) return "cannot write " + path;
+            canvas.setSmooth(ctx.options.smooth);
             render::redrawAll(vector, canvas);
         }
         return {};

@@ -18,7 +18,7 @@ std::optional<ExportFormat> exportFormatOf(const std::string& path);
 
 // Writes the figure to `path`, width x height pixels: PNG and BMP are the top-left part of the
 // off-screen bitmap the context was last drawn on; SVG and PDF are drawn again by the renderer
-// on a vector device (without the trace layer, which is a bitmap). Answers an error text, empty
+// on a vector device, antialiased when ctx.options.smooth (without the trace layer, which is a bitmap). Answers an error text, empty
 // on success.
 std::string exportFigure(const render::RenderContext& ctx, const QImage& bitmap,
                          const std::string& path, int width, int height);

@@ -82,6 +82,21 @@ QtCanvas::~QtCanvas() {
     if (painter_.isActive()) painter_.end();
 }
 
+void QtCanvas::setSmooth(bool on) {
+    flush();
+    smooth_ = on;
+    painter_.setRenderHint(QPainter::Antialiasing, on);
+    painter_.setRenderHint(QPainter::SmoothPixmapTransform, on);
+}
+
+void QtCanvas::toPixelCentres() {
+    if (smooth_) painter_.translate(0.5, 0.5);
+}
+
+void QtCanvas::fromPixelCentres() {
+    if (smooth_) painter_.translate(-0.5, -0.5);
+}
+
 void QtCanvas::flush() {
     batch_.drawOn(pixels_);
     flushPainter();
@@ -90,8 +105,10 @@ void QtCanvas::flush() {
 void QtCanvas::flushPainter() {
     if (lines_.empty() && dots_.empty()) return;
     usePen();
+    toPixelCentres();
     if (!lines_.empty()) painter_.drawLines(lines_.data(), static_cast<int>(lines_.size()));
     if (!dots_.empty()) painter_.drawPoints(dots_.data(), static_cast<int>(dots_.size()));
+    fromPixelCentres();
     lines_.clear();
     dots_.clear();
 }
@@ -179,7 +196,12 @@ void QtCanvas::lineTo(int x, int y) {
     y = held(y);
     if (directLineOk(x_, y_, x, y)) {
         flushPainter();
-        batch_.line(x_, y_, x, y, penRgb_);
+        if (smooth_) {
+            batch_.drawOn(pixels_); // blended over what is drawn before it
+            smoothLine(pixels_, x_, y_, x, y, penRgb_);
+        } else {
+            batch_.line(x_, y_, x, y, penRgb_);
+        }
     } else if (pen().style != PenStyle::Clear) {
         batch_.drawOn(pixels_); // drawn before the painter's lines
         lines_.emplace_back(x_, y_, x, y);
@@ -220,7 +242,9 @@ void QtCanvas::rectangle(int left, int top, int right, int bottom) {
     if (framed) {
         usePen();
         useNoBrush();
+        toPixelCentres();
         painter_.drawRect(r.adjusted(0, 0, -1, -1));
+        fromPixelCentres();
     }
 }
 
@@ -232,7 +256,12 @@ void QtCanvas::ellipse(int left, int top, int right, int bottom) {
         r.width() % 2 == 1 && r.width() < 4 * (pixels_.width + pixels_.height)) {
         flushPainter();
         const int radius = r.width() / 2;
-        batch_.circle(r.left() + radius, r.top() + radius, radius, penRgb_);
+        if (smooth_) {
+            batch_.drawOn(pixels_);
+            smoothCircle(pixels_, r.left() + radius, r.top() + radius, radius, penRgb_);
+        } else {
+            batch_.circle(r.left() + radius, r.top() + radius, radius, penRgb_);
+        }
         return;
     }
     flush();
@@ -241,7 +270,9 @@ void QtCanvas::ellipse(int left, int top, int right, int bottom) {
     else
         usePen();
     useBrush();
+    toPixelCentres();
     painter_.drawEllipse(r.adjusted(0, 0, -1, -1));
+    fromPixelCentres();
 }
 
 void QtCanvas::arc(int left, int top, int right, int bottom, int x3, int y3, int x4, int y4) {
@@ -261,8 +292,10 @@ void QtCanvas::arc(int left, int top, int right, int bottom, int x3, int y3, int
     if (span <= 0) span += 360.0;
     usePen();
     useNoBrush();
+    toPixelCentres();
     painter_.drawArc(QRectF(r.adjusted(0, 0, -1, -1)), static_cast<int>(std::lround(a1 * 16)),
                      static_cast<int>(std::lround(span * 16)));
+    fromPixelCentres();
 }
 
 void QtCanvas::polygon(std::span<const render::IPoint> points) {
@@ -276,7 +309,13 @@ void QtCanvas::polygon(std::span<const render::IPoint> points) {
     else
         usePen();
     useBrush();
+    toPixelCentres();
+    // A fill alone is drawn before its outline, which covers its edge: no need to smooth it.
+    const bool fillOnly = smooth_ && pen().style == PenStyle::Clear;
+    if (fillOnly) painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.drawPolygon(poly, Qt::OddEvenFill);
+    if (fillOnly) painter_.setRenderHint(QPainter::Antialiasing, true);
+    fromPixelCentres();
 }
 
 void QtCanvas::textOut(int x, int y, std::string_view utf8) {

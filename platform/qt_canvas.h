@@ -35,6 +35,11 @@ class QtCanvas : public render::Canvas {
         return painter_;
     }
 
+    // Antialiased lines, curves, fills and stretched pictures (off: the exact pixel rules, with
+    // thin lines and circles set pixel by pixel). Texts are drawn as the platform draws them.
+    void setSmooth(bool on);
+    bool smooth() const { return smooth_; }
+
     int width() const override { return width_; }
     int height() const override { return height_; }
     int pixelsPerInch() const override { return ppi_; }
@@ -76,8 +81,14 @@ class QtCanvas : public render::Canvas {
     // Draws what the painter holds back (lines and their end pixels of one pen).
     void flushPainter();
 
+    // Strokes of whole-pixel coordinates drawn antialiased lie on pixel centres, half a pixel in,
+    // so that a one-pixel line stays one pixel wide.
+    void toPixelCentres();
+    void fromPixelCentres();
+
     QImage* image_ = nullptr;
     PixelBuffer pixels_;
+    bool smooth_ = false;
     QRgb penRgb_ = 0;
     QPainter painter_;
     int width_ = 0;

@@ -52,6 +52,13 @@ void fillRows(const PixelBuffer& b, int left, int top, int right, int bottom, QR
 // The same on the whole buffer.
 void directLine(const PixelBuffer& b, int x0, int y0, int x1, int y1, QRgb color);
 void directCircle(const PixelBuffer& b, int cx, int cy, int r, QRgb color);
+
+// The same two shapes antialiased (smooth drawing): the line through the centres of its end
+// pixels, its last pixel left out, and the circle, each pixel covered in proportion to its
+// distance from the exact curve, blended with what the buffer holds.
+void smoothLine(const PixelBuffer& b, int x0, int y0, int x1, int y1, QRgb color);
+void smoothCircle(const PixelBuffer& b, int cx, int cy, int r, QRgb color);
+
 void directFill(const PixelBuffer& b, int left, int top, int right, int bottom, QRgb color);
 
 } // namespace zeva::platform

@@ -27,6 +27,9 @@ struct RenderOptions {
     int screenPixelsPerInch = 96; // texts keep their pixel size on any screen resolution
     std::string noValueText = "no existente";
     std::string defaultButtonCaption = "Ocultar/Ver";
+    // Antialiased drawing: a hint for the canvases the figure is drawn on (the window's bitmap,
+    // the printer, exported pictures); the renderer itself draws the same calls either way.
+    bool smooth = false;
 };
 
 // A selection rectangle between two world corners.

@@ -12,6 +12,7 @@ RenderOptions renderOptionsFrom(const settings::Options& options,
     r.hiddenColor = options.hiddenColor;
     r.selectionColor = options.selectionColor;
     r.showHidden = options.showHidden != 0;
+    r.smooth = options.smoothDrawing != 0;
     const std::string& noValue = texts.message(settings::kMsgNotExisting);
     if (!noValue.empty()) r.noValueText = noValue;
     const std::string& caption = texts.toolText(kHideShowButtonTool);

@@ -72,6 +72,11 @@ struct Options {
     int32_t locusPoints = 80; // 10..10000
     int32_t hideIntermediate = 1;
 
+    // Antialiased lines, curves and texts. Off keeps the figure's exact pixel rules. Kept in the
+    // window's settings store, not in the options file, so the file stays as other versions
+    // write it.
+    int32_t smoothDrawing = 0;
+
     // Indexed by ElementClass. Only the ten drawn classes punto..ejes are stored in the options
     // file; the others keep these fixed values (most of them take their colour from a font).
     std::array<int32_t, model::kClassCount> classColor = defaultClassColors();

@@ -370,6 +370,11 @@ constexpr KeyText kMessageDefaults[] = {
     {137, "ángulos"},
     {138, "lugares geométricos"},
     {139, "Ayuda"},
+    // the options and help windows
+    {140, "Suavizar el dibujo"},
+    {141, "Buscar:"},
+    {142, "Atrás"},
+    {143, "Adelante"},
     {160, "No se puede cargar la imagen"},
     {161, "Todavía no está disponible:"},
     {162, "Color"},

@@ -86,6 +86,10 @@ enum MessageSlot : int {
     kMsgPictureNotLoaded = 160,       // a picture file that could not be read
     kMsgNotYetAvailable = 161,        // a window of a later version: followed by the tool's name
     kMsgColour = 162,                 // the colour button of the font dialog
+    kMsgSmoothDrawing = 140,          // "Suavizar el dibujo", check box of "Opciones generales"
+    kMsgHelpFind = 141,               // "Buscar:", the search field of the help window
+    kMsgHelpBack = 142,               // "Atrás", back in the help window
+    kMsgHelpForward = 143,            // "Adelante", forward in the help window
 };
 inline constexpr int kAppearanceClassCount = 9;
 

@@ -40,6 +40,7 @@ void DocumentView::createSurfaces(QSize surface) {
     traceBitmap_ = QImage(surface.width() + 1, surface.height() + 1, QImage::Format_RGB32);
     traceBitmap_.fill(Qt::black);
     canvas_ = std::make_unique<platform::QtCanvas>(bitmap_, render::CanvasRole::Main);
+    canvas_->setSmooth(context_.options.smooth);
     traceCanvas_ = std::make_unique<platform::QtCanvas>(traceBitmap_, render::CanvasRole::Trace);
     context_.traceCanvas = traceCanvas_.get();
 }
@@ -152,6 +153,7 @@ render::Canvas& DocumentView::beginPreview() {
     canvas_->flush();
     preview_ = bitmap_.copy();
     previewCanvas_ = std::make_unique<platform::QtCanvas>(preview_, render::CanvasRole::Main);
+    previewCanvas_->setSmooth(context_.options.smooth);
     previewing_ = true;
     return *previewCanvas_;
 }

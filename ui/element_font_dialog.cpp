@@ -59,6 +59,10 @@ ElementFontDialog::ElementFontDialog(const model::ElementFont& initial, QWidget*
     fonts_->setWindowFlags(Qt::Widget);
     fonts_->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
     fonts_->setCurrentFont(qFontOf(initial));
+    // Esc or Enter inside the embedded chooser would close only the chooser, leaving an empty
+    // dialog: they close this one.
+    connect(fonts_, &QDialog::rejected, this, &QDialog::reject);
+    connect(fonts_, &QDialog::accepted, this, &QDialog::accept);
 
     colorButton_ = new QPushButton(fromUtf8(t.message(settings::kMsgColour)), this);
     connect(colorButton_, &QPushButton::clicked, this, &ElementFontDialog::chooseColor);
