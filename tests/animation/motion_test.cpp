@@ -259,6 +259,7 @@ TEST(AnimationSpeed, StepLengthIsTheSquareOfATenthOfTheSpeed) {
     EXPECT_DOUBLE_EQ(stepLength({nullptr, 1, 0, 1}), 0.01);
     EXPECT_DOUBLE_EQ(stepLength({nullptr, 1, 1, 15}), -2.25);
     EXPECT_DOUBLE_EQ(stepLength({nullptr, 1, 0, 100}), 100);
+    EXPECT_DOUBLE_EQ(stepLength({nullptr, 1, 0, 1000000}), 100);
     EXPECT_EQ(clampedSpeed(250), 100);
     EXPECT_EQ(clampedSpeed(0), 1);
     EXPECT_EQ(clampedSpeed(-5000000000LL), 1);
