@@ -2,19 +2,10 @@
 
 #include "document/undo.h"
 #include "edit/animation.h"
+#include "ui/construction_change.h"
 #include "ui/construction_steps.h"
-#include "ui/hit_test.h"
 
 namespace zeva::ui {
-
-void animationToolStep(Session& s, model::Element& hit) {
-    document::Document* d = s.document();
-    if (!d || !edit::addOrRestartAnimation(d->construction, hit)) return;
-    d->modified = 1;
-    s.host.animationElementPicked(hit);
-    s.view().redraw();
-    s.host.repaint();
-}
 
 void openAnimation(Session& s) {
     document::Document* d = s.document();
@@ -27,9 +18,7 @@ bool animationTick(Session& s) {
     document::Document* d = s.document();
     if (!d) return false;
     if (!edit::animationStep(*d, s.view().recomputeContext())) return false;
-    s.view().redraw();
-    hitTestAtCursor(s);
-    s.host.repaint();
+    redrawAndRepaint(s);
     return true;
 }
 

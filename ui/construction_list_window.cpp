@@ -2,6 +2,7 @@
 
 #include "settings/options.h"
 #include "settings/text_table.h"
+#include "ui/construction_change.h"
 #include "ui/tool_window_placement.h"
 
 #include <QAction>
@@ -198,8 +199,8 @@ void ConstructionListWindow::highlight(model::Element* e) {
         return;
     }
     // The figure may have changed since the list was built: touch only elements still in it.
-    if (containsElement(d->construction, highlighted_)) highlighted_->selected = 0;
-    highlighted_ = containsElement(d->construction, e) ? e : nullptr;
+    if (isInDocument(session_, highlighted_)) highlighted_->selected = 0;
+    highlighted_ = isInDocument(session_, e) ? e : nullptr;
     if (highlighted_) highlighted_->selected = 1;
     session_.view().redraw();
     session_.host.repaint();

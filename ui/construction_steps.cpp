@@ -101,11 +101,4 @@ std::string constructionListText(const std::vector<StepItem>& items) {
     return out;
 }
 
-bool containsElement(const model::Construction& c, const Element* e) {
-    if (!e) return false;
-    for (const Element* n : c)
-        if (n == e) return true;
-    return false;
-}
-
 } // namespace zeva::ui

@@ -46,7 +46,4 @@ std::vector<StepItem> constructionList(const model::Construction& c, bool includ
 // ": " and the second text; one line each.
 std::string constructionListText(const std::vector<StepItem>& items);
 
-// Whether e is (still) one of the construction's elements.
-bool containsElement(const model::Construction& c, const model::Element* e);
-
 } // namespace zeva::ui

@@ -1,30 +1,13 @@
 // Tools whose picks go to a window: the calculation window (40..42), the animation window (46),
 // the macro dialog (49..51) and the parametric-colour window (61, 62).
+#include "ui/animation_control.h"
 #include "ui/construction_change.h"
 #include "ui/tool_steps.h"
 #include "ui/tool_steps_common.h"
 
-#include <algorithm>
-
 namespace zeva::ui::steps {
 
 namespace {
-
-// The element joins the document's animation list (when there is room) and becomes the
-// animation window's current element.
-void animationStep(Session& s, Element& hit) {
-    auto& list = s.document()->animatedElements();
-    const bool listed = std::any_of(list.begin(), list.end(), [&](const model::AnimationEntry& a) {
-        return a.element == &hit;
-    });
-    if (!listed) {
-        if (list.size() >= static_cast<size_t>(model::kMaxAnimations)) return;
-        list.push_back({&hit});
-    }
-    markModified(s);
-    s.host.animationElementPicked(hit);
-    redrawAndRepaint(s);
-}
 
 // The element to colour, then the value that drives its colour; the window gives the mode.
 void parametricColourStep(Session& s, Element& hit) {
@@ -61,7 +44,7 @@ void handoverStep(Session& s, Point world) {
         redrawAndRepaint(s);
         return;
     case tool::Animation:
-        return animationStep(s, *hit);
+        return animationToolStep(s, *hit);
     case tool::MacroInitial:
     case tool::MacroFinal:
         s.host.macroElementPicked(code, *hit);

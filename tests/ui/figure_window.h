@@ -108,14 +108,21 @@ class FigureWindow : public QMainWindow, public Host, public View {
         if (onHideToolWindows) onHideToolWindows(keepAnimation);
     }
     void openChooser(const std::vector<std::string>&, render::IPoint) override {}
-    void openTextDialog(model::Element*, render::IPoint) override {}
+    void openTextDialog(const TextDialogRequest&) override {}
+    void openFontDialog(const model::ElementFont&) override {}
+    void openPictureDialog() override {}
+    void openParametricColour(model::Element&, model::Element&, bool) override {}
     void openElementEditor(model::Element&) override {}
     void openCalculator(int, model::Element*) override {}
     void openParameterWindow(model::Element&) override {}
     void openPointByCoordinates(model::Element*, model::Element*) override {}
+    void calculatorOperandPicked(model::Element&) override {}
+    void macroInputClicked(model::Element*, Point) override {}
+    void macroElementPicked(int, model::Element&) override {}
     void animationElementPicked(model::Element& e) override {
         if (onAnimationPick) onAnimationPick(e);
     }
+    void setWaitCursor(bool) override {}
 
   private:
     std::string status_;
