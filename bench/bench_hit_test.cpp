@@ -1,27 +1,16 @@
 // The hit test runs on every mouse move over the drawing area: on a large figure it must stay
 // well under a millisecond.
 
-#include "bench/quiet_host.h"
+#include "bench/bench_window.h"
 #include "document/document.h"
-#include "document/document_set.h"
 #include "geometry/recompute.h"
 #include "model/element.h"
-#include "platform/qt_canvas.h"
-#include "render/render_options.h"
-#include "render/renderer.h"
-#include "render/view_transform.h"
-#include "settings/options.h"
-#include "settings/text_table.h"
 #include "ui/hit_test.h"
 #include "ui/session.h"
 #include "ui/tool_selection.h"
 
-#include <QGuiApplication>
-#include <QImage>
-
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <memory>
 #include <random>
 #include <vector>
@@ -32,59 +21,8 @@ using namespace zeva;
 using model::Element;
 using model::Kind;
 
-void ensureApp() {
-    static QGuiApplication* app = [] {
-        if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-        static int argc = 1;
-        static char name[] = "bench_hit_test";
-        static char* argv[] = {name, nullptr};
-        return new QGuiApplication(argc, argv);
-    }();
-    (void)app;
-}
-
-// The window's drawing at 1920 x 1080 on a Qt bitmap (text extents are measured on it).
-class BenchView : public ui::View {
-  public:
-    render::ViewTransform transformValue;
-    render::RenderContext ctx;
-    QImage bitmap{1921, 1081, QImage::Format_RGB32};
-    platform::QtCanvas base{bitmap, render::CanvasRole::Main};
-    document::DocumentSet* documents = nullptr;
-
-    BenchView() {
-        transformValue.screenWidth = transformValue.clientWidth = 1920;
-        transformValue.screenHeight = transformValue.clientHeight = 1080;
-        transformValue.viewLeft = -960;
-        transformValue.viewTop = 540;
-        render::deriveViewFarEdges(transformValue);
-        render::setPlaneSize(transformValue, 3000);
-        render::syncViewEdges(transformValue);
-        ctx.view = &transformValue;
-        ctx.options = render::renderOptionsFrom(settings::options(), settings::texts());
-    }
-    const render::ViewTransform& transform() const override { return transformValue; }
-    render::RenderContext& renderContext() override {
-        ctx.document = documents->current();
-        return ctx;
-    }
-    geometry::RecomputeContext recomputeContext() override {
-        geometry::RecomputeContext rc = document::contextFor(*documents->current());
-        rc.planeSize = transformValue.planeSize;
-        rc.zoomFactor = transformValue.drawScale;
-        return rc;
-    }
-    void redraw() override { render::redrawAll(renderContext(), base); }
-    render::Canvas& baseCanvas() override { return base; }
-    render::Canvas& beginPreview() override { return base; }
-    void scrollTo(double, double) override {}
-};
-
-class BenchHost : public bench::QuietHost {
-  public:
-    BenchView benchView;
-    ui::View& view() override { return benchView; }
-};
+using bench::BenchHost;
+using bench::ensureApp;
 
 // 20,000 elements over the view: 8,000 points in small groups, 5,000 segments and 3,000 circles
 // between neighbouring points, a locus of 1,000 samples, 3,996 name labels of points.

@@ -20,7 +20,8 @@ int32_t clampedSpeed(int64_t speed) {
 }
 
 double stepLength(const model::AnimationEntry& entry) {
-    const double root = entry.speed * 0.1;
+    // A speed from a damaged file must not fling the element across the plane.
+    const double root = clampedSpeed(entry.speed) * 0.1;
     return entry.backward == 1 ? -root * root : root * root;
 }
 

@@ -16,12 +16,12 @@ using model::Element;
 using model::ElementClass;
 using model::Kind;
 
-constexpr double kLineReach = 999.0;   // a point on a line turns back this far from its origin
+constexpr double kLineReach = 999.0; // a point on a line turns back this far from its origin
 constexpr double kSegmentEndHigh = 0.99999;
 constexpr double kSegmentEndLow = 0.0001;
 constexpr double kLastConicSample = model::kConicSampleCount - 1; // 119
 constexpr double kDirectionPointDistance = 100.0;
-constexpr double kTurnPerUnit = 0.01;  // radians a line turns per unit of step
+constexpr double kTurnPerUnit = 0.01; // radians a line turns per unit of step
 constexpr double kMaxRadius = 999.0;
 constexpr double kParameterSteps = 999.0; // a parameter crosses its range in 999 unit steps
 

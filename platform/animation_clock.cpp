@@ -75,7 +75,9 @@ AnimationClock::AnimationClock(std::function<void()> step, Post post,
     worker_ = std::thread(&AnimationClock::work, shared_);
 }
 
-AnimationClock::~AnimationClock() { stop(); }
+AnimationClock::~AnimationClock() {
+    stop();
+}
 
 void AnimationClock::work(std::shared_ptr<Shared> s) {
     for (;;) {

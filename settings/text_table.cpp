@@ -378,6 +378,20 @@ constexpr KeyText kMessageDefaults[] = {
     {160, "No se puede cargar la imagen"},
     {161, "Todavía no está disponible:"},
     {162, "Color"},
+    // the animation, step-by-step and construction-list windows
+    {170, "OK"},
+    {171, "Cancelar"},
+    {172, "Mover o parar el elemento elegido"},
+    {173, "Cambiar el sentido del movimiento"},
+    {174, "Pausa"},
+    {175, "Quitar el elemento de la animación"},
+    {176, "Velocidad"},
+    {177, "Primero"},
+    {178, "Anterior"},
+    {179, "Siguiente"},
+    {180, "Último"},
+    {181, "Tipo de letra de la lista"},
+    {182, "Color de fondo de la lista"},
 };
 
 // Direct lookup for the keys below 1000 (words, kind names, tools, controls).

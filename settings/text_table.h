@@ -54,12 +54,16 @@ enum MessageSlot : int {
     kMsgVarious = 0,                  // "varios"
     kMsgSaveChanges = 1,              // "Guardar los cambios realizados al documento"
     kMsgWriteError = 7,               // "error de escritura"
+    kMsgNoVisibleElements = 10,       // "No hay elementos visibles"
     kMsgSaveOptions = 11,             // "¿ Guardar las opciones actuales ?"
     kMsgDocument = 12,                // "Documento"
     kMsgHelpNotFound = 13,            // "No se ha encontrado el archivo de ayuda"
     kMsgNoLanguageFiles = 14,         // "No se encuentran ficheros de lenguaje"
+    kMsgFirstElement = 28,            // "primer elemento"
+    kMsgLastElement = 29,             // "último elemento"
     kMsgDecimalsRange = 76,           // warning for a number of decimals outside 0..8
     kMsgNotExisting = 92,             // "no existente"
+    kMsgKeepConstruction = 97,        // "¿ Mantener la construcción en este paso ?"
     kMsgInvalidFile = 98,             // "no es un archivo válido"
     kMsgTooManyDocuments = 99,        // "Existen muchos documentos abiertos"
     kMsgUnitNumber = 107,             // unit pop-up of the element editor: dimension 0 "número",
@@ -90,6 +94,20 @@ enum MessageSlot : int {
     kMsgHelpFind = 141,               // "Buscar:", the search field of the help window
     kMsgHelpBack = 142,               // "Atrás", back in the help window
     kMsgHelpForward = 143,            // "Adelante", forward in the help window
+    // The animation, step-by-step and construction-list windows.
+    kMsgOk = 170,                 // "OK"
+    kMsgCancel = 171,             // "Cancelar"
+    kMsgAnimationPlay = 172,      // hint of B_play
+    kMsgAnimationDirection = 173, // hint of B_sentido
+    kMsgAnimationPause = 174,     // hint of B_pausa
+    kMsgAnimationRemove = 175,    // hint of B_stop
+    kMsgAnimationSpeed = 176,     // label of the speed controls
+    kMsgStepFirst = 177,          // first, previous, next and last step (or item)
+    kMsgStepPrevious = 178,
+    kMsgStepNext = 179,
+    kMsgStepLast = 180,
+    kMsgListFont = 181,       // hint of B_font of the construction list
+    kMsgListBackground = 182, // hint of B_colfon
 };
 inline constexpr int kAppearanceClassCount = 9;
 

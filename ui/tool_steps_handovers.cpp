@@ -1,6 +1,6 @@
 // Tools whose picks go to a window: the calculation window (40..42), the animation window (46),
 // the macro dialog (49..51) and the parametric-colour window (61, 62).
-#include "edit/animation.h"
+#include "ui/animation_control.h"
 #include "ui/construction_change.h"
 #include "ui/tool_steps.h"
 #include "ui/tool_steps_common.h"
@@ -8,15 +8,6 @@
 namespace zeva::ui::steps {
 
 namespace {
-
-// The element joins the document's animation list (or its entry plays again) and becomes the
-// animation window's current element.
-void animationStep(Session& s, Element& hit) {
-    if (!edit::addOrRestartAnimation(s.document()->construction, hit)) return;
-    markModified(s);
-    s.host.animationElementPicked(hit);
-    redrawAndRepaint(s);
-}
 
 // The element to colour, then the value that drives its colour; the window gives the mode.
 void parametricColourStep(Session& s, Element& hit) {
@@ -53,7 +44,7 @@ void handoverStep(Session& s, Point world) {
         redrawAndRepaint(s);
         return;
     case tool::Animation:
-        return animationStep(s, *hit);
+        return animationToolStep(s, *hit);
     case tool::MacroInitial:
     case tool::MacroFinal:
         s.host.macroElementPicked(code, *hit);

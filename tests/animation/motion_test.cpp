@@ -76,7 +76,7 @@ TEST_F(Animation, PointsOnACircleAndOnAPolygonKeepGoingRound) {
     Element* onCircle = m.pointOn(circle, 0.0);
     Element* triangle = m.polygon({m.point(0, 0), m.point(30, 0), m.point(0, 40)}); // perimeter 120
     Element* onTriangle = m.pointOn(triangle, 0.0);
-    auto& round = animate(onCircle, 50);  // 25 units a step: half a radian
+    auto& round = animate(onCircle, 50);       // 25 units a step: half a radian
     auto& perimeter = animate(onTriangle, 20); // 4 units a step: 30 steps a lap
 
     int sidesSeen = 0;
@@ -143,7 +143,8 @@ TEST_F(Animation, EveryOtherRuleMovesByItsOwnMeasure) {
     m.r.y2 = 0.5;
     Element* growing = m.make(Kind::CircleByCentre, m.point(200, 200));
     // An arc of a half circle of radius 10 (length 10π).
-    Element* arc = m.make(Kind::ArcThreePoints, m.point(-10, 100), m.point(0, 110), m.point(10, 100));
+    Element* arc =
+        m.make(Kind::ArcThreePoints, m.point(-10, 100), m.point(0, 110), m.point(10, 100));
     Element* onArc = m.pointOn(arc, 0.5);
     // A conic: t counts its 120 samples.
     std::vector<Element*> five;
@@ -152,13 +153,13 @@ TEST_F(Animation, EveryOtherRuleMovesByItsOwnMeasure) {
     Element* conic = m.conic(five);
     Element* onConic = m.pointOn(conic, 118.95);
 
-    auto& lineRun = animate(onLine, 10);      // 1 unit
-    auto& rayRun = animate(onRay, 10, 1);     // 1 unit back
+    auto& lineRun = animate(onLine, 10);  // 1 unit
+    auto& rayRun = animate(onRay, 10, 1); // 1 unit back
     auto& parallelRun = animate(onParallel, 10, 1);
-    animate(turning, 100);                    // 100 units: one radian
-    auto& growth = animate(growing, 10, 1);   // 1 unit smaller
+    animate(turning, 100);                  // 100 units: one radian
+    auto& growth = animate(growing, 10, 1); // 1 unit smaller
     animate(onArc, 10);
-    animate(onConic, 10);                     // 0.1 sample
+    animate(onConic, 10); // 0.1 sample
     step();
 
     EXPECT_NEAR(onLine->y2, 19.97, 1e-12) << "t += 1 / 50";
@@ -262,6 +263,7 @@ TEST(AnimationSpeed, StepLengthIsTheSquareOfATenthOfTheSpeed) {
     EXPECT_DOUBLE_EQ(stepLength({nullptr, 1, 0, 1}), 0.01);
     EXPECT_DOUBLE_EQ(stepLength({nullptr, 1, 1, 15}), -2.25);
     EXPECT_DOUBLE_EQ(stepLength({nullptr, 1, 0, 100}), 100);
+    EXPECT_DOUBLE_EQ(stepLength({nullptr, 1, 0, 1000000}), 100);
     EXPECT_EQ(clampedSpeed(250), 100);
     EXPECT_EQ(clampedSpeed(0), 1);
     EXPECT_EQ(clampedSpeed(-5000000000LL), 1);
