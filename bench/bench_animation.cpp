@@ -90,8 +90,10 @@ void BM_AnimationMoveAndRecompute(benchmark::State& state) {
     bench::ensureApp();
     Figure f;
     const geometry::RecomputeContext ctx = f.host.benchView.recomputeContext();
-    for (auto _ : state)
-        edit::animationStep(*f.d, ctx);
+    for (auto _ : state) {
+        edit::Edit edit(*f.d, ctx, edit::UndoStep::Continue);
+        edit::animationStep(edit);
+    }
 }
 BENCHMARK(BM_AnimationMoveAndRecompute)->Unit(benchmark::kMillisecond);
 

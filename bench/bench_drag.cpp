@@ -92,7 +92,7 @@ class BenchView : public ui::View {
     const render::ViewTransform& transform() const override { return transform_; }
     render::RenderContext& renderContext() override { return ctx_; }
     geometry::RecomputeContext recomputeContext() override {
-        return render::recomputeContextFor(ctx_);
+        return render::recomputeContextFor(*documents_.current(), *ctx_.view);
     }
     void redraw() override {
         render::redrawAll(ctx_, *canvas_);
@@ -143,7 +143,8 @@ Element* create(document::Document& d, Kind kind, Element* p1 = nullptr, Element
     r.parent2 = p2;
     r.x1 = a.x;
     r.y1 = a.y;
-    return edit::createElement(d, r);
+    edit::Edit edit(d, document::contextFor(d), edit::UndoStep::Continue);
+    return edit::createElement(edit, r);
 }
 
 // Builds the figure in an empty document whose view shows 1920 x 1080 around the origin; the

@@ -74,7 +74,7 @@ class QtView : public ui::View {
         return ctx;
     }
     geometry::RecomputeContext recomputeContext() override {
-        return render::recomputeContextFor(renderContext());
+        return render::recomputeContextFor(*documents->current(), transformValue);
     }
     void redraw() override {
         previewCanvas.reset();

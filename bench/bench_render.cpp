@@ -227,7 +227,7 @@ struct DragFigure {
         ctx.document = &d;
         ctx.view = &view;
         render::loadView(view, d);
-        geometry::recomputeAll(d.construction, render::recomputeContextFor(ctx));
+        geometry::recomputeAll(d.construction, render::recomputeContextFor(d, *ctx.view));
     }
 };
 

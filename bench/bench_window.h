@@ -56,7 +56,7 @@ class BenchView : public ui::View {
         return ctx;
     }
     geometry::RecomputeContext recomputeContext() override {
-        return render::recomputeContextFor(renderContext());
+        return render::recomputeContextFor(*documents->current(), transformValue);
     }
     void redraw() override {
         render::redrawAll(renderContext(), base);

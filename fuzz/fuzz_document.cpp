@@ -95,7 +95,7 @@ void draw(document::Document& d) {
     ctx.options.showHidden = true; // hidden elements too
     render::loadView(view, d);
     // The renderer's colour rule, so loci record their parametric colours as a redraw sees them.
-    geometry::recomputeAll(d.construction, render::recomputeContextFor(ctx));
+    geometry::recomputeAll(d.construction, render::recomputeContextFor(d, *ctx.view));
 
     // Every element selected: each is drawn with its halo (or in inverse video) and then as
     // itself. Then, as during a drag, the traced elements go to the trace layer.

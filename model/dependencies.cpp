@@ -84,16 +84,27 @@ std::vector<Element*> dependentsWithSources(const Construction& c,
 // stack. `follow(ref)` decides whether ref is an ancestor to walk through. Answers the stamped
 // ancestors in construction order, sub-elements right after their owner.
 template <class Follow>
-std::vector<Element*> ancestorWalk(const Construction& c, const Element& start, Follow&& follow,
-                                   bool movable) {
+std::vector<Element*> ancestorWalk(const Construction& c, std::span<Element* const> starts,
+                                   Follow&& follow, bool movable) {
     const uint64_t stamp = freshWalkStamp();
-    start.walkStamp = stamp;
-    std::vector<Element*> stack{const_cast<Element*>(&start)};
+    // Starts are walked from but answered only when another start is built on them.
+    const uint64_t startStamp = freshWalkStamp();
+    std::vector<Element*> stack;
+    for (Element* s : starts)
+        if (s && s->walkStamp != startStamp) {
+            s->walkStamp = startStamp;
+            stack.push_back(s);
+        }
     while (!stack.empty()) {
         Element* cur = stack.back();
         stack.pop_back();
         auto visit = [&](Element* r) {
             if (!r || r->walkStamp == stamp || !follow(r)) return;
+            // a start reached from another start is answered, and already on the stack
+            if (r->walkStamp == startStamp) {
+                r->walkStamp = stamp;
+                return;
+            }
             r->walkStamp = stamp;
             stack.push_back(r);
         };
@@ -107,9 +118,9 @@ std::vector<Element*> ancestorWalk(const Construction& c, const Element& start, 
 
     std::vector<Element*> out;
     for (Element* n = c.elements; n; n = n->next) {
-        if (n->walkStamp == stamp && n != &start) out.push_back(n);
+        if (n->walkStamp == stamp) out.push_back(n);
         forEachSubElement(*n, [&](Element& s) {
-            if (s.walkStamp == stamp && &s != &start) out.push_back(&s);
+            if (s.walkStamp == stamp) out.push_back(&s);
         });
     }
     return out;
@@ -150,12 +161,20 @@ std::vector<Element*> laterDependentsOf(const Element& e, const Element* last,
 }
 
 std::vector<Element*> ancestorsOf(const Construction& c, const Element& e) {
-    return ancestorWalk(c, e, [](Element*) { return true; }, false);
+    Element* start = const_cast<Element*>(&e);
+    return ancestorWalk(c, std::span<Element* const>(&start, 1), [](Element*) { return true; },
+                        false);
 }
 
 std::vector<Element*> movableAncestorsOf(const Construction& c, const Element& e) {
+    Element* start = const_cast<Element*>(&e);
+    return movableAncestorsOfAll(c, std::span<Element* const>(&start, 1));
+}
+
+std::vector<Element*> movableAncestorsOfAll(const Construction& c,
+                                            std::span<Element* const> elements) {
     return ancestorWalk(
-        c, e, [](Element* r) { return r->elementClass() != ElementClass::Number; }, true);
+        c, elements, [](Element* r) { return r->elementClass() != ElementClass::Number; }, true);
 }
 
 std::vector<Element*> ancestorsOutside(const Construction& c, const Element& e,
@@ -165,8 +184,10 @@ std::vector<Element*> ancestorsOutside(const Construction& c, const Element& e,
     const uint64_t members = freshWalkStamp();
     for (Element* m : list)
         if (m) m->walkStamp = members;
+    Element* start = const_cast<Element*>(&e);
     return ancestorWalk(
-        c, e, [members](Element* r) { return r->walkStamp != members; }, false);
+        c, std::span<Element* const>(&start, 1),
+        [members](Element* r) { return r->walkStamp != members; }, false);
 }
 
 }  // namespace zeva::model

@@ -45,6 +45,11 @@ std::vector<Element*> ancestorsOf(const Construction& c, const Element& e);
 // sources. Order as ancestorsOf.
 std::vector<Element*> movableAncestorsOf(const Construction& c, const Element& e);
 
+// The same for several elements in one walk; none of `elements` is in the answer unless another
+// of them is built on it.
+std::vector<Element*> movableAncestorsOfAll(const Construction& c,
+                                            std::span<Element* const> elements);
+
 // The ancestors of e that are not in `list`, not walking through members of the list. Order as
 // ancestorsOf.
 std::vector<Element*> ancestorsOutside(const Construction& c, const Element& e,

@@ -138,10 +138,10 @@ void clearSurface(RenderContext& ctx, Canvas& canvas) {
                   std::max(340, ctx.view->screenHeight));
 }
 
-geometry::RecomputeContext recomputeContextFor(const RenderContext& ctx) {
-    geometry::RecomputeContext rc = document::contextFor(*ctx.document);
-    rc.planeSize = ctx.view->planeSize;
-    rc.zoomFactor = ctx.view->drawScale;
+geometry::RecomputeContext recomputeContextFor(document::Document& d, const ViewTransform& view) {
+    geometry::RecomputeContext rc = document::contextFor(d);
+    rc.planeSize = view.planeSize;
+    rc.zoomFactor = view.drawScale;
     return rc;
 }
 

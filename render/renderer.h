@@ -3,6 +3,8 @@
 // operand marks, the trace layer, the pending selection rectangle), every element by its class.
 // It only reads the construction: run the recompute pass first.
 
+#include "document/document.h"
+#include "geometry/recompute.h"
 #include "model/element.h"
 #include "render/canvas.h"
 #include "render/render_context.h"
@@ -25,7 +27,7 @@ void redrawAll(RenderContext& ctx, Canvas& canvas, const model::Element* stopAt 
 
 // The recompute context of the document with the view's plane and scale (for headless callers
 // that have no document view).
-geometry::RecomputeContext recomputeContextFor(const RenderContext& ctx);
+geometry::RecomputeContext recomputeContextFor(document::Document& d, const ViewTransform& view);
 
 // Draws one element by its class. `style` is a shape code or a halo code (for text classes
 // the text background colour); `fill` 0 or more fills polygons and circles.

@@ -1,6 +1,5 @@
 #include "ui/animation_control.h"
 
-#include "document/undo.h"
 #include "edit/animation.h"
 #include "ui/construction_change.h"
 #include "ui/construction_steps.h"
@@ -10,14 +9,16 @@ namespace zeva::ui {
 void openAnimation(Session& s) {
     document::Document* d = s.document();
     if (!d) return;
-    document::checkpoint(*d); // EDIT: becomes the edit transaction
-    edit::dropUnanimatable(d->construction);
+    edit::Edit edit(*d, s.view().recomputeContext(), edit::UndoStep::Checkpoint);
+    if (edit::dropUnanimatable(d->construction)) edit.changedWithoutRecompute();
 }
 
 bool animationTick(Session& s) {
     document::Document* d = s.document();
     if (!d) return false;
-    if (!edit::animationStep(*d, s.view().recomputeContext())) return false;
+    edit::Edit edit(*d, s.view().recomputeContext(), edit::UndoStep::Continue);
+    if (!edit::animationStep(edit)) return false;
+    edit.commit();
     redrawAndRepaint(s);
     return true;
 }

@@ -35,7 +35,8 @@ struct SampleMaker {
         if (parents.size() > 2) request.parent3 = p[2];
         request.x1 = x;
         request.y1 = y;
-        return edit::createElement(d, request, inputs, options);
+        edit::Edit edit(d, document::contextFor(d), edit::UndoStep::Continue);
+        return edit::createElement(edit, request, inputs, options);
     }
     // Defining points are hidden unless points are what the sample shows.
     Element* point(double x, double y, bool shown) {
@@ -143,7 +144,7 @@ QImage appearancePreview(ElementClass elementClass, int32_t colour, int32_t styl
     ctx.view = &view;
     ctx.options = render::renderOptionsFrom(options, settings::texts());
     render::loadView(view, d);
-    geometry::recomputeAll(d.construction, render::recomputeContextFor(ctx));
+    geometry::recomputeAll(d.construction, render::recomputeContextFor(d, *ctx.view));
 
     QImage surface(w + 1, h + 1, QImage::Format_RGB32);
     {

@@ -4,7 +4,8 @@
 
 #include "ui/drag_motion.h"
 #include "ui/draggable.h"
-#include "ui/edit_bridge.h"
+#include "edit/edit.h"
+#include "model/dependencies.h"
 #include "ui/rectangle_selection.h"
 
 #include <unordered_set>
@@ -40,7 +41,7 @@ bool movesByItsKind(const Element& point) {
 std::vector<Element*> gathered(const model::Construction& c,
                                std::initializer_list<Element*> sources) {
     const std::vector<Element*> list(sources);
-    return bridge::withDependents(c, list);
+    return model::withDependents(c, list);
 }
 
 void prepareSingle(DragState& drag, const model::Construction& c, Element& hit, Point cursor) {
@@ -73,7 +74,7 @@ void prepareSingle(DragState& drag, const model::Construction& c, Element& hit, 
     case Kind::Conic: {
         const auto& points = hit.conic().points;
         if (points[0]) drag.anchor = cursor - points[0]->point();
-        drag.dependents = bridge::withDependents(c, std::vector<Element*>(points.begin(),
+        drag.dependents = model::withDependents(c, std::vector<Element*>(points.begin(),
                                                                           points.end()));
         return;
     }
@@ -122,13 +123,13 @@ void prepareGroup(DragState& drag, const model::Construction& c, Element& hit, P
         builtOn.push_back(e);
         if (hit.selected && isLabelClass(e->elementClass()) && e->param2 != 100) chosen.insert(e);
     }
-    for (Element* a : bridge::movableAncestorsOfAll(c, builtOn))
+    for (Element* a : model::movableAncestorsOfAll(c, builtOn))
         if (translatesInGroup(*a)) chosen.insert(a);
     for (Element* e : c)
         if (chosen.count(e)) drag.moved.push_back(e);
     drag.reference = drag.moved.empty() ? nullptr : drag.moved.front();
     drag.anchor = drag.reference ? cursor - groupPosition(*drag.reference) : Point{};
-    drag.dependents = bridge::withDependents(c, drag.moved);
+    drag.dependents = model::withDependents(c, drag.moved);
 }
 
 } // namespace

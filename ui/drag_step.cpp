@@ -4,7 +4,9 @@
 #include "ui/drag.h"
 #include "ui/drag_locus.h"
 #include "ui/drag_motion.h"
-#include "ui/edit_bridge.h"
+#include "edit/edit.h"
+#include "edit/hide_show.h"
+#include "model/dependencies.h"
 #include "ui/rectangle_selection.h"
 #include "ui/tool_table.h"
 
@@ -41,7 +43,7 @@ void endDrag(Session& s) {
     DragState& drag = s.drag;
     document::Document* d = s.document();
     if (d && drag.moving) {
-        bridge::Edit edit(*d, s.view().recomputeContext(), bridge::UndoStep::Continue);
+        edit::Edit edit(*d, s.view().recomputeContext(), edit::UndoStep::Continue);
         edit.changedGathered(drag.dependents);
         edit.commit();
     }
@@ -65,8 +67,8 @@ void dragStep(Session& s, const MouseEvent& e, Point world) {
     const geometry::RecomputeContext rc = dragContext(s);
     // The first step that moves takes the undo snapshot: a click that only selects keeps the
     // previous one. What the press itself made took it already.
-    bridge::Edit edit(*d, rc, drag.moving || drag.afterCreation ? bridge::UndoStep::Continue
-                                                                : bridge::UndoStep::Checkpoint);
+    edit::Edit edit(*d, rc, drag.moving || drag.afterCreation ? edit::UndoStep::Continue
+                                                                : edit::UndoStep::Checkpoint);
     drag.moving = true;
     s.view().renderContext().state.dragInProgress = true;
     const MotionContext m = motionContext(s, rc);
@@ -77,7 +79,7 @@ void dragStep(Session& s, const MouseEvent& e, Point world) {
     else
         moveByOwnRule(drag, world, m);
     edit.changedGathered(drag.dependents);
-    if (edit.commit() == bridge::Redraw::Redraw) {
+    if (edit.commit() == edit::Redraw::Redraw) {
         s.view().redraw();
         s.host.repaint();
     }
@@ -95,11 +97,9 @@ void releaseMoveTool(Session& s, const MouseEvent& e) {
 void pressHideShowButton(Session& s, Element& button) {
     document::Document* d = s.document();
     if (!d) return;
-    bridge::Edit edit(*d, s.view().recomputeContext(), bridge::UndoStep::Checkpoint);
-    button.param2 = button.param2 ? 0 : 1;
-    edit::applyHideShowButton(button);
-    edit.changedWithoutRecompute();
-    if (edit.commit() == bridge::Redraw::Redraw) {
+    edit::Edit edit(*d, s.view().recomputeContext(), edit::UndoStep::Checkpoint);
+    edit::pressHideShowButton(edit, button);
+    if (edit.commit() == edit::Redraw::Redraw) {
         s.view().redraw();
         s.host.repaint();
     }

@@ -1,7 +1,8 @@
 // The keys the logic handles itself: Esc leaves any tool, Ctrl suppresses detection, + and -
 // change the number of points of the selected loci.
 #include "geometry/locus.h"
-#include "ui/edit_bridge.h"
+#include "edit/edit.h"
+#include "model/dependencies.h"
 #include "ui/hit_test.h"
 #include "ui/navigation.h"
 #include "ui/tool_selection.h"
@@ -45,8 +46,8 @@ void changeLocusPoints(Session& s, int change) {
         if (count != locus->samples().capacity) changed.push_back(locus);
     }
     if (changed.empty()) return;
-    bridge::Edit edit(*d, s.view().recomputeContext(),
-                      n.keyRunChanged ? bridge::UndoStep::Continue : bridge::UndoStep::Checkpoint);
+    edit::Edit edit(*d, s.view().recomputeContext(),
+                      n.keyRunChanged ? edit::UndoStep::Continue : edit::UndoStep::Checkpoint);
     n.keyRunChanged = true;
     for (Element* locus : changed) {
         locus->samples().resize(std::clamp(locus->samples().capacity + change,

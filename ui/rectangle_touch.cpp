@@ -177,7 +177,7 @@ bool locusTouches(Element& locus, const WorldBox& box, TouchContext& ctx) {
     case ElementClass::Arc:
     case ElementClass::Locus:
     case ElementClass::Conic:
-        return geometry::hitFamily(locus, ctx.recompute, [&](const Element& instance) {
+        return geometry::hitFamily(locus, [&](const Element& instance) {
             // The instance is the traced element itself, recomputed for this run.
             return curveTouches(const_cast<Element&>(instance), box, ctx);
         });

@@ -1,6 +1,7 @@
 // Traces: the trace tool switches an element's trace on or off, and "Desactivar trazas"
 // switches every trace off. What a traced element leaves behind is drawn by the renderer.
-#include "ui/edit_bridge.h"
+#include "edit/edit.h"
+#include "model/dependencies.h"
 #include "ui/hit_test.h"
 #include "ui/navigation.h"
 
@@ -38,9 +39,9 @@ void traceStep(Session& s) {
     s.host.stopTimer(TimerId::Blink);
     {
         // One undo step for all the switches made while the tool stays chosen.
-        bridge::Edit edit(*d, s.view().recomputeContext(),
-                          s.navigation.tracesChanged ? bridge::UndoStep::Continue
-                                                     : bridge::UndoStep::Checkpoint);
+        edit::Edit edit(*d, s.view().recomputeContext(),
+                          s.navigation.tracesChanged ? edit::UndoStep::Continue
+                                                     : edit::UndoStep::Checkpoint);
         s.navigation.tracesChanged = true;
         if (found != traced.end())
             traced.erase(found);
@@ -57,7 +58,7 @@ void turnTracesOff(Session& s) {
     document::Document* d = s.document();
     if (!d) return;
     if (!d->tracedElements().empty()) {
-        bridge::Edit edit(*d, s.view().recomputeContext(), bridge::UndoStep::Checkpoint);
+        edit::Edit edit(*d, s.view().recomputeContext(), edit::UndoStep::Checkpoint);
         d->tracedElements().clear();
         edit.changedWithoutRecompute();
     }

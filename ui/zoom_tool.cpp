@@ -1,6 +1,7 @@
 // The zoom tool: dragging up enlarges the figure about the pressed point, dragging down
 // shrinks it. The free data of the construction is scaled; the view stays where it is.
-#include "ui/edit_bridge.h"
+#include "edit/edit.h"
+#include "model/dependencies.h"
 #include "ui/navigation.h"
 
 #include <algorithm>
@@ -66,8 +67,8 @@ void zoomStep(Session& s, Point world) {
     const double f = std::max(kSmallestFactor, 1.0 + kZoomPerUnit * (world.y - n.zoomPrevious.y));
     // The first step of the drag takes the undo snapshot: a press that does not move changes
     // nothing.
-    bridge::Edit edit(*d, s.view().recomputeContext(),
-                      n.zoomChanged ? bridge::UndoStep::Continue : bridge::UndoStep::Checkpoint);
+    edit::Edit edit(*d, s.view().recomputeContext(),
+                      n.zoomChanged ? edit::UndoStep::Continue : edit::UndoStep::Checkpoint);
     n.zoomChanged = true;
     scaleFreeData(d->construction, n.zoomAnchor, f);
     edit.recomputeAll();

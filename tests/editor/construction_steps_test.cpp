@@ -2,6 +2,7 @@
 // the construction list, and the animation tool's pick and the clock's step as the editor runs
 // them.
 
+#include "tests/support/edits.h"
 #include "document/undo.h"
 #include "edit/factory.h"
 #include "geometry/recompute.h"
@@ -28,7 +29,7 @@ struct Figure : EditorFixture {
         r.kind = kind;
         r.parent1 = p1;
         r.parent2 = p2;
-        Element* e = edit::createElement(doc(), r, in);
+        Element* e = zeva::testing::create(doc(), r, in);
         geometry::recomputeElement(*e, document::contextFor(doc()));
         return e;
     }

@@ -2,6 +2,7 @@
 // A figure on the editor fixture's document and the mouse gestures of the move tool, in world
 // coordinates (x right, y up; world origin at pixel (512, 384), one unit per pixel).
 
+#include "tests/support/edits.h"
 #include "document/document_dump.h"
 #include "edit/factory.h"
 #include "geometry/recompute.h"
@@ -24,7 +25,7 @@ struct DragFigure : EditorFixture {
         r.y1 = a.y;
         r.x2 = b.x;
         r.y2 = b.y;
-        model::Element* e = edit::createElement(doc(), r, in);
+        model::Element* e = zeva::testing::create(doc(), r, in);
         recompute();
         return e;
     }

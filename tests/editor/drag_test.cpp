@@ -1,3 +1,4 @@
+#include "tests/support/edits.h"
 #include "edit/factory.h"
 #include "geometry/primitives.h"
 #include "model/construction.h"
@@ -221,7 +222,7 @@ TEST(Drag, EachKindMovesByItsOwnRule) {
              r.param1 = 4;
              r.parent1 = o;
              r.parent2 = a;
-             edit::createRegularPolygon(f.doc(), r);
+             zeva::testing::inEdit(f.doc(), [&](edit::Edit& e) { edit::createRegularPolygon(e, r); });
              f.recompute();
              Element* v1 = nullptr;
              for (Element* e : f.doc().construction)

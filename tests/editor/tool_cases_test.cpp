@@ -1,4 +1,5 @@
 // The tools' edge cases, the edit tools, the windows' answers, blinking and previews.
+#include "tests/support/edits.h"
 #include "document/undo.h"
 #include "geometry/intersections.h"
 #include "tests/editor/tool_script.h"
@@ -431,7 +432,7 @@ struct GridFigure : ::testing::Test {
             r.parent1 = parent;
             r.x1 = x;
             r.y1 = y;
-            return edit::createElement(d, r);
+            return zeva::testing::create(d, r);
         };
         axes = make(Kind::Axes, make(Kind::FreePoint, nullptr));
         grid = make(Kind::Grid, axes);

@@ -188,7 +188,7 @@ TEST_F(EveryKind, ExtremeButAcceptedValuesStayInTheDeviceRange) {
         scene.document.viewTop = x.viewTop;
         scene.document.viewRight = x.viewLeft + 1024;
         scene.document.viewBottom = x.viewTop - 768;
-        geometry::recomputeAll(scene.document.construction, recomputeContextFor(scene.ctx));
+        geometry::recomputeAll(scene.document.construction, recomputeContextFor(scene.document, *scene.ctx.view));
         scene.document.construction.setSelectionAll(1); // halos too
         for (CanvasRole role : {CanvasRole::Main, CanvasRole::Miniature}) {
             RecordingCanvas canvas(role);

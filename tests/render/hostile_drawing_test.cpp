@@ -33,7 +33,7 @@ TEST(HostileDrawing, OpenedHostileDocumentsDrawWithinTheDeviceRange) {
         ctx.view = &view;
         ctx.options.showHidden = true;
         loadView(view, d);
-        geometry::recomputeAll(d.construction, recomputeContextFor(ctx));
+        geometry::recomputeAll(d.construction, recomputeContextFor(d, *ctx.view));
         RecordingCanvas trace(CanvasRole::Trace);
         ctx.traceCanvas = &trace;
         for (bool selected : {false, true}) {

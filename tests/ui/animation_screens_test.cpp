@@ -3,6 +3,7 @@
 // the window thread through Qt's event queue. With ZEVA_SCREENSHOT_DIR set the frames are
 // written there as PNG files (run under Xvfb with QT_QPA_PLATFORM=xcb to see whole screens).
 
+#include "tests/support/edits.h"
 #include "figure_window.h"
 #include "qt_app.h"
 #include "tests/animation/window_thread.h"
@@ -47,7 +48,7 @@ struct AnimatedFigure {
             r.kind = kind;
             r.parent1 = p1;
             r.parent2 = p2;
-            Element* e = edit::createElement(d, r, in);
+            Element* e = zeva::testing::create(d, r, in);
             geometry::recomputeElement(*e, window.recomputeContext());
             return e;
         };

@@ -1,6 +1,7 @@
 // The animation window on the offscreen platform: its controls change the entries, the pause
 // stops every entry, and its clock hands steps to the test, which plays the window thread.
 
+#include "tests/support/edits.h"
 #include "qt_app.h"
 #include "tests/animation/window_thread.h"
 #include "tests/editor/fake_host.h"
@@ -36,21 +37,21 @@ struct AnimationFixture : testing::EditorFixture {
         zeva::testing::qtApp();
         edit::CreationRequest r;
         r.x1 = 0;
-        Element* a = edit::createElement(doc(), r);
+        Element* a = zeva::testing::create(doc(), r);
         r.x1 = 100;
-        Element* b = edit::createElement(doc(), r);
+        Element* b = zeva::testing::create(doc(), r);
         r.kind = Kind::Segment;
         r.parent1 = a;
         r.parent2 = b;
-        Element* ab = edit::createElement(doc(), r);
+        Element* ab = zeva::testing::create(doc(), r);
         r.kind = Kind::PointOnElement;
         r.parent1 = ab;
         r.y2 = 0.5;
-        onSegment = edit::createElement(doc(), r);
+        onSegment = zeva::testing::create(doc(), r);
         edit::CreationInputs in;
         in.parameterValue = 5;
         r.kind = Kind::Parameter;
-        parameter = edit::createElement(doc(), r, in);
+        parameter = zeva::testing::create(doc(), r, in);
         geometry::recomputeAll(doc().construction, document::contextFor(doc()));
         edit::addOrRestartAnimation(doc().construction, *onSegment);
         edit::addOrRestartAnimation(doc().construction, *parameter);

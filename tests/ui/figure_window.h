@@ -46,7 +46,7 @@ class FigureWindow : public QMainWindow, public Host, public View {
         traces = QImage(bitmap.size(), QImage::Format_RGB32);
         canvas = std::make_unique<platform::QtCanvas>(bitmap, render::CanvasRole::Main);
         traceCanvas = std::make_unique<platform::QtCanvas>(traces, render::CanvasRole::Trace);
-        area->setBitmap(&bitmap);
+        area->setSource([this]() -> const QImage& { return bitmap; });
         documents.environment.clientWidth = client.width();
         documents.environment.clientHeight = client.height();
         documents.environment.screen = {client.width(), client.height()};
@@ -77,7 +77,7 @@ class FigureWindow : public QMainWindow, public Host, public View {
         return ctx;
     }
     geometry::RecomputeContext recomputeContext() override {
-        return render::recomputeContextFor(renderContext());
+        return render::recomputeContextFor(*documents.current(), transformValue);
     }
     void redraw() override {
         render::redrawAll(renderContext(), *canvas);
@@ -101,6 +101,8 @@ class FigureWindow : public QMainWindow, public Host, public View {
     bool timerRunning(TimerId) const override { return false; }
     void notify(MessageIcon, const std::string&) override {}
     void repaint() override { area->update(); }
+    void captureMouse(bool) override {}
+    void viewMoved() override {}
     std::optional<render::IPoint> cursorPosition() const override { return std::nullopt; }
     bool windowActive() const override { return true; }
     void toolChanged(int t) override { toolShown = t; }

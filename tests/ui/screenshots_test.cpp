@@ -8,6 +8,7 @@
 #include "document/document_load.h"
 #include "geometry/recompute.h"
 #include "platform/figure_export.h"
+#include "platform/qt_canvas.h"
 #include "render/render_options.h"
 #include "render/renderer.h"
 #include "settings/text_table.h"
@@ -116,9 +117,15 @@ TEST(Screenshots, GallerySmooth) {
     options.smoothDrawing = 1;
     ctx.options = render::renderOptionsFrom(options, settings::texts());
     render::loadView(view, *ctx.document);
-    geometry::recomputeAll(ctx.document->construction, render::recomputeContextFor(ctx));
+    geometry::recomputeAll(ok->document->construction, render::recomputeContextFor(*ok->document, view));
     QDir().mkpath(kFolder);
-    EXPECT_EQ(platform::exportFigure(ctx, (kFolder + QStringLiteral("/gallery-smooth.png")).toStdString(),
+    QImage surface(1025, 769, QImage::Format_RGB32);
+    {
+        platform::QtCanvas canvas(surface, render::CanvasRole::Main);
+        canvas.setSmooth(ctx.options.smooth);
+        render::redrawAll(ctx, canvas);
+    }
+    EXPECT_EQ(platform::exportFigure(ctx, surface, (kFolder + QStringLiteral("/gallery-smooth.png")).toStdString(),
                                      1024, 768),
               "");
 }

@@ -85,9 +85,15 @@ TEST(SmoothDrawing, ExportedPicturesFollowTheOption) {
         view.screenHeight = view.clientHeight = 300;
         render::setPlaneSize(view, 3000);
         render::loadView(view, *ctx.document);
-        geometry::recomputeAll(ctx.document->construction, render::recomputeContextFor(ctx));
+        geometry::recomputeAll(ok->document->construction, render::recomputeContextFor(*ok->document, view));
         const std::string png = dir.file(smooth ? "smooth.png" : "exact.png");
-        ASSERT_EQ(exportFigure(ctx, png, 400, 300), "");
+        QImage surface(401, 301, QImage::Format_RGB32);
+        {
+            QtCanvas canvas(surface, render::CanvasRole::Main);
+            canvas.setSmooth(ctx.options.smooth);
+            render::redrawAll(ctx, canvas);
+        }
+        ASSERT_EQ(exportFigure(ctx, surface, png, 400, 300), "");
     }
     const QImage exact(QString::fromStdString(dir.file("exact.png")));
     const QImage smooth(QString::fromStdString(dir.file("smooth.png")));

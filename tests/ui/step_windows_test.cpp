@@ -1,5 +1,6 @@
 // "Paso a Paso..." and "Lista construcción " on the offscreen platform.
 
+#include "tests/support/edits.h"
 #include "qt_app.h"
 #include "tests/editor/fake_host.h"
 
@@ -35,17 +36,17 @@ struct FiveSteps : testing::EditorFixture {
         edit::CreationRequest r;
         for (double x : {0.0, 100.0}) {
             r.x1 = x;
-            e.push_back(edit::createElement(doc(), r));
+            e.push_back(zeva::testing::create(doc(), r));
         }
         r.kind = Kind::Segment;
         r.parent1 = e[0];
         r.parent2 = e[1];
-        e.push_back(edit::createElement(doc(), r));
+        e.push_back(zeva::testing::create(doc(), r));
         r.kind = Kind::FreePoint;
         for (double y : {50.0, 80.0}) {
             r.x1 = 0;
             r.y1 = y;
-            e.push_back(edit::createElement(doc(), r));
+            e.push_back(zeva::testing::create(doc(), r));
         }
         e[3]->visible = 0;
         edit::CreationInputs in;
@@ -53,7 +54,7 @@ struct FiveSteps : testing::EditorFixture {
         in.lastClick = Point{0, 0};
         r.kind = Kind::Name;
         r.parent1 = e[0];
-        edit::createElement(doc(), r, in);
+        zeva::testing::create(doc(), r, in);
         geometry::recomputeAll(doc().construction, document::contextFor(doc()));
     }
 };
