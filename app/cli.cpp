@@ -2,13 +2,16 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string_view>
 
 namespace zeva::app {
 
 std::string usageText() {
     return "Usage:\n"
-           "  zeva [FILE]                               open the editor (with FILE, a .KDO or .MAC)\n"
+           "  zeva [FILE...]                            open the editor (with each FILE, .KDO or .MAC)\n"
+           "       [--quit-after-paint]                 print the start-up time and quit\n"
+           "       (and Qt's own options: -platform, -qwindowgeometry, -style, -reverse, ...)\n"
            "  zeva --dump FILE                          print the document as JSON\n"
            "  zeva --render FILE -o OUT [--size WxH]    draw the document to OUT (.png .bmp .svg .pdf)\n"
            "  zeva --eval EXPR [--angle-unit RAD|DEG|GRA]  evaluate an expression\n"
@@ -40,8 +43,29 @@ bool parseSize(std::string_view text, int& w, int& h) {
 
 }  // namespace
 
+bool isBatchCommand(const std::vector<std::string>& args) {
+    if (args.empty()) return false;
+    const std::string& a = args[0];
+    return a == "--help" || a == "-h" || a == "--version" || a == "--dump" || a == "--eval" ||
+           a == "--render";
+}
+
 int runCommandLine(const std::vector<std::string>& args, std::string& documentPath) {
-    documentPath.clear();
+    EditorStart start;
+    const int code = runCommandLine(args, start);
+    documentPath = start.documents.empty() ? std::string() : start.documents.front();
+    return code;
+}
+
+int runCommandLine(const std::vector<std::string>& allArgs, EditorStart& start) {
+    start = EditorStart{};
+    std::vector<std::string> args;
+    for (const std::string& a : allArgs) {
+        if (a == "--quit-after-paint")
+            start.quitAfterPaint = true;
+        else
+            args.push_back(a);
+    }
     if (args.empty()) return -1;
     const std::string& first = args[0];
     if (first == "--help" || first == "-h") {
@@ -89,13 +113,22 @@ int runCommandLine(const std::vector<std::string>& args, std::string& documentPa
     }
     if (!first.empty() && first[0] == '-' && first.size() > 1)
         return usageError("unknown option " + first);
-    // The whole command line is the path of a document to open.
+    // Each file given is a document to open; when they are not all files, the whole command
+    // line is the path of one document.
+    std::error_code error;
+    bool allFiles = true;
+    for (const std::string& a : args)
+        allFiles = allFiles && std::filesystem::is_regular_file(a, error);
+    if (allFiles) {
+        start.documents = args;
+        return -1;
+    }
     std::string path;
     for (size_t i = 0; i < args.size(); ++i) {
         if (i) path += ' ';
         path += args[i];
     }
-    documentPath = path;
+    start.documents = {path};
     return -1;
 }
 

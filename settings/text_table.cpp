@@ -394,6 +394,24 @@ constexpr KeyText kMessageDefaults[] = {
     {182, "Color de fondo de la lista"},
 };
 
+// Built-in extra texts of the main window (key 2000 + slot, slots 0..19): menu captions that
+// have no key of their own and the file dialogs' filters.
+constexpr KeyText kWindowExtraDefaults[] = {
+    {0, "Opciones"},
+    {1, "Eliminar lista de recientes"},
+    {2, "Paso a Paso..."},
+    {3, "Mover la Pantalla..."},
+    {4, "Pantalla Completa"},
+    {5, "Pegar imagen"},
+    {6, "Desactivar trazas"},
+    {7, "Redibujar"},
+    {8, "Macros..."},
+    {9, "Lista documentos..."},
+    {10, "Documentos ZEVA (*.kdo *.KDO)"},
+    {11, "Macros ZEVA (*.mac *.MAC)"},
+    {12, "Todos los archivos (*)"},
+};
+
 // Direct lookup for the keys below 1000 (words, kind names, tools, controls).
 constexpr int kLowKeyLimit = 1000;
 
@@ -477,6 +495,8 @@ void TextTable::setBuiltInDefaults() {
         kindNames[k] = model::kindName(static_cast<K>(k));
     for (const auto& m : kMessageDefaults)
         messages[m.key] = m.text;
+    for (const auto& m : kWindowExtraDefaults)
+        extraMessages[m.key] = m.text;
     controlTexts.clear();
     for (const auto& c : kControlKeys)
         if (!c.text.empty()) controlTexts[c.key] = std::string(c.text);

@@ -2,6 +2,7 @@
 
 #include "render/view_transform.h"
 #include "ui/drag.h"
+#include "ui/edit_bar.h"
 #include "ui/hit_test.h"
 #include "ui/navigation.h"
 #include "ui/previews.h"
@@ -203,6 +204,7 @@ void Editor::textDialogClosed(const TextDialogAnswer& answer) {
 }
 
 void Editor::fontDialogClosed(const std::optional<model::ElementFont>& font) {
+    if (selectionFontChosen(session_, font)) return;
     ui::fontDialogClosed(session_, font);
 }
 

@@ -20,11 +20,21 @@ QString notYetAvailableText(ToolCode tool) {
            fromUtf8(t.toolText(tool));
 }
 
-void showNotYetAvailable(QWidget* parent, ToolCode tool) {
-    auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral("ZEVA"),
-                                notYetAvailableText(tool), QMessageBox::Ok, parent);
+QString notYetAvailableText(const QString& what) {
+    return fromUtf8(settings::texts().message(settings::kMsgNotYetAvailable)) + QLatin1Char(' ') +
+           what;
+}
+
+void showNotYetAvailable(QWidget* parent, const QString& what) {
+    auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral("ZEVA"), what,
+                                QMessageBox::Ok, parent);
     box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setText(notYetAvailableText(what));
     box->open();
+}
+
+void showNotYetAvailable(QWidget* parent, ToolCode tool) {
+    showNotYetAvailable(parent, fromUtf8(settings::texts().toolText(tool)));
 }
 
 } // namespace zeva::ui

@@ -15,5 +15,8 @@ namespace zeva::ui {
 QString notYetAvailableText(ToolCode tool);
 // Shows it in an information box captioned "ZEVA" over `parent`, without waiting.
 void showNotYetAvailable(QWidget* parent, ToolCode tool);
+// The same for a command that is not a tool, named by `what` (its menu caption).
+QString notYetAvailableText(const QString& what);
+void showNotYetAvailable(QWidget* parent, const QString& what);
 
 } // namespace zeva::ui

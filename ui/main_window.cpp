@@ -2,24 +2,30 @@
 
 #include "settings/options.h"
 #include "settings/text_table.h"
+#include "ui/animation_window.h"
+#include "ui/construction_list_window.h"
 #include "ui/drawing_area.h"
+#include "ui/file_commands.h"
+#include "ui/interface_texts.h"
+#include "ui/popup_panel_widget.h"
+#include "ui/step_window.h"
+#include "ui/tool_bars.h"
+#include "ui/tool_selection.h"
+#include "ui/ui_text.h"
 
-#include <QGridLayout>
+#include <QCloseEvent>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLayout>
 #include <QMessageBox>
 #include <QScreen>
 #include <QScrollBar>
-#include <QStatusBar>
 #include <QTimer>
 
 namespace zeva::ui {
 
 namespace {
-
-QString fromUtf8(const std::string& s) {
-    return QString::fromUtf8(s.data(), qsizetype(s.size()));
-}
 
 QSize screenSize() {
     if (const QScreen* s = QGuiApplication::primaryScreen()) {
@@ -29,58 +35,79 @@ QSize screenSize() {
     return {1024, 768};
 }
 
-QScrollBar* makeBar(Qt::Orientation o, QWidget* parent) {
-    auto* bar = new QScrollBar(o, parent);
-    bar->setRange(0, render::kScrollMax);
-    bar->setPageStep(100);
-    bar->setSingleStep(10);
-    return bar;
-}
-
 } // namespace
 
 MainWindow::MainWindow(const QString& documentPath, QWidget* parent) : QMainWindow(parent) {
-    setWindowTitle(QStringLiteral("ZEVA"));
+    build(documentPath.isEmpty() ? QStringList() : QStringList{documentPath});
+}
 
-    auto* central = new QWidget(this);
-    auto* grid = new QGridLayout(central);
-    grid->setContentsMargins(0, 0, 0, 0);
-    grid->setSpacing(0);
-    area_ = new DrawingArea(central);
-    hBar_ = makeBar(Qt::Horizontal, central);
-    vBar_ = makeBar(Qt::Vertical, central);
-    grid->addWidget(area_, 0, 0);
-    grid->addWidget(vBar_, 0, 1);
-    grid->addWidget(hBar_, 1, 0);
-    setCentralWidget(central);
-
-    coordLabel_ = new QLabel(this);
-    angleLabel_ = new QLabel(this);
-    messageLabel_ = new QLabel(this);
-    statusBar()->addWidget(coordLabel_);
-    statusBar()->addWidget(angleLabel_);
-    statusBar()->addWidget(messageLabel_, 1);
-    messageLabel_->setText(fromUtf8(settings::texts().toolText(0)));
-
-    // The drawing surface is as large as the screen; the window shows its top-left part.
-    view_ = std::make_unique<DocumentView>(screenSize(), settings::options(), settings::texts());
-    area_->setSource([this]() -> const QImage& { return view_->bitmap(); });
-    const QSize screen = screenSize();
-    resize(std::min(1024, screen.width()), std::min(768, screen.height()));
-    if (layout()) layout()->activate();
-    view_->setClientSize(area_->size());
-
-    connect(hBar_, &QScrollBar::valueChanged, this, &MainWindow::horizontalScrolled);
-    connect(vBar_, &QScrollBar::valueChanged, this, &MainWindow::verticalScrolled);
-    area_->onResize = [this] { areaResized(); };
-
-    if (!documentPath.isEmpty()) openDocument(documentPath);
-    if (!documents_.current()) newDocument();
+MainWindow::MainWindow(const QStringList& documentPaths, QWidget* parent) : QMainWindow(parent) {
+    build(documentPaths);
 }
 
 MainWindow::~MainWindow() {
-    // The view draws the documents: let it go before them.
+    // The tool windows and the logic work on the documents: they go first, the view before the
+    // documents it draws.
+    delete animation_;
+    animation_ = nullptr;
+    delete steps_;
+    steps_ = nullptr;
+    delete list_;
+    list_ = nullptr;
+    if (area_) area_->setEditor(nullptr);
+    panels_.reset();
+    editor_.reset();
     view_.reset();
+}
+
+void MainWindow::build(const QStringList& documentPaths) {
+    setWindowTitle(QStringLiteral("ZEVA"));
+    const QSize screen = screenSize();
+    small_ = screen.width() < 1000;
+
+    // The drawing surface is as large as the screen; the window shows its top-left part.
+    view_ = std::make_unique<DocumentView>(screen, settings::options(), settings::texts());
+    editor_ = std::make_unique<Editor>(*this, documents_);
+    panels_ = std::make_unique<PopupPanels>(editor_->session());
+
+    client_ = new QWidget(this);
+    setCentralWidget(client_);
+    client_->installEventFilter(this);
+    area_ = new DrawingArea(client_);
+    area_->setSource([this]() -> const QImage& { return view_->bitmap(); });
+    area_->setEditor(editor_.get());
+    area_->onResize = [this] { areaResized(); };
+    area_->onPress = [this] { setFocus(); };
+    hBar_ = new QScrollBar(Qt::Horizontal, client_);
+    vBar_ = new QScrollBar(Qt::Vertical, client_);
+    for (QScrollBar* bar : {hBar_, vBar_}) {
+        bar->setRange(0, render::kScrollMax);
+        bar->setPageStep(100);
+        bar->setSingleStep(10);
+        bar->setFocusPolicy(Qt::NoFocus);
+    }
+    connect(hBar_, &QScrollBar::valueChanged, this, &MainWindow::horizontalScrolled);
+    connect(vBar_, &QScrollBar::valueChanged, this, &MainWindow::verticalScrolled);
+
+    buildTimers();
+    buildToolBars();
+    buildMenus();
+    buildStatusBar();
+    panelWidget_ = new PopupPanelWidget(client_);
+
+    resize(std::min(1024, screen.width()), std::min(768, screen.height()));
+    applyStartOptions();
+    // The client area gets its size now, so that a new document is centred on the drawing area
+    // the window will show.
+    if (layout()) layout()->activate();
+    layOut();
+    view_->setClientSize(area_->size());
+
+    for (const QString& path : documentPaths)
+        openDocument(path);
+    if (!documents_.current()) newDocument();
+    editor_->selectTool(tool::Move);
+    refreshHeldGlyphs();
 }
 
 // New documents are centred on the drawing area and take the application's defaults.
@@ -98,14 +125,18 @@ void MainWindow::refreshEnvironment() {
 
 void MainWindow::newDocument() {
     refreshEnvironment();
-    if (document::Document* d = documents_.newDocument()) showDocument(d);
+    if (document::Document* d = documents_.newDocument()) {
+        showDocument(d);
+        return;
+    }
+    notify(MessageIcon::Error, settings::texts().message(settings::kMsgTooManyDocuments));
 }
 
 bool MainWindow::openDocument(const QString& path) {
     openError_.clear();
     refreshEnvironment();
     const document::Document* before = documents_.current();
-    const document::OpenResult result = documents_.open(path.toStdString());
+    const document::OpenResult result = documents_.open(utf8Text(path));
     switch (result.status) {
     case document::OpenStatus::Opened:
     case document::OpenStatus::AlreadyOpen:
@@ -129,7 +160,7 @@ bool MainWindow::openDocument(const QString& path) {
 }
 
 void MainWindow::showError(const std::string& message, bool later) {
-    auto* box = new QMessageBox(QMessageBox::Critical, QStringLiteral("ZEVA"), fromUtf8(message),
+    auto* box = new QMessageBox(QMessageBox::Critical, QStringLiteral("ZEVA"), qtText(message),
                                 QMessageBox::Ok, this);
     box->setAttribute(Qt::WA_DeleteOnClose);
     if (later)
@@ -139,26 +170,36 @@ void MainWindow::showError(const std::string& message, bool later) {
 }
 
 void MainWindow::showDocument(document::Document* d) {
+    if (d) {
+        const int index = documents_.indexOf(d);
+        if (index >= 0) documents_.setCurrent(index);
+    }
+    enterNoDocumentState(d == nullptr);
+    if (animation_) animation_->stopAndHide();
     view_->setClientSize(area_->size());
     view_->attach(d);
-    coordLabel_->setText(d->coordSystem == 1 ? QStringLiteral("(r,theta)")
-                                             : QStringLiteral("(x,y)"));
-    static const char* const units[] = {"RAD", "DEG", "GRA"};
-    angleLabel_->setText(QLatin1String(units[std::clamp(d->angleUnit, 0, 2)]));
+    refreshStatusPanels();
     refreshCaption();
-    syncScrollBars();
+    refreshDocumentLists();
+    if (d) {
+        syncScrollBars();
+        editor_->selectTool(tool::Move);
+    }
     area_->update();
+}
+
+QString MainWindow::documentCaption(const document::Document& d) {
+    const std::string name =
+        d.fileName.empty()
+            ? settings::texts().message(settings::kMsgDocument) + " " + std::to_string(d.number)
+            : document::bareFileName(d.fileName);
+    return qtText(name);
 }
 
 void MainWindow::refreshCaption() {
     QString title = QStringLiteral("ZEVA");
-    if (const document::Document* d = documents_.current()) {
-        const std::string name = d->fileName.empty()
-                                     ? settings::texts().message(settings::kMsgDocument) + " " +
-                                           std::to_string(d->number)
-                                     : document::bareFileName(d->fileName);
-        title += QStringLiteral(" - ") + fromUtf8(name);
-    }
+    if (const document::Document* d = documents_.current(); d && !noDocument_)
+        title += QStringLiteral(" - ") + documentCaption(*d);
     setWindowTitle(title);
 }
 
@@ -202,8 +243,37 @@ void MainWindow::scrolled(double viewLeft, double viewTop) {
     document::markModified(*view_->document());
     view_->scrollTo(viewLeft, viewTop);
     view_->renderContext().state.pendingRectangle.reset();
+    session().rectangle = SelectionRectangle{};
     view_->clearTraces();
     redraw(view_->dependsOnView());
+}
+
+AnimationWindow& MainWindow::animationWindow() {
+    if (!animation_) animation_ = new AnimationWindow(session(), this);
+    return *animation_;
+}
+
+StepWindow& MainWindow::stepWindow() {
+    if (!steps_) steps_ = new StepWindow(session(), this);
+    return *steps_;
+}
+
+ConstructionListWindow& MainWindow::constructionListWindow() {
+    if (!list_) list_ = new ConstructionListWindow(session(), this);
+    return *list_;
+}
+
+} // namespace zeva::ui
+
+namespace zeva::ui {
+
+// Leaving the program closes every document in turn; a cancel keeps it running.
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!file_commands::closeEverything(*this)) {
+        event->ignore();
+        return;
+    }
+    event->accept();
 }
 
 } // namespace zeva::ui

@@ -80,6 +80,9 @@ struct ToolState {
     Point previewCursor;
 
     AwaitedAnswer awaiting; // a window the tools opened and wait for
+    // The selected elements the edit bar's font tool asked a font for; they take it when the
+    // font dialog answers.
+    std::vector<model::Element*> selectionFontTargets;
 };
 
 // The side of a polygon that was under the cursor. A tool that takes the whole polygon still

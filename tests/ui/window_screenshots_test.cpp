@@ -1,0 +1,85 @@
+// Pictures of the editor's main window, written to <build>/screenshots/ to be looked at whenever
+// the window changes: the gallery in the lay-out of the screen (window-large.png at 1000 pixels
+// and wider, window-small.png below; run under Xvfb at 1920x1080 and 960x720 for both), and a
+// triangle with its circumcircle built by clicks in the drawing area.
+#include "qt_app.h"
+
+#include "ui/drawing_area.h"
+#include "ui/main_window.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QTest>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+namespace zeva::ui {
+namespace {
+
+const QString kFolder = QStringLiteral(ZEVA_BINARY_DIR "/screenshots");
+
+void save(QWidget& w, const QString& name) {
+    QApplication::processEvents();
+    const QImage image = w.grab().toImage();
+    QDir().mkpath(kFolder);
+    ASSERT_FALSE(image.isNull());
+    EXPECT_TRUE(image.save(kFolder + QLatin1Char('/') + name)) << name.toStdString();
+}
+
+void fillScreen(MainWindow& w) {
+    w.setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    QTest::qWait(50);
+}
+
+void clickAt(MainWindow& w, double x, double y) {
+    DrawingArea* area = w.drawingArea();
+    const render::IPoint p = render::worldToScreen(w.viewTransform(), x, y);
+    const QPoint local(p.x, p.y);
+    QCursor::setPos(area->mapToGlobal(local));
+    QMouseEvent move(QEvent::MouseMove, QPointF(local), QPointF(area->mapToGlobal(local)),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(area, &move);
+    QTest::mouseClick(area, Qt::LeftButton, Qt::NoModifier, local);
+    QApplication::processEvents();
+}
+
+TEST(WindowScreenshots, TheGalleryAndAFigureBuiltByClicks) {
+    testing::qtApp();
+    MainWindow gallery(QStringLiteral(ZEVA_SOURCE_DIR "/examples/gallery.kdo"));
+    fillScreen(gallery);
+    save(gallery, gallery.smallLayout() ? QStringLiteral("window-small.png")
+                                        : QStringLiteral("window-large.png"));
+
+    MainWindow w;
+    fillScreen(w);
+    w.run(Command::Close);
+    w.run(Command::New); // centred on the drawing area as the window now shows it
+    w.button("B_Segmento")->click();
+    for (auto [x, y] : {std::pair{-150.0, -80.0}, {150.0, -80.0}, {150.0, -80.0}, {40.0, 120.0},
+                        {40.0, 120.0}, {-150.0, -80.0}})
+        clickAt(w, x, y);
+    w.button("B_Mediatriz")->click();
+    for (auto [x, y] : {std::pair{-150.0, -80.0}, {150.0, -80.0}, {150.0, -80.0}, {40.0, 120.0}})
+        clickAt(w, x, y);
+    w.button("B_Circunf")->click();
+    clickAt(w, 0.0, -32.25); // the crossing of the bisectors
+    clickAt(w, -150.0, -80.0);
+    // The cursor rests on the circle: its label shows.
+    const render::IPoint p = render::worldToScreen(w.viewTransform(), 0.0, -32.25 + 157.4);
+    QCursor::setPos(w.drawingArea()->mapToGlobal(QPoint(p.x, p.y)));
+    QMouseEvent move(QEvent::MouseMove, QPointF(p.x, p.y),
+                     QPointF(w.drawingArea()->mapToGlobal(QPoint(p.x, p.y))), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w.drawingArea(), &move);
+    EXPECT_EQ(w.document().construction.countOf(), 10); // 3 points, 3 sides, 2 bisectors, their crossing, the circle
+    save(w, w.smallLayout() ? QStringLiteral("window-figure-small.png")
+                            : QStringLiteral("window-figure.png"));
+}
+
+} // namespace
+} // namespace zeva::ui
