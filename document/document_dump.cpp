@@ -45,9 +45,24 @@ bool shownText(const Document& d, const Element& e, const Element* owner, std::s
             (e.button().caption.empty() ? std::string(kDefaultButtonCaption) : e.button().caption) +
             " ";
         return true;
-    default:
+    case model::ElementClass::Point:
+    case model::ElementClass::Line:
+    case model::ElementClass::Ray:
+    case model::ElementClass::Segment:
+    case model::ElementClass::Polygon:
+    case model::ElementClass::Circle:
+    case model::ElementClass::Arc:
+    case model::ElementClass::Angle:
+    case model::ElementClass::Locus:
+    case model::ElementClass::Axes:
+    case model::ElementClass::Table:
+    case model::ElementClass::Conic:
+    case model::ElementClass::Intersection:
+    case model::ElementClass::Grid:
+    case model::ElementClass::Bitmap:
         return false;
     }
+    return false; // a class no element has
 }
 
 class JsonObject {

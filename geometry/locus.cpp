@@ -38,9 +38,29 @@ bool closedHost(const Element* host) {
     case ElementClass::Circle:
     case ElementClass::Conic:
         return true;
-    default:
+    case ElementClass::Point:
+    case ElementClass::Line:
+    case ElementClass::Ray:
+    case ElementClass::Segment:
+    case ElementClass::Arc:
+    case ElementClass::Angle:
+    case ElementClass::Locus:
+    case ElementClass::Text:
+    case ElementClass::Name:
+    case ElementClass::Number:
+    case ElementClass::Function:
+    case ElementClass::Axes:
+    case ElementClass::Table:
+    case ElementClass::Equation:
+    case ElementClass::Coordinates:
+    case ElementClass::Property:
+    case ElementClass::Intersection:
+    case ElementClass::Grid:
+    case ElementClass::Button:
+    case ElementClass::Bitmap:
         return host->kind == Kind::Locus && host->param1 == 1;
     }
+    return host->kind == Kind::Locus && host->param1 == 1; // a class no element has
 }
 
 // The nodes of the grid as drawn over the view, inside the plane, row by row, in axis units.
@@ -64,8 +84,7 @@ std::vector<Point> gridNodes(const Element& grid, const RecomputeContext& ctx) {
     if (ctx.coordSystem != 1) {
         const double i0 = std::floor((ctx.viewLeft - o.x) / qx);
         const double j0 = std::floor((ctx.viewBottom - o.y) / qy);
-        if (!(std::fabs(i0) < kLargestNodeIndex && std::fabs(j0) < kLargestNodeIndex))
-            return nodes;
+        if (!(std::fabs(i0) < kLargestNodeIndex && std::fabs(j0) < kLargestNodeIndex)) return nodes;
         for (double j = j0; o.y + j * qy < ctx.viewTop && examined < kMaxGridNodes; ++j) {
             ++examined;
             for (double i = i0; o.x + i * qx < ctx.viewRight && examined < kMaxGridNodes; ++i) {
@@ -144,9 +163,28 @@ bool isFamilyTraced(const Element& traced) {
     case ElementClass::Locus:
     case ElementClass::Conic:
         return true;
-    default:
+    case ElementClass::Point:
+    case ElementClass::Line:
+    case ElementClass::Ray:
+    case ElementClass::Segment:
+    case ElementClass::Circle:
+    case ElementClass::Angle:
+    case ElementClass::Text:
+    case ElementClass::Name:
+    case ElementClass::Number:
+    case ElementClass::Function:
+    case ElementClass::Axes:
+    case ElementClass::Table:
+    case ElementClass::Equation:
+    case ElementClass::Coordinates:
+    case ElementClass::Property:
+    case ElementClass::Intersection:
+    case ElementClass::Grid:
+    case ElementClass::Button:
+    case ElementClass::Bitmap:
         return false;
     }
+    return false; // a class no element has
 }
 
 DrivingParameters drivingParameters(const Element& locus, const RecomputeContext& ctx) {
@@ -188,7 +226,24 @@ DrivingParameters drivingParameters(const Element& locus, const RecomputeContext
         case ElementClass::Polygon:
             t = i * double(host.polygon().sides.size()) / n;
             break;
-        default: // segments, arcs and loci run from 0 to 1 inclusive
+        case ElementClass::Point:
+        case ElementClass::Segment:
+        case ElementClass::Arc:
+        case ElementClass::Angle:
+        case ElementClass::Locus:
+        case ElementClass::Text:
+        case ElementClass::Name:
+        case ElementClass::Number:
+        case ElementClass::Function:
+        case ElementClass::Axes:
+        case ElementClass::Table:
+        case ElementClass::Equation:
+        case ElementClass::Coordinates:
+        case ElementClass::Property:
+        case ElementClass::Intersection:
+        case ElementClass::Grid:
+        case ElementClass::Button:
+        case ElementClass::Bitmap: // segments, arcs and loci run from 0 to 1 inclusive
             t = n > 1 ? double(i) / (n - 1) : 0.0;
             break;
         }
@@ -258,7 +313,24 @@ bool acceptLocus(model::Construction& c, Element& traced, Element& driving) {
         case ElementClass::Segment:
         case ElementClass::Circle:
             break;
-        default:
+        case ElementClass::Polygon:
+        case ElementClass::Arc:
+        case ElementClass::Angle:
+        case ElementClass::Locus:
+        case ElementClass::Text:
+        case ElementClass::Name:
+        case ElementClass::Number:
+        case ElementClass::Function:
+        case ElementClass::Axes:
+        case ElementClass::Table:
+        case ElementClass::Equation:
+        case ElementClass::Coordinates:
+        case ElementClass::Property:
+        case ElementClass::Conic:
+        case ElementClass::Intersection:
+        case ElementClass::Grid:
+        case ElementClass::Button:
+        case ElementClass::Bitmap:
             return false;
         }
     }

@@ -7,6 +7,7 @@
 #include "geometry/primitives.h"
 
 #include <cmath>
+#include <optional>
 
 namespace zeva::geometry {
 
@@ -80,10 +81,65 @@ bool belongs(Point p, const Element& host, bool* known) {
     }
     case ElementClass::Conic:
         return std::fabs(conicValue(host.conic().coefficients, p)) < 0.001;
-    default:
+    case ElementClass::Point:
+    case ElementClass::Polygon:
+    case ElementClass::Angle:
+    case ElementClass::Locus:
+    case ElementClass::Text:
+    case ElementClass::Name:
+    case ElementClass::Number:
+    case ElementClass::Function:
+    case ElementClass::Axes:
+    case ElementClass::Table:
+    case ElementClass::Equation:
+    case ElementClass::Coordinates:
+    case ElementClass::Property:
+    case ElementClass::Intersection:
+    case ElementClass::Grid:
+    case ElementClass::Button:
+    case ElementClass::Bitmap:
         *known = false;
         return false;
     }
+    *known = false; // a class no element has
+    return false;
+}
+
+} // namespace
+
+namespace {
+
+// The value of a measurement in user units; none when it does not exist. The recompute pass
+// sends only measurement kinds here.
+std::optional<double> measuredValue(const Element& e, const RecomputeContext& ctx) {
+    const Element& p1 = *e.parent1;
+    const Kind k = e.kind;
+    if (k == Kind::DistancePointPoint) return userLen(dist(p1.point(), e.parent2->point()), ctx);
+    if (k == Kind::DistancePointLine) {
+        const auto d = distanceToLine(lineOf(*e.parent2), p1.point());
+        if (!d) return std::nullopt;
+        return userLen(*d, ctx);
+    }
+    if (k == Kind::SegmentLength) return userLen(dist(p1.point(), p1.secondPoint()), ctx);
+    if (k == Kind::CircleLength) return userLen(circumference(circleOf(p1).radius), ctx);
+    if (k == Kind::ArcLength) {
+        const auto arc = arcOf(p1);
+        if (!arc) return std::nullopt;
+        const double r = dist(arc->centre, arc->first);
+        return userLen(r * arcSweep(arc->centre, arc->first, arc->third, arc->turning), ctx);
+    }
+    if (k == Kind::PolygonPerimeter || k == Kind::PolygonArea) {
+        const auto m = measurePolygon(p1);
+        if (!m) return std::nullopt;
+        return k == Kind::PolygonPerimeter ? userLen(m->perimeter, ctx) : userAr(m->area, ctx);
+    }
+    if (k == Kind::CircleArea) return userAr(circleArea(circleOf(p1).radius), ctx);
+    if (k == Kind::AngleValue) {
+        if (!apart(e.parent2, e.parent1) || !apart(e.parent2, e.parent3)) return std::nullopt;
+        return model::angleToUser(angleBetween(p1.point(), e.parent2->point(), e.parent3->point()),
+                                  ctx.angleUnit);
+    }
+    return std::nullopt; // not a measurement
 }
 
 } // namespace
@@ -94,61 +150,12 @@ void recomputeMeasurement(Element& e, const RecomputeContext& ctx) {
         e.exists = 0;
         return;
     }
-    const Element& p1 = *e.parent1;
-    switch (e.kind) {
-    case Kind::DistancePointPoint:
-        e.x1 = userLen(dist(p1.point(), e.parent2->point()), ctx);
-        break;
-    case Kind::DistancePointLine: {
-        const auto d = distanceToLine(lineOf(*e.parent2), p1.point());
-        if (!d) {
-            e.exists = 0;
-            return;
-        }
-        e.x1 = userLen(*d, ctx);
-        break;
-    }
-    case Kind::SegmentLength:
-        e.x1 = userLen(dist(p1.point(), p1.secondPoint()), ctx);
-        break;
-    case Kind::CircleLength:
-        e.x1 = userLen(circumference(circleOf(p1).radius), ctx);
-        break;
-    case Kind::ArcLength: {
-        const auto arc = arcOf(p1);
-        if (!arc) {
-            e.exists = 0;
-            return;
-        }
-        const double r = dist(arc->centre, arc->first);
-        e.x1 = userLen(r * arcSweep(arc->centre, arc->first, arc->third, arc->turning), ctx);
-        break;
-    }
-    case Kind::PolygonPerimeter:
-    case Kind::PolygonArea: {
-        const auto m = measurePolygon(p1);
-        if (!m) {
-            e.exists = 0;
-            return;
-        }
-        e.x1 = e.kind == Kind::PolygonPerimeter ? userLen(m->perimeter, ctx) : userAr(m->area, ctx);
-        break;
-    }
-    case Kind::CircleArea:
-        e.x1 = userAr(circleArea(circleOf(p1).radius), ctx);
-        break;
-    case Kind::AngleValue:
-        if (!apart(e.parent2, e.parent1) || !apart(e.parent2, e.parent3)) {
-            e.exists = 0;
-            return;
-        }
-        e.x1 = model::angleToUser(angleBetween(p1.point(), e.parent2->point(), e.parent3->point()),
-                                  ctx.angleUnit);
-        break;
-    default:
-        e.exists = 0; // not a measurement
+    const std::optional<double> value = measuredValue(e, ctx);
+    if (!value) {
+        e.exists = 0;
         return;
     }
+    e.x1 = *value;
     e.exists = 1;
 }
 
@@ -240,34 +247,24 @@ void recomputeChecker(Element& e) {
     }
     e.exists = 1;
     const Element& p1 = *e.parent1;
-    switch (e.kind) {
-    case Kind::ParallelChecker:
+    const Kind k = e.kind;
+    if (k == Kind::ParallelChecker) {
         e.param1 = lineIntersection(lineOf(p1), lineOf(*e.parent2)) ? 0 : 1;
-        return;
-    case Kind::PerpendicularChecker: {
+    } else if (k == Kind::PerpendicularChecker) {
         const auto perpendicular = perpendicularThrough(p1.point(), p1.secondPoint(), p1.point());
         // A line without direction is perpendicular to nothing.
         e.param1 = perpendicular && !lineIntersection(*perpendicular, lineOf(*e.parent2)) ? 1 : 0;
-        return;
-    }
-    case Kind::MembershipChecker: {
+    } else if (k == Kind::MembershipChecker) {
         bool known = false;
         const bool result = belongs(p1.point(), *e.parent2, &known);
         if (known) e.param1 = result ? 1 : 0;
-        return;
-    }
-    case Kind::EquidistanceChecker: {
+    } else if (k == Kind::EquidistanceChecker) {
         const Point p = p1.point();
         const double d2 = dist(p, e.parent2->point());
         const double d3 = dist(p, e.parent3->point());
         e.param1 = std::fabs(d2 - d3) <= kEpsilon ? 1 : 0;
-        return;
-    }
-    case Kind::CollinearityChecker:
+    } else if (k == Kind::CollinearityChecker) {
         e.param1 = collinear(p1.point(), e.parent2->point(), e.parent3->point()) ? 1 : 0;
-        return;
-    default:
-        return;
     }
 }
 

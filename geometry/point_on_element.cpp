@@ -116,9 +116,24 @@ bool carriesPointsOn(ElementClass cls) {
     case ElementClass::Locus:
     case ElementClass::Conic:
         return true;
-    default:
+    case ElementClass::Point:
+    case ElementClass::Angle:
+    case ElementClass::Text:
+    case ElementClass::Name:
+    case ElementClass::Number:
+    case ElementClass::Function:
+    case ElementClass::Axes:
+    case ElementClass::Table:
+    case ElementClass::Equation:
+    case ElementClass::Coordinates:
+    case ElementClass::Property:
+    case ElementClass::Intersection:
+    case ElementClass::Grid:
+    case ElementClass::Button:
+    case ElementClass::Bitmap:
         return false;
     }
+    return false; // a class no element has
 }
 
 std::optional<Point> pointAt(Element& host, double t, const RecomputeContext& ctx) {
@@ -147,9 +162,24 @@ std::optional<Point> pointAt(Element& host, double t, const RecomputeContext& ct
         return locusPointAt(host, t, ctx);
     case ElementClass::Conic:
         return conicPointAt(host, conicParameter(host, t));
-    default:
+    case ElementClass::Point:
+    case ElementClass::Angle:
+    case ElementClass::Text:
+    case ElementClass::Name:
+    case ElementClass::Number:
+    case ElementClass::Function:
+    case ElementClass::Axes:
+    case ElementClass::Table:
+    case ElementClass::Equation:
+    case ElementClass::Coordinates:
+    case ElementClass::Property:
+    case ElementClass::Intersection:
+    case ElementClass::Grid:
+    case ElementClass::Button:
+    case ElementClass::Bitmap:
         return std::nullopt;
     }
+    return std::nullopt; // a class no element has
 }
 
 double parameterOf(Element& host, Point p, const RecomputeContext& ctx) {
@@ -175,9 +205,24 @@ double parameterOf(Element& host, Point p, const RecomputeContext& ctx) {
         return locusParameterOf(host, p, ctx);
     case ElementClass::Conic:
         return conicParameterOf(host, p);
-    default:
+    case ElementClass::Point:
+    case ElementClass::Angle:
+    case ElementClass::Text:
+    case ElementClass::Name:
+    case ElementClass::Number:
+    case ElementClass::Function:
+    case ElementClass::Axes:
+    case ElementClass::Table:
+    case ElementClass::Equation:
+    case ElementClass::Coordinates:
+    case ElementClass::Property:
+    case ElementClass::Intersection:
+    case ElementClass::Grid:
+    case ElementClass::Button:
+    case ElementClass::Bitmap:
         return 0.0;
     }
+    return 0.0; // a class no element has
 }
 
 } // namespace zeva::geometry

@@ -202,7 +202,25 @@ void displacement(Element& e, const RecomputeContext& ctx) {
     case ElementClass::Circle:
         setPoint(e, displaceAlongCircle(p, path.point(), d * ctx.pixelsPerUnit));
         return;
-    default:
+    case ElementClass::Segment:
+    case ElementClass::Polygon:
+    case ElementClass::Arc:
+    case ElementClass::Angle:
+    case ElementClass::Locus:
+    case ElementClass::Text:
+    case ElementClass::Name:
+    case ElementClass::Number:
+    case ElementClass::Function:
+    case ElementClass::Axes:
+    case ElementClass::Table:
+    case ElementClass::Equation:
+    case ElementClass::Coordinates:
+    case ElementClass::Property:
+    case ElementClass::Conic:
+    case ElementClass::Intersection:
+    case ElementClass::Grid:
+    case ElementClass::Button:
+    case ElementClass::Bitmap:
         e.exists = 1; // no path to move along: the point stays
         return;
     }

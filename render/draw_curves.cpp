@@ -149,7 +149,25 @@ void drawElementFamily(const RenderContext& ctx, Canvas& canvas, const Element& 
         case ElementClass::Circle:
             drawCircle(ctx, canvas, a, dist(a, b), c, style, -1);
             break;
-        default:
+        case ElementClass::Point:
+        case ElementClass::Polygon:
+        case ElementClass::Arc:
+        case ElementClass::Angle:
+        case ElementClass::Locus:
+        case ElementClass::Text:
+        case ElementClass::Name:
+        case ElementClass::Number:
+        case ElementClass::Function:
+        case ElementClass::Axes:
+        case ElementClass::Table:
+        case ElementClass::Equation:
+        case ElementClass::Coordinates:
+        case ElementClass::Property:
+        case ElementClass::Conic:
+        case ElementClass::Intersection:
+        case ElementClass::Grid:
+        case ElementClass::Button:
+        case ElementClass::Bitmap:
             break;
         }
     }
@@ -225,7 +243,20 @@ void drawLocus(const RenderContext& ctx, Canvas& canvas, const Element& locus, C
     case ElementClass::Conic:
         drawFamily(ctx, canvas, locus, color, style);
         return;
-    default:
+    case ElementClass::Angle:
+    case ElementClass::Text:
+    case ElementClass::Name:
+    case ElementClass::Number:
+    case ElementClass::Function:
+    case ElementClass::Axes:
+    case ElementClass::Table:
+    case ElementClass::Equation:
+    case ElementClass::Coordinates:
+    case ElementClass::Property:
+    case ElementClass::Intersection:
+    case ElementClass::Grid:
+    case ElementClass::Button:
+    case ElementClass::Bitmap:
         return;
     }
 }

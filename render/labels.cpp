@@ -52,8 +52,7 @@ std::string tableCellText(const Element& e, int element, int value) {
     return expr::fixedText(v, e.decimals);
 }
 
-void drawTable(const RenderContext& ctx, Canvas& canvas, const Element& e, Color color,
-               int style) {
+void drawTable(const RenderContext& ctx, Canvas& canvas, const Element& e, Color color, int style) {
     const Color textColor = textColorOf(e, color);
     const model::ElementFont& font = fontOf(e);
     const TableLayout l = tableLayout(ctx, canvas, e, textColor);
@@ -275,7 +274,20 @@ void drawTextElement(const RenderContext& ctx, Canvas& canvas, const Element& e,
         outputText(ctx, canvas, fontOf(e), color, style, false, e.secondPoint(),
                    textOfClass(ctx, e));
         return;
-    default:
+    case ElementClass::Point:
+    case ElementClass::Line:
+    case ElementClass::Ray:
+    case ElementClass::Segment:
+    case ElementClass::Polygon:
+    case ElementClass::Circle:
+    case ElementClass::Arc:
+    case ElementClass::Angle:
+    case ElementClass::Locus:
+    case ElementClass::Axes:
+    case ElementClass::Conic:
+    case ElementClass::Intersection:
+    case ElementClass::Grid:
+    case ElementClass::Bitmap:
         return;
     }
 }

@@ -118,29 +118,25 @@ void slideFollowingText(Element& e, Point p, const MotionContext& m) {
         const double t = geometry::parameterOf(host, p, m.recompute);
         return std::isfinite(t) ? std::optional<double>(t) : std::nullopt;
     };
-    switch (e.kind) {
-    case Kind::DistancePointPoint:
+    const auto kind = e.kind;
+    if (kind == Kind::DistancePointPoint) {
         if (e.parent2) e.y1 = fractionOn(p1->point(), e.parent2->point(), p);
         return;
-    case Kind::DistancePointLine:
+    } else if (kind == Kind::DistancePointLine) {
         if (e.parent2) {
             if (auto foot =
                     geometry::footOfPerpendicular(geometry::lineOf(*e.parent2), p1->point()))
                 e.y1 = fractionOn(p1->point(), *foot, p);
         }
         return;
-    case Kind::SegmentLength:
+    } else if (kind == Kind::SegmentLength) {
         e.y1 = fractionOn(p1->point(), p1->secondPoint(), p);
         return;
-    case Kind::CircleLength:
-    case Kind::CircleArea:
-    case Kind::ArcLength:
-    case Kind::PolygonPerimeter:
-    case Kind::PolygonArea:
-    case Kind::Slope:
+    } else if (kind == Kind::CircleLength || kind == Kind::CircleArea || kind == Kind::ArcLength ||
+               kind == Kind::PolygonPerimeter || kind == Kind::PolygonArea || kind == Kind::Slope) {
         if (auto t = along(*p1)) e.y1 = *t;
         return;
-    case Kind::Coordinates: {
+    } else if (kind == Kind::Coordinates) {
         // The text keeps its distance and direction from the point.
         const Point d = p - p1->point();
         const double r = std::hypot(d.x, d.y);
@@ -148,13 +144,11 @@ void slideFollowingText(Element& e, Point p, const MotionContext& m) {
         e.x1 = r;
         e.y1 = geometry::directionAngle(d);
         return;
-    }
-    case Kind::LineEquation:
-    case Kind::CircleEquation:
-    case Kind::ConicEquation:
+    } else if (kind == Kind::LineEquation || kind == Kind::CircleEquation ||
+               kind == Kind::ConicEquation) {
         if (auto t = along(*p1)) e.equation().labelParam = *t;
         return;
-    default:
+    } else {
         return; // an angle's value sits on its bisector; other texts do not follow anything
     }
 }

@@ -2,10 +2,10 @@
 // elements it must recompute on every step, gathered once.
 #include "ui/drag.h"
 
-#include "ui/drag_motion.h"
-#include "ui/draggable.h"
 #include "edit/edit.h"
 #include "model/dependencies.h"
+#include "ui/drag_motion.h"
+#include "ui/draggable.h"
 #include "ui/rectangle_selection.h"
 
 #include <unordered_set>
@@ -19,10 +19,9 @@ using model::ElementClass;
 using model::Kind;
 
 bool isLabelClass(ElementClass c) {
-    return c == ElementClass::Number || c == ElementClass::Function ||
-           c == ElementClass::Table || c == ElementClass::Equation ||
-           c == ElementClass::Coordinates || c == ElementClass::Property ||
-           c == ElementClass::Button;
+    return c == ElementClass::Number || c == ElementClass::Function || c == ElementClass::Table ||
+           c == ElementClass::Equation || c == ElementClass::Coordinates ||
+           c == ElementClass::Property || c == ElementClass::Button;
 }
 
 bool onlySelected(const model::Construction& c, const Element& hit) {
@@ -51,37 +50,34 @@ void prepareSingle(DragState& drag, const model::Construction& c, Element& hit, 
         drag.dependents = {&hit};
         return;
     }
-    switch (hit.kind) {
-    case Kind::LineThroughTwoPoints:
-    case Kind::RayThroughTwoPoints:
-    case Kind::Segment:
-    case Kind::CircleByCentreAndPoint:
+    const auto kind = hit.kind;
+    if (kind == Kind::LineThroughTwoPoints || kind == Kind::RayThroughTwoPoints ||
+        kind == Kind::Segment || kind == Kind::CircleByCentreAndPoint) {
         drag.anchor = cursor - hit.parent1->point();
         drag.dependents = gathered(c, {hit.parent1, hit.parent2});
         return;
-    case Kind::ArcThreePoints:
+    } else if (kind == Kind::ArcThreePoints) {
         drag.anchor = cursor - hit.parent1->point();
         drag.dependents = gathered(c, {hit.parent1, hit.parent2, hit.parent3});
         return;
-    case Kind::Axes:
+    } else if (kind == Kind::Axes) {
         if (hit.parent1) drag.anchor = cursor - hit.parent1->point();
         drag.dependents = gathered(c, {hit.parent1});
         return;
-    case Kind::Name:
+    } else if (kind == Kind::Name) {
         drag.anchor = cursor - Point{hit.name().anchorX, hit.name().anchorY};
         drag.dependents = {&hit};
         return;
-    case Kind::Conic: {
+    } else if (kind == Kind::Conic) {
         const auto& points = hit.conic().points;
         if (points[0]) drag.anchor = cursor - points[0]->point();
-        drag.dependents = model::withDependents(c, std::vector<Element*>(points.begin(),
-                                                                          points.end()));
+        drag.dependents =
+            model::withDependents(c, std::vector<Element*>(points.begin(), points.end()));
         return;
-    }
-    case Kind::RegularPolygonVertex:
+    } else if (kind == Kind::RegularPolygonVertex) {
         drag.dependents = gathered(c, {hit.parent2});
         return;
-    case Kind::Bitmap:
+    } else if (kind == Kind::Bitmap) {
         if (hit.parent1 && hit.parent1->elementClass() == ElementClass::Point) {
             drag.bitmapFollow = true;
             drag.anchor = cursor - hit.parent1->point();
@@ -91,12 +87,10 @@ void prepareSingle(DragState& drag, const model::Construction& c, Element& hit, 
         drag.anchor = cursor - hit.point();
         drag.dependents = gathered(c, {&hit});
         return;
-    case Kind::Text:
+    } else if (kind == Kind::Text) {
         drag.anchor = cursor - hit.point();
         drag.dependents = gathered(c, {&hit});
         return;
-    default:
-        break;
     }
     if (hit.elementClass() == ElementClass::Point && !movesByItsKind(hit)) {
         drag.tracingLocus = c.locusOfTraced(&hit);
