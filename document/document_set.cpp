@@ -1,8 +1,14 @@
 #include "document/document_set.h"
 
 #include "document/document_file.h"
+#include "settings/text_table.h"
 
 namespace zeva::document {
+
+std::string captionOf(const Document& d) {
+    if (!d.fileName.empty()) return bareFileName(d.fileName);
+    return settings::texts().message(settings::kMsgDocument) + " " + std::to_string(d.number);
+}
 
 Document* DocumentSet::current() const {
     if (current_ < 0 || current_ >= count()) return nullptr;
@@ -38,6 +44,19 @@ void DocumentSet::close(Document* d) {
     if (i < 0) return;
     documents_.erase(documents_.begin() + i);
     current_ = count() - 1;
+}
+
+void DocumentSet::next() {
+    if (!documents_.empty()) current_ = (current_ + 1) % count();
+}
+
+void DocumentSet::previous() {
+    if (!documents_.empty()) current_ = (current_ + count() - 1) % count();
+}
+
+void DocumentSet::startPasteCounts(const Document& source) {
+    for (auto& d : documents_)
+        d->pasteCount = d.get() == &source ? 1 : 0;
 }
 
 Document* DocumentSet::findByPath(const std::string& path) const {

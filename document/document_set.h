@@ -32,6 +32,10 @@ enum class SaveStatus {
     WriteError, // "error de escritura"; the old file and the document's path are untouched
 };
 
+// A document's caption in menus, lists and the window title: its bare file name, or "Documento"
+// (the text table's word) and its running number while it was never saved.
+std::string captionOf(const Document& d);
+
 class DocumentSet {
   public:
     DocumentEnvironment environment;
@@ -50,6 +54,15 @@ class DocumentSet {
 
     // Removes the document (history, macros and all); the last one left becomes current.
     void close(Document* d);
+
+    // "&Siguiente" and "&Anterior": the document after (before) the current one becomes
+    // current; after the last comes the first, before the first the last.
+    void next();
+    void previous();
+
+    // A copy was taken from `source`: its next paste goes one step further, the first paste
+    // into any other document keeps the place relative to the view corner.
+    void startPasteCounts(const Document& source);
 
     // The open document whose path is exactly `path` (case-sensitive), or none.
     Document* findByPath(const std::string& path) const;
