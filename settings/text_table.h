@@ -94,6 +94,22 @@ enum MessageSlot : int {
     kMsgHelpFind = 141,               // "Buscar:", the search field of the help window
     kMsgHelpBack = 142,               // "Atrás", back in the help window
     kMsgHelpForward = 143,            // "Adelante", forward in the help window
+    // Printing, export, the clipboard and the documents.
+    kMsgPrintTitle = 144, // caption of the print dialog
+    kMsgPrintButton = 145, // its print button
+    kMsgPrintOptions = 146, // its printer set-up button
+    kMsgPrintCopies = 147, // label of the copies field
+    kMsgPrintMagnification = 148, // label of the magnification slider
+    kMsgPrintPlaneSize = 149, // label of the plane-size slider
+    kMsgNoPrinter = 150, // no printer is installed
+    kMsgPrintPrinter = 151, // label of the printer choice
+    kMsgPrintToPdf = 152, // the printer choice that writes a PDF file
+    kMsgPrintFailed = 153, // the printer refused the job
+    kMsgClearRecentFiles = 154, // File menu item
+    kMsgDocumentsListItem = 155, // Document menu item
+    kMsgPastePicture = 156, // Edit menu item
+    kMsgExportFailed = 157, // writing the exported picture failed
+    kMsgNoPictureOnClipboard = 158, // Pegar imagen with no picture
     // The animation, step-by-step and construction-list windows.
     kMsgOk = 170,                 // "OK"
     kMsgCancel = 171,             // "Cancelar"
