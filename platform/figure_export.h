@@ -5,6 +5,7 @@
 #include "render/render_context.h"
 
 #include <QImage>
+#include <QRect>
 
 #include <optional>
 #include <string>
@@ -22,5 +23,21 @@ std::optional<ExportFormat> exportFormatOf(const std::string& path);
 // on success.
 std::string exportFigure(const render::RenderContext& ctx, const QImage& bitmap,
                          const std::string& path, int width, int height);
+
+// The same for a part of the drawing surface (bitmap pixels): PNG and BMP copy that part of the
+// bitmap, SVG and PDF draw the figure shifted so that part fills the page.
+std::string exportFigure(const render::RenderContext& ctx, const QImage& bitmap,
+                         const std::string& path, QRect region);
+
+// The part of the window's bitmap (bitmapWidth x bitmapHeight) that a picture export or copy
+// takes: inside a pending selection rectangle, one pixel in from its top-left corner and short
+// of its far edges (so its frame stays out), whichever corner it was dragged from; without one,
+// the whole bitmap less its last row and column.
+QRect exportRegion(const render::ViewTransform& view,
+                   const std::optional<render::WorldRect>& pendingRectangle, int bitmapWidth,
+                   int bitmapHeight);
+
+// The picture an export or a copy to the clipboard takes from the window's bitmap.
+QImage exportPicture(const render::RenderContext& ctx, const QImage& bitmap);
 
 } // namespace zeva::platform
