@@ -1,9 +1,13 @@
 #include "app/cli.h"
 
+#include "settings/data_folders.h"
+#include "settings/language_file.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string_view>
+#include <system_error>
 
 namespace zeva::app {
 
@@ -16,7 +20,36 @@ std::string usageText() {
            "  zeva --render FILE -o OUT [--size WxH]    draw the document to OUT (.png .bmp .svg .pdf)\n"
            "  zeva --eval EXPR [--angle-unit RAD|DEG|GRA]  evaluate an expression\n"
            "  zeva --help                               this text\n"
-           "  zeva --version                            the version\n";
+           "  zeva --version                            the version and where the languages are\n";
+}
+
+std::string versionText(const std::filesystem::path& programDir) {
+    std::string text = std::string("zeva ") + ZEVA_VERSION + "\n";
+    for (const auto& folder : settings::languageFolders(settings::dataFolders(programDir))) {
+        const std::vector<std::string> names = settings::languageNames({folder});
+        if (names.empty()) continue;
+        text += "languages: " + folder.string() + " (";
+        for (size_t i = 0; i < names.size(); ++i)
+            text += (i ? ", " : "") + names[i];
+        return text + ")\n";
+    }
+    return text + "languages: none found\n";
+}
+
+std::vector<std::string> documentsToOpen(const std::vector<std::string>& args) {
+    if (args.empty()) return {};
+    bool eachIsAFile = true;
+    for (const std::string& a : args) {
+        std::error_code ec;
+        eachIsAFile = eachIsAFile && std::filesystem::is_regular_file(a, ec);
+    }
+    if (eachIsAFile) return args;
+    std::string path;
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (i) path += ' ';
+        path += args[i];
+    }
+    return {path};
 }
 
 namespace {
@@ -73,7 +106,10 @@ int runCommandLine(const std::vector<std::string>& allArgs, EditorStart& start) 
         return 0;
     }
     if (first == "--version") {
-        std::printf("zeva %s\n", ZEVA_VERSION);
+        std::error_code ec;
+        const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", ec);
+        std::fputs(versionText(ec ? std::filesystem::path() : program.parent_path()).c_str(),
+                   stdout);
         return 0;
     }
     if (first == "--dump") {

@@ -1,6 +1,7 @@
 #pragma once
 // The command-line interface: batch commands that run without a display.
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -38,5 +39,14 @@ int runCommandLine(const std::vector<std::string>& args, EditorStart& start);
 int runCommandLine(const std::vector<std::string>& args, std::string& documentPath);
 
 std::string usageText();
+
+// "zeva 3.0.0" and, on a second line, the first folder holding language files for a program in
+// `programDir` with the languages found there (or "none found").
+std::string versionText(const std::filesystem::path& programDir);
+
+// The documents the editor opens: each argument when every one names an existing file (a file
+// manager passing several), otherwise the whole command line as one path (a path with spaces
+// given unquoted).
+std::vector<std::string> documentsToOpen(const std::vector<std::string>& args);
 
 }  // namespace zeva::app

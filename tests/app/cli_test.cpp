@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
 using zeva::app::runCommandLine;
 
 namespace {
@@ -41,4 +46,26 @@ TEST(CommandLine, MalformedOptionsAreUsageErrors) {
     EXPECT_EQ(run({"--render", "a.kdo", "-o", "b.png", "--size", "0x10"}), 64);
     EXPECT_EQ(run({"--eval", "1+1", "--angle-unit", "TURNS"}), 64);
     EXPECT_NE(testing::internal::GetCapturedStderr().find("Usage"), std::string::npos);
+}
+
+TEST(CommandLine, SeveralExistingFilesOpenEachAndTheVersionNamesTheLanguagesFound) {
+    const std::filesystem::path dir =
+        std::filesystem::temp_directory_path() / ("zeva-cli-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir / "languages");
+    const std::string a = (dir / "a.KDO").string(), b = (dir / "b c.KDO").string();
+    std::ofstream(a) << "x";
+    std::ofstream(b) << "x";
+    using zeva::app::documentsToOpen;
+    EXPECT_EQ(documentsToOpen({a, b}), (std::vector<std::string>{a, b}));
+    // "b c.KDO" given unquoted: two words that are not files make one path.
+    EXPECT_EQ(documentsToOpen({(dir / "b").string(), "c.KDO"}), (std::vector<std::string>{b}));
+    EXPECT_TRUE(documentsToOpen({}).empty());
+
+    std::ofstream(dir / "languages" / "English.lng") << "1=point\n";
+    const std::string version = zeva::app::versionText(dir);
+    EXPECT_EQ(version.rfind("zeva ", 0), 0u);
+    EXPECT_NE(version.find("languages: " + (dir / "languages").string() + " (English)"),
+              std::string::npos)
+        << version;
+    std::filesystem::remove_all(dir);
 }
