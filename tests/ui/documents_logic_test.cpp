@@ -5,9 +5,14 @@
 
 #include "ui/documents_logic.h"
 
+#include "qt_app.h"
+#include "ui/documents_list_window.h"
+
 #include "document/document_file.h"
 #include "tests/support/temp_dir.h"
 
+#include <QListWidget>
+#include <QPushButton>
 #include <QSettings>
 
 #include <gtest/gtest.h>
@@ -158,6 +163,43 @@ TEST(DocumentsLogic, AFailedOpenChangesNothingAndAnOpenPathSwitchesToItsDocument
     EXPECT_EQ(docs.set.currentIndex(), 1);
     EXPECT_EQ(docs.logic.windowCaption(), "ZEVA - a.KDO");
     EXPECT_EQ(docs.recent.paths(), (Captions{saved})) << "one entry per path";
+}
+
+TEST(DocumentsListWindow, SwitchesStepsSavesClosesAndCancelGoesBack) {
+    testing::qtApp();
+    testing::TempDir dir;
+    Documents docs;
+    for (int i = 0; i < 3; ++i)
+        docs.logic.newDocument();
+    docs.set.documents()[0]->modified = 1;
+    int shown = 0;
+    DocumentsListWindow window(docs.logic, [&shown] { ++shown; });
+    EXPECT_EQ(window.list()->count(), 3);
+    EXPECT_EQ(window.list()->currentRow(), 2);
+    EXPECT_FALSE(window.saveButton()->isEnabled());
+    EXPECT_TRUE(window.list()->item(0)->font().bold()) << "modified";
+
+    window.list()->setCurrentRow(0);
+    EXPECT_EQ(docs.set.currentIndex(), 0);
+    EXPECT_TRUE(window.saveButton()->isEnabled());
+    window.previous();
+    EXPECT_EQ(docs.set.currentIndex(), 2) << "before the first comes the last";
+    window.next();
+    EXPECT_EQ(window.list()->currentRow(), 0);
+
+    docs.host.paths = {dir.file("one.KDO")};
+    window.saveCurrent();
+    EXPECT_EQ(window.list()->item(0)->text(), QStringLiteral("one.KDO"));
+    EXPECT_FALSE(window.saveButton()->isEnabled());
+
+    window.next();
+    window.closeCurrent(); // Documento 2
+    EXPECT_EQ(docs.captions(), (Captions{"one.KDO", "Documento 3"}));
+    EXPECT_EQ(window.list()->count(), 2);
+    window.list()->setCurrentRow(0);
+    window.reject(); // back to Documento 3, current when the window opened
+    EXPECT_EQ(docs.set.currentIndex(), 1);
+    EXPECT_GT(shown, 5);
 }
 
 TEST(RecentFiles, TenEntriesMostRecentFirstAndTheLastFolderSurviveARestart) {
