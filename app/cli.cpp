@@ -36,21 +36,6 @@ std::string versionText(const std::filesystem::path& programDir) {
     return text + "languages: none found\n";
 }
 
-std::vector<std::string> documentsToOpen(const std::vector<std::string>& args) {
-    if (args.empty()) return {};
-    bool eachIsAFile = true;
-    for (const std::string& a : args) {
-        std::error_code ec;
-        eachIsAFile = eachIsAFile && std::filesystem::is_regular_file(a, ec);
-    }
-    if (eachIsAFile) return args;
-    std::string path;
-    for (size_t i = 0; i < args.size(); ++i) {
-        if (i) path += ' ';
-        path += args[i];
-    }
-    return {path};
-}
 
 namespace {
 

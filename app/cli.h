@@ -44,9 +44,5 @@ std::string usageText();
 // `programDir` with the languages found there (or "none found").
 std::string versionText(const std::filesystem::path& programDir);
 
-// The documents the editor opens: each argument when every one names an existing file (a file
-// manager passing several), otherwise the whole command line as one path (a path with spaces
-// given unquoted).
-std::vector<std::string> documentsToOpen(const std::vector<std::string>& args);
 
 }  // namespace zeva::app

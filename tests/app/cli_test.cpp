@@ -48,19 +48,10 @@ TEST(CommandLine, MalformedOptionsAreUsageErrors) {
     EXPECT_NE(testing::internal::GetCapturedStderr().find("Usage"), std::string::npos);
 }
 
-TEST(CommandLine, SeveralExistingFilesOpenEachAndTheVersionNamesTheLanguagesFound) {
+TEST(CommandLine, TheVersionNamesTheLanguagesFound) {
     const std::filesystem::path dir =
         std::filesystem::temp_directory_path() / ("zeva-cli-" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir / "languages");
-    const std::string a = (dir / "a.KDO").string(), b = (dir / "b c.KDO").string();
-    std::ofstream(a) << "x";
-    std::ofstream(b) << "x";
-    using zeva::app::documentsToOpen;
-    EXPECT_EQ(documentsToOpen({a, b}), (std::vector<std::string>{a, b}));
-    // "b c.KDO" given unquoted: two words that are not files make one path.
-    EXPECT_EQ(documentsToOpen({(dir / "b").string(), "c.KDO"}), (std::vector<std::string>{b}));
-    EXPECT_TRUE(documentsToOpen({}).empty());
-
     std::ofstream(dir / "languages" / "English.lng") << "1=point\n";
     const std::string version = zeva::app::versionText(dir);
     EXPECT_EQ(version.rfind("zeva ", 0), 0u);
