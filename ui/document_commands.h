@@ -38,6 +38,8 @@ class DocumentWindow {
     virtual void documentChanged() = 0;
     // The current document's figure changed: draw it again and repaint.
     virtual void redrawAndRepaint() = 0;
+    // d is about to close: the view, the tool state and the tool windows let go of it.
+    virtual void documentClosing(document::Document& d) = 0;
 };
 
 class DocumentCommands : public DocumentsHost {
@@ -98,6 +100,7 @@ class DocumentCommands : public DocumentsHost {
     SaveAnswer askSaveChanges(const document::Document& d) override;
     std::optional<std::string> askSavePath(const std::string& fileName) override;
     void showMessage(MessageIcon icon, const std::string& text) override;
+    void documentClosing(document::Document& d) override { window_.documentClosing(d); }
 
   private:
     document::Document* current() const { return set_.current(); }

@@ -68,6 +68,7 @@ bool DocumentsLogic::close(document::Document& d) {
             break;
         }
     }
+    host_.documentClosing(d);
     set_.close(&d);
     return true;
 }

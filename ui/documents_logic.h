@@ -26,6 +26,9 @@ class DocumentsHost {
     virtual std::optional<std::string> askSavePath(const std::string& fileName) = 0;
     // A box captioned "ZEVA".
     virtual void showMessage(MessageIcon icon, const std::string& text) = 0;
+    // d is about to be freed: nothing may point into it any more (the view, the tool state,
+    // the tool windows).
+    virtual void documentClosing(document::Document& d) { (void)d; }
 };
 
 class DocumentsLogic {

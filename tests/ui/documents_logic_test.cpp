@@ -47,6 +47,8 @@ struct ScriptedHost : DocumentsHost {
         return p;
     }
     void showMessage(MessageIcon, const std::string& text) override { messages.push_back(text); }
+    void documentClosing(Document& d) override { closing.push_back(document::captionOf(d)); }
+    std::vector<std::string> closing;
 };
 
 struct Documents {
@@ -112,6 +114,7 @@ TEST(DocumentsLogic, CloseAllStopsAtCancelAndAFailedSaveKeepsTheDocumentAndItsCh
     docs.host.answers = {SaveAnswer::No, SaveAnswer::Cancel};
     EXPECT_FALSE(docs.logic.closeAll());
     EXPECT_EQ(docs.host.asked, (Captions{"Documento 4", "Documento 2"}));
+    EXPECT_EQ(docs.host.closing, (Captions{"Documento 4", "Documento 3"})) << "only those closed";
     EXPECT_EQ(docs.captions(), (Captions{"Documento 1", "Documento 2"}));
 
     // Yes, then the save dialog is cancelled: the document stays, modified.
