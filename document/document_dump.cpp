@@ -1,6 +1,8 @@
 #include "document/document_dump.h"
 
+#include "document/document_load.h"
 #include "expr/shown_text.h"
+#include "settings/options.h"
 
 #include <cmath>
 #include <cstdio>
@@ -274,6 +276,13 @@ std::string dumpJson(Document& d, FileType fileType, int32_t version) {
     }
     out += d.macros.empty() ? "]\n}\n" : "\n  ]\n}\n";
     return out;
+}
+
+DumpOutcome dumpFile(const std::string& path) {
+    auto loaded = loadDocument(path, environmentFor(settings::Options{}));
+    auto* ok = std::get_if<LoadedDocument>(&loaded);
+    if (!ok) return {2, {}, "no es un archivo válido\n"};
+    return {0, dumpJson(*ok->document, ok->type, ok->version), {}};
 }
 
 } // namespace zeva::document

@@ -16,6 +16,16 @@ namespace zeva::document {
 // captions as drawn.
 std::string dumpJson(Document& d, FileType fileType, int32_t version);
 
+// What `zeva --dump FILE` answers: the exit code, what it prints and what it reports. The
+// document is read with the original options on a 1024 x 768 screen, so a dump does not depend
+// on the user's setup.
+struct DumpOutcome {
+    int exitCode = 0;
+    std::string out;
+    std::string err;
+};
+DumpOutcome dumpFile(const std::string& path);
+
 // A double as JSON: 17 significant digits, always with a decimal point or exponent; null when
 // not finite.
 std::string jsonNumber(double v);

@@ -17,12 +17,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// What the dump command prints for a file (the same steps as `zeva --dump`).
+// What `zeva --dump` prints for a file: its output when it succeeds, its message otherwise.
 std::string dumpOf(const std::string& path) {
-    auto loaded = loadDocument(path, environmentFor(settings::Options{}));
-    auto* ok = std::get_if<LoadedDocument>(&loaded);
-    if (!ok) return "no es un archivo válido\n";
-    return dumpJson(*ok->document, ok->type, ok->version);
+    const DumpOutcome dump = dumpFile(path);
+    EXPECT_EQ(dump.exitCode == 0, dump.err.empty()) << path;
+    return dump.exitCode == 0 ? dump.out : dump.err;
 }
 
 std::string readText(const fs::path& p) {
