@@ -1,5 +1,6 @@
 #include "document/document_file.h"
 
+#include "document/macro_check.h"
 #include "document/safe_write.h"
 #include "model/serials.h"
 
@@ -276,6 +277,8 @@ bool FileReader::finishDocument() {
 bool FileReader::finishMacros() {
     for (auto& m : out_.macros) {
         if (m.body.empty()) return r_.fail(ReadErrorCode::EmptyMacro);
+        // A body that refers to what it does not hold could never be applied.
+        if (!bodyReferencesSound(m)) return r_.fail(ReadErrorCode::MissingReference);
         // Body references stay serials; a reference is a user function when it names a
         // Función of the body or an initial element of class función.
         for (Element* e : m.body) {
