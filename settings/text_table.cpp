@@ -428,6 +428,14 @@ constexpr KeyText kWindowExtraDefaults[] = {
     {12, "Todos los archivos (*)"},
 };
 
+// Built-in extra messages by slot (key 2000 + slot).
+constexpr KeyText kExtraMessageDefaults[] = {
+    // the macro window
+    {kExtraMacroDamaged, "La macro está dañada: se refiere a elementos que no contiene"},
+    {kExtraMacroDescription, "Descripción:"},
+    {kExtraMacroList, "Macros:"},
+};
+
 // Direct lookup for the keys below 1000 (words, kind names, tools, controls).
 constexpr int kLowKeyLimit = 1000;
 
@@ -512,6 +520,8 @@ void TextTable::setBuiltInDefaults() {
     for (const auto& m : kMessageDefaults)
         messages[m.key] = m.text;
     for (const auto& m : kWindowExtraDefaults)
+        extraMessages[m.key] = m.text;
+    for (const auto& m : kExtraMessageDefaults)
         extraMessages[m.key] = m.text;
     controlTexts.clear();
     for (const auto& c : kControlKeys)

@@ -127,6 +127,13 @@ enum MessageSlot : int {
 };
 inline constexpr int kAppearanceClassCount = 9;
 
+// Extra message slots of the program's own texts (key 2000 + slot).
+enum ExtraMessageSlot : int {
+    kExtraMacroDamaged = 50,     // a macro whose body refers to what it does not hold
+    kExtraMacroDescription = 51, // label of the macro window's description memo
+    kExtraMacroList = 52,        // label of the macro window's list
+};
+
 // Where a language-file key goes.
 enum class TextTarget { None, ShortText, KindName, Message, ExtraMessage, StepPrompt, Control };
 struct KeyTarget {

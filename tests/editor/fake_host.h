@@ -11,6 +11,7 @@
 #include "ui/editor.h"
 #include "ui/host.h"
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -129,8 +130,17 @@ class FakeHost : public Host {
         opened.push_back(fill ? "parametric fill" : "parametric colour");
     }
     void calculatorOperandPicked(model::Element& e) override { handedOver.push_back(&e); }
-    void macroInputClicked(model::Element* e, Point) override { handedOver.push_back(e); }
-    void macroElementPicked(int, model::Element& e) override { handedOver.push_back(&e); }
+    // The macro window's part, when a test puts one in.
+    std::function<void(model::Element*, Point)> onMacroInput;
+    std::function<void(int, model::Element&)> onMacroPick;
+    void macroInputClicked(model::Element* e, Point world) override {
+        handedOver.push_back(e);
+        if (onMacroInput) onMacroInput(e, world);
+    }
+    void macroElementPicked(int tool, model::Element& e) override {
+        handedOver.push_back(&e);
+        if (onMacroPick) onMacroPick(tool, e);
+    }
     void animationElementPicked(model::Element& e) override { handedOver.push_back(&e); }
     void setWaitCursor(bool on) override {
         waitCursorOn += on ? 1 : -1;

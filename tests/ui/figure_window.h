@@ -19,6 +19,8 @@
 
 #include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace zeva::ui::testing {
 
@@ -35,6 +37,9 @@ class FigureWindow : public QMainWindow, public Host, public View {
     std::unique_ptr<Session> session;
     std::function<void(bool)> onHideToolWindows;
     std::function<void(model::Element&)> onAnimationPick;
+    std::function<void(model::Element*, Point)> onMacroInput;
+    std::function<void(int, model::Element&)> onMacroPick;
+    std::vector<std::string> notices; // texts of the "ZEVA" boxes asked for
     int toolShown = -1;
 
     explicit FigureWindow(QSize client = {1000, 640}) {
@@ -99,7 +104,7 @@ class FigureWindow : public QMainWindow, public Host, public View {
     void startTimer(TimerId, int) override {}
     void stopTimer(TimerId) override {}
     bool timerRunning(TimerId) const override { return false; }
-    void notify(MessageIcon, const std::string&) override {}
+    void notify(MessageIcon, const std::string& text) override { notices.push_back(text); }
     void repaint() override { area->update(); }
     void captureMouse(bool) override {}
     void viewMoved() override {}
@@ -119,8 +124,12 @@ class FigureWindow : public QMainWindow, public Host, public View {
     void openParameterWindow(model::Element&) override {}
     void openPointByCoordinates(model::Element*, model::Element*) override {}
     void calculatorOperandPicked(model::Element&) override {}
-    void macroInputClicked(model::Element*, Point) override {}
-    void macroElementPicked(int, model::Element&) override {}
+    void macroInputClicked(model::Element* e, Point world) override {
+        if (onMacroInput) onMacroInput(e, world);
+    }
+    void macroElementPicked(int tool, model::Element& e) override {
+        if (onMacroPick) onMacroPick(tool, e);
+    }
     void animationElementPicked(model::Element& e) override {
         if (onAnimationPick) onAnimationPick(e);
     }
