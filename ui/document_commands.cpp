@@ -13,8 +13,6 @@
 #include "ui/rectangle_selection.h"
 #include "ui/ui_text.h"
 
-#include <QActionGroup>
-#include <QComboBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
@@ -29,10 +27,6 @@ namespace {
 
 constexpr int kEmptyRecentListKey = 607; // "(vacío)"
 constexpr int kCloseCaptionSlot = 100;   // "Cerrar", the caption of the save prompt
-
-QString openFilters() {
-    return QStringLiteral("KDO (*.KDO *.kdo);;MAC (*.MAC *.mac);;*.* (*)");
-}
 
 QString exportFilters() {
     return QStringLiteral("BMP (*.BMP *.bmp);;PNG (*.png *.PNG);;SVG (*.svg *.SVG);;"
@@ -95,47 +89,6 @@ void DocumentCommands::resetTool() {
 
 // ---- File menu ----
 
-void DocumentCommands::newDocument() {
-    if (!logic_.newDocument()) return;
-    window_.documentChanged();
-    resetTool();
-}
-
-void DocumentCommands::openFile() {
-    const QString path = QFileDialog::getOpenFileName(
-        window_.windowWidget(), QString(), qtText(recent_.lastFolder()), openFilters());
-    if (path.isEmpty()) return;
-    recent_.fileChosen(utf8Text(path));
-    openPath(path);
-}
-
-bool DocumentCommands::openPath(const QString& path) {
-    resetTool();
-    const bool opened = logic_.open(utf8Text(path));
-    if (opened) {
-        remember();
-        window_.documentChanged();
-        resetTool();
-    }
-    return opened;
-}
-
-void DocumentCommands::save() {
-    if (document::Document* d = current()) {
-        logic_.save(*d);
-        remember();
-        window_.documentChanged();
-    }
-}
-
-void DocumentCommands::saveAs() {
-    if (document::Document* d = current()) {
-        logic_.saveAs(*d);
-        remember();
-        window_.documentChanged();
-    }
-}
-
 void DocumentCommands::exportDrawing() {
     document::Document* d = current();
     if (!d) return;
@@ -177,23 +130,9 @@ void DocumentCommands::printerSetUp() {
     setUpPrinter(window_.windowWidget(), *printer_);
 }
 
-void DocumentCommands::closeDocument() {
-    logic_.closeCurrent();
+void DocumentCommands::fileOpened(const std::string& path) {
+    recent_.add(path);
     remember();
-    window_.documentChanged();
-}
-
-void DocumentCommands::closeAll() {
-    logic_.closeAll();
-    remember();
-    window_.documentChanged();
-}
-
-bool DocumentCommands::closeForExit() {
-    const bool closed = logic_.closeAll();
-    remember();
-    window_.documentChanged();
-    return closed;
 }
 
 void DocumentCommands::clearRecentFiles() {
@@ -294,27 +233,6 @@ bool DocumentCommands::canPastePicture() const {
 
 // ---- Document menu ----
 
-void DocumentCommands::next() {
-    if (set_.count() < 2) return;
-    set_.next();
-    window_.documentChanged();
-    resetTool();
-}
-
-void DocumentCommands::previous() {
-    if (set_.count() < 2) return;
-    set_.previous();
-    window_.documentChanged();
-    resetTool();
-}
-
-void DocumentCommands::switchTo(int index) {
-    if (index < 0 || index >= set_.count() || index == set_.currentIndex()) return;
-    set_.setCurrent(index);
-    window_.documentChanged();
-    resetTool();
-}
-
 void DocumentCommands::showDocumentsList() {
     if (!current()) return;
     DocumentsListWindow list(logic_, [this] { window_.documentChanged(); },
@@ -332,36 +250,12 @@ void DocumentCommands::fillRecentMenu(QMenu& menu) {
         const QString caption = QStringLiteral("&%1 ").arg(i) + menuText(recent_.paths()[size_t(i)]);
         const QString path = qtText(recent_.paths()[size_t(i)]);
         QAction* entry = menu.addAction(caption);
-        QObject::connect(entry, &QAction::triggered, entry, [this, path] { openPath(path); });
+        QObject::connect(entry, &QAction::triggered, entry, [this, path] { window_.openDocument(path); });
     }
     if (recent_.paths().empty()) {
         QAction* empty = menu.addAction(qtText(settings::texts().controlText(kEmptyRecentListKey)));
         empty->setEnabled(false);
     }
-}
-
-void DocumentCommands::addDocumentEntries(QMenu& menu) {
-    auto* group = new QActionGroup(&menu);
-    group->setExclusive(true);
-    for (int i = 0; i < set_.count(); ++i) {
-        QAction* entry = menu.addAction(menuText(document::captionOf(*set_.documents()[size_t(i)])));
-        entry->setCheckable(true);
-        entry->setChecked(i == set_.currentIndex());
-        group->addAction(entry);
-        QObject::connect(entry, &QAction::triggered, entry, [this, i] { switchTo(i); });
-    }
-}
-
-void DocumentCommands::fillDocumentBox(QComboBox& box) {
-    const QSignalBlocker quiet(&box);
-    box.clear();
-    for (const auto& d : set_.documents())
-        box.addItem(qtText(document::captionOf(*d)));
-    box.setCurrentIndex(set_.currentIndex());
-}
-
-QString DocumentCommands::windowCaption() const {
-    return qtText(logic_.windowCaption());
 }
 
 // ---- DocumentsHost ----

@@ -1,8 +1,8 @@
 #pragma once
-// The File, Edit-clipboard and Document menu commands of the main window: the open documents,
-// recent files, the figure and picture clipboard, printing and export. The window owns one of
-// these beside its Editor, calls one function per menu item, and shows what changed when asked
-// through DocumentWindow.
+// The File, Edit-clipboard and Document menu commands of the main window beyond opening, saving
+// and closing: recent files, the figure and picture clipboard, printing and export, and the
+// documents list. The window owns one of these beside its Editor, calls one function per menu
+// item, and shows what changed when asked through DocumentWindow.
 
 #include "document/document_set.h"
 #include "ui/documents_logic.h"
@@ -16,7 +16,6 @@
 #include <optional>
 #include <string>
 
-class QComboBox;
 class QMenu;
 class QWidget;
 
@@ -40,6 +39,8 @@ class DocumentWindow {
     virtual void redrawAndRepaint() = 0;
     // d is about to close: the view, the tool state and the tool windows let go of it.
     virtual void documentClosing(document::Document& d) = 0;
+    // Opens a file as "&Abrir..." does (a recent entry).
+    virtual bool openDocument(const QString& path) = 0;
 };
 
 class DocumentCommands : public DocumentsHost {
@@ -54,20 +55,12 @@ class DocumentCommands : public DocumentsHost {
     QPrinter& printer() { return *printer_; }
 
     // ---- File menu ----
-    void newDocument();
-    void openFile();                     // "&Abrir...": the open dialog
-    bool openPath(const QString& path);  // a recent entry, a file given to the program
-    void save();
-    void saveAs();
     void exportDrawing();                // "Exportar dibujo..."
     void print();                        // "Imprimir..."
     void printerSetUp();                 // "Configurar Impresión..."
-    void closeDocument();                // "Cerrar"
-    void closeAll();                     // "Cerrar todo"
-    // "Salir" and closing the window: asks for every modified document; false when a Cancel
-    // keeps the program running. The recent files are written.
-    bool closeForExit();
     void clearRecentFiles();             // "Eliminar lista de recientes"
+    // A file was opened or saved under `path`: it goes first in the recent files.
+    void fileOpened(const std::string& path);
 
     // ---- Edit menu ----
     void cut();
@@ -82,19 +75,10 @@ class DocumentCommands : public DocumentsHost {
     bool canPastePicture() const;
 
     // ---- Document menu ----
-    void next();
-    void previous();
-    void switchTo(int index);
     void showDocumentsList();            // "Lista documentos..." (F11)
 
     // The "Abrir recientes" sub-menu: "&0 path" .. "&9 path", or the disabled empty-list entry.
     void fillRecentMenu(QMenu& menu);
-    // One checked-when-current radio entry per document, appended to the Document menu.
-    void addDocumentEntries(QMenu& menu);
-    // The document box (CB_doc): one item per document, the current one selected.
-    void fillDocumentBox(QComboBox& box);
-    // The window caption.
-    QString windowCaption() const;
 
     // DocumentsHost
     SaveAnswer askSaveChanges(const document::Document& d) override;

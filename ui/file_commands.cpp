@@ -1,6 +1,6 @@
 // The commands of the "&Archivo" menu, the clipboard part of "&Edición" and the "&Documento"
-// menu. Documents are created, opened, saved and closed through the document set; the clipboard,
-// printing, picture export and the documents list come with a later version and say so.
+// menu. Documents are created, opened, saved and closed through the document set; recent files,
+// the clipboard, printing, picture export and the documents list through DocumentCommands.
 #include "ui/file_commands.h"
 
 #include "edit/delete.h"
@@ -8,6 +8,7 @@
 #include "settings/text_table.h"
 #include "ui/animation_window.h"
 #include "ui/construction_list_window.h"
+#include "ui/document_commands.h"
 #include "ui/interface_texts.h"
 #include "ui/main_window.h"
 #include "ui/tool_selection.h"
@@ -31,10 +32,6 @@ QString commandName(int key) {
     return s.trimmed();
 }
 
-void notYet(MainWindow& w, int key) {
-    w.notYetAvailable(commandName(key));
-}
-
 QString documentFilters() {
     return captionOfKey(windowText::DocumentFilter) + QStringLiteral(";;") +
            captionOfKey(windowText::MacroFilter) + QStringLiteral(";;") +
@@ -54,14 +51,48 @@ void switchBy(MainWindow& w, int step) {
     w.showDocument(set.documents()[size_t(next)].get());
 }
 
+// The window as the document commands see it.
+class CommandsWindow : public DocumentWindow {
+  public:
+    explicit CommandsWindow(MainWindow& w) : w_(w) {}
+    QWidget* windowWidget() override { return &w_; }
+    DocumentView& documentView() override { return w_.documentView(); }
+    void documentChanged() override {
+        w_.showDocument(w_.documentSet().current());
+        w_.refreshRecentFiles();
+    }
+    void redrawAndRepaint() override { w_.redraw(false); }
+    bool openDocument(const QString& path) override { return w_.openDocument(path); }
+    void documentClosing(document::Document& d) override {
+        if (&d != w_.documentView().document()) return;
+        w_.editor().selectTool(tool::Move);
+        w_.hideToolWindows(false);
+        if (auto* list = w_.findChild<ConstructionListWindow*>()) list->close();
+        w_.documentView().attach(nullptr);
+    }
+
+  private:
+    MainWindow& w_;
+};
+
 } // namespace
+
+DocumentCommands& MainWindow::documentCommands() {
+    if (!commands_) {
+        commandsWindow_ = std::make_unique<CommandsWindow>(*this);
+        commands_ = std::make_unique<DocumentCommands>(*commandsWindow_, documents_, *editor_);
+    }
+    return *commands_;
+}
 
 bool MainWindow::saveDocument(document::Document& d, bool askName) {
     if (!askName) {
         switch (documents_.save(d)) {
         case document::SaveStatus::Saved:
+            documentCommands().fileOpened(d.fileName);
             refreshCaption();
             refreshDocumentLists();
+            refreshRecentFiles();
             return true;
         case document::SaveStatus::WriteError:
             notify(MessageIcon::Error, settings::texts().message(settings::kMsgWriteError));
@@ -80,8 +111,10 @@ bool MainWindow::saveDocument(document::Document& d, bool askName) {
     rememberFolder(path);
     switch (documents_.saveAs(d, utf8Text(path))) {
     case document::SaveStatus::Saved:
+        documentCommands().fileOpened(d.fileName);
         refreshCaption();
         refreshDocumentLists();
+        refreshRecentFiles();
         return true;
     case document::SaveStatus::NeedsName:
     case document::SaveStatus::WriteError:
@@ -127,10 +160,15 @@ void newDocument(MainWindow& w) {
 }
 
 void open(MainWindow& w) {
-    const QString path = QFileDialog::getOpenFileName(&w, commandName(557), QDir::currentPath(),
-                                                      documentFilters());
+    // The folder of the last file chosen, also after a restart.
+    RecentFiles& recent = w.documentCommands().recentFiles();
+    const QString start =
+        recent.lastFolder().empty() ? QDir::currentPath() : qtText(recent.lastFolder());
+    const QString path =
+        QFileDialog::getOpenFileName(&w, commandName(557), start, documentFilters());
     if (path.isEmpty()) return;
     rememberFolder(path);
+    recent.fileChosen(utf8Text(path));
     w.openDocument(path);
 }
 
@@ -143,7 +181,7 @@ void saveAs(MainWindow& w) {
 }
 
 void exportDrawing(MainWindow& w) {
-    notYet(w, 601);
+    w.documentCommands().exportDrawing();
 }
 
 void close(MainWindow& w) {
@@ -156,16 +194,15 @@ void closeAll(MainWindow& w) {
 }
 
 void print(MainWindow& w) {
-    notYet(w, 560);
+    w.documentCommands().print();
 }
 
 void printSetup(MainWindow& w) {
-    notYet(w, 610);
+    w.documentCommands().printerSetUp();
 }
 
 void clearRecentFiles(MainWindow& w) {
-    QSettings store;
-    store.remove(QStringLiteral("Recent Files"));
+    w.documentCommands().clearRecentFiles();
     w.refreshRecentFiles();
 }
 
@@ -174,31 +211,31 @@ void exit(MainWindow& w) {
 }
 
 void cut(MainWindow& w) {
-    notYet(w, 611);
+    w.documentCommands().cut();
 }
 
 void copy(MainWindow& w) {
-    notYet(w, 612);
+    w.documentCommands().copy();
 }
 
 void paste(MainWindow& w) {
-    notYet(w, 613);
+    w.documentCommands().paste();
 }
 
 void deleteSelection(MainWindow& w) {
-    notYet(w, 614);
+    w.documentCommands().deleteSelection();
 }
 
 void selectAll(MainWindow& w) {
-    notYet(w, 615);
+    w.documentCommands().selectAll();
 }
 
 void copyPicture(MainWindow& w) {
-    notYet(w, 1096);
+    w.documentCommands().copyPicture();
 }
 
 void pastePicture(MainWindow& w) {
-    notYet(w, windowText::PastePicture);
+    w.documentCommands().pastePicture();
 }
 
 // "Eliminar Todo": every element with the trace and animation lists, in one undo step.
@@ -225,7 +262,7 @@ void previousDocument(MainWindow& w) {
 }
 
 void documentsList(MainWindow& w) {
-    notYet(w, windowText::DocumentsList);
+    w.documentCommands().showDocumentsList();
 }
 
 bool closeEverything(MainWindow& w) {

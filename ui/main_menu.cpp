@@ -3,6 +3,9 @@
 // recent files.
 #include "ui/main_window.h"
 
+#include "ui/document_commands.h"
+#include "ui/figure_clipboard.h"
+
 #include "ui/interface_texts.h"
 #include "ui/tool_selection.h"
 #include "ui/ui_text.h"
@@ -23,15 +26,8 @@ namespace {
 
 constexpr char kKeyProperty[] = "zevaMenuKey";
 constexpr char kToolProperty[] = "zevaMenuTool";
-constexpr int kRecentFileCount = 10;
-
 QString textOf(std::string_view s) {
     return QString::fromLatin1(s.data(), qsizetype(s.size()));
-}
-
-bool pictureOnClipboard() {
-    const QMimeData* data = QApplication::clipboard()->mimeData();
-    return data && data->hasImage();
 }
 
 } // namespace
@@ -125,7 +121,7 @@ QAction* MainWindow::addItem(QMenu* menu, const MenuItem& item) {
 bool MainWindow::itemAllowed(EditRule rule) const {
     if (noDocument_ && rule != EditRule::Always) return false;
     return editRuleAllows(rule, noDocument_ ? nullptr : documents_.current(),
-                          rule == EditRule::Picture && pictureOnClipboard());
+                          rule == EditRule::Picture && clipboardHasPicture());
 }
 
 QAction* MainWindow::menuItem(int key) const {
@@ -190,24 +186,9 @@ void MainWindow::refreshDocumentLists() {
     documentBox_->setCurrentIndex(current ? documents_.indexOf(current) : -1);
 }
 
-// "Abrir recientes": the files the settings store keeps, most recent first ("&0 path"), or the
-// empty-list entry.
+// "Abrir recientes": the recent files, most recent first ("&0 path"), or the empty-list entry.
 void MainWindow::refreshRecentFiles() {
-    recentMenu_->clear();
-    QSettings store;
-    store.beginGroup(QStringLiteral("Recent Files"));
-    int shown = 0;
-    for (int i = 0; i < kRecentFileCount; ++i) {
-        const QString path = store.value(QStringLiteral("File%1").arg(i)).toString();
-        if (path.isEmpty()) continue;
-        QAction* a = recentMenu_->addAction(QStringLiteral("&%1 %2").arg(shown).arg(path));
-        connect(a, &QAction::triggered, this, [this, path] { openDocument(path); });
-        ++shown;
-    }
-    if (shown == 0) {
-        QAction* empty = recentMenu_->addAction(captionOfKey(607));
-        empty->setEnabled(false);
-    }
+    documentCommands().fillRecentMenu(*recentMenu_);
 }
 
 // After a language load: every caption and hint again, and what shows the texts.

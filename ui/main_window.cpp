@@ -4,6 +4,7 @@
 #include "settings/text_table.h"
 #include "ui/animation_window.h"
 #include "ui/construction_list_window.h"
+#include "ui/document_commands.h"
 #include "ui/drawing_area.h"
 #include "ui/file_commands.h"
 #include "ui/interface_texts.h"
@@ -48,6 +49,8 @@ MainWindow::MainWindow(const QStringList& documentPaths, QWidget* parent) : QMai
 MainWindow::~MainWindow() {
     // The tool windows and the logic work on the documents: they go first, the view before the
     // documents it draws.
+    commands_.reset();
+    commandsWindow_.reset();
     delete animation_;
     animation_ = nullptr;
     delete steps_;
@@ -140,7 +143,9 @@ bool MainWindow::openDocument(const QString& path) {
     switch (result.status) {
     case document::OpenStatus::Opened:
     case document::OpenStatus::AlreadyOpen:
+        documentCommands().fileOpened(utf8Text(path));
         showDocument(result.document);
+        refreshRecentFiles();
         return true;
     case document::OpenStatus::MacroLoaded:
         // Macros change no figure; a document made to hold them is shown.

@@ -49,6 +49,8 @@ class DrawingArea;
 class HelpWindow;
 class PopupPanelWidget;
 class StepWindow;
+class DocumentCommands;
+class DocumentWindow;
 class ToolBar;
 
 class MainWindow : public QMainWindow, public Host {
@@ -193,6 +195,9 @@ class MainWindow : public QMainWindow, public Host {
     AnimationWindow& animationWindow();
     StepWindow& stepWindow();
     ConstructionListWindow& constructionListWindow();
+    // The File, Edit-clipboard and Document commands: recent files, clipboard, printing, export
+    // and the documents list.
+    DocumentCommands& documentCommands();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -229,6 +234,8 @@ class MainWindow : public QMainWindow, public Host {
     QAction* addItem(QMenu* menu, const MenuItem& item);
 
     document::DocumentSet documents_;
+    std::unique_ptr<DocumentWindow> commandsWindow_;
+    std::unique_ptr<DocumentCommands> commands_;
     std::unique_ptr<DocumentView> view_;
     std::unique_ptr<Editor> editor_;
     std::unique_ptr<PopupPanels> panels_;
