@@ -7,6 +7,7 @@
 #include "ui/document_commands.h"
 #include "ui/drawing_area.h"
 #include "ui/file_commands.h"
+#include "ui/glyphs.h"
 #include "ui/interface_texts.h"
 #include "ui/popup_panel_widget.h"
 #include "ui/step_window.h"
@@ -65,6 +66,7 @@ MainWindow::~MainWindow() {
 
 void MainWindow::build(const QStringList& documentPaths) {
     setWindowTitle(QStringLiteral("ZEVA"));
+    setWindowIcon(applicationIcon());
     const QSize screen = screenSize();
     small_ = screen.width() < 1000;
 

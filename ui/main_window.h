@@ -53,6 +53,10 @@ class DocumentCommands;
 class DocumentWindow;
 class ToolBar;
 
+// Where the window goes back to when full screen ends: its old rectangle when that rectangle's
+// top-left corner is still on the screen, else the same size centred on the screen.
+QRect rectangleAfterFullScreen(const QRect& stored, const QRect& screen);
+
 class MainWindow : public QMainWindow, public Host {
     Q_OBJECT
   public:

@@ -29,6 +29,12 @@ QRect availableScreen() {
 
 } // namespace
 
+QRect rectangleAfterFullScreen(const QRect& stored, const QRect& screen) {
+    QRect r = stored;
+    if (!screen.contains(r.topLeft())) r.moveCenter(screen.center());
+    return r;
+}
+
 void MainWindow::applyStartOptions() {
     const settings::Options& o = settings::options();
     const QRect screen = availableScreen();
@@ -102,10 +108,7 @@ void MainWindow::setFullScreen(bool on) {
     } else {
         setWindowState(stateBeforeFullScreen_);
         if (!stateBeforeFullScreen_.testFlag(Qt::WindowMaximized) && normalRect_.isValid()) {
-            const QRect screen = availableScreen();
-            QRect r = normalRect_;
-            if (!screen.contains(r.topLeft())) r.moveCenter(screen.center());
-            setGeometry(r);
+            setGeometry(rectangleAfterFullScreen(normalRect_, availableScreen()));
         }
     }
     if (QToolButton* b = button("B_pancom")) b->setChecked(on);

@@ -7,6 +7,7 @@
 #include "ui/drawing_area.h"
 #include "ui/interface_texts.h"
 #include "ui/main_window.h"
+#include "ui/popup_panel_widget.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -292,6 +293,108 @@ TEST_F(EditorWindow, DocumentsAreSwitchedCyclically) {
     w.run(Command::PreviousDocument);
     EXPECT_EQ(w.documents().currentIndex(), 2);
     EXPECT_EQ(w.documentMenu()->actions().back()->isChecked(), true);
+}
+
+} // namespace
+} // namespace zeva::ui
+
+namespace zeva::ui {
+namespace {
+
+// The colour button held: after 200 ms its panel shows beside the edit bar; moving onto a
+// colour presses it; the release closes the panel and gives the colour tool that colour, with
+// the button showing it.
+TEST_F(EditorWindow, HoldingTheColourButtonOpensItsPanelAndAShortClickDoesNot) {
+    MainWindow w;
+    showActive(w);
+    QToolButton* colour = w.button("B_color");
+    QTest::mouseClick(colour, Qt::LeftButton);
+    EXPECT_FALSE(w.popupPanelWidget()->isVisible());
+    EXPECT_EQ(w.session().tool.active, tool::Colour);
+    EXPECT_TRUE(colour->isChecked());
+
+    QTest::mousePress(colour, Qt::LeftButton);
+    QTest::qWait(kPanelHoldMs + 150);
+    ASSERT_TRUE(w.popupPanelWidget()->isVisible());
+    const QRect panel = w.popupPanelWidget()->geometry();
+    EXPECT_EQ(panel.left(), w.drawingArea()->x());
+    EXPECT_EQ(panel.top(), colour->mapTo(w.centralWidget(), QPoint()).y() - 2);
+    // The cursor over the third colour, the button still held.
+    QToolButton* green = w.popupPanelWidget()->buttons()[1];
+    const QPoint over = colour->mapFromGlobal(green->mapToGlobal(green->rect().center()));
+    QMouseEvent move(QEvent::MouseMove, QPointF(over), QPointF(colour->mapToGlobal(over)),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(colour, &move);
+    EXPECT_TRUE(green->isChecked());
+    QTest::mouseRelease(colour, Qt::LeftButton, Qt::NoModifier, over);
+    EXPECT_FALSE(w.popupPanelWidget()->isVisible());
+    EXPECT_EQ(w.session().tool.currentColor, kPanelColours[1].value);
+    EXPECT_EQ(w.session().tool.active, tool::Colour);
+}
+
+TEST_F(EditorWindow, APointIsDraggedThroughTheDrawingArea) {
+    MainWindow w;
+    showActive(w);
+    w.button("B_Punto")->click();
+    click(w, at(w, 0, 0));
+    w.button("Sel")->click();
+    model::Element* p = w.document().construction.elements;
+    ASSERT_NE(p, nullptr);
+    DrawingArea* area = w.drawingArea();
+    const QPoint from = at(w, 0, 0), to = at(w, 60, 40);
+    QMouseEvent hover(QEvent::MouseMove, QPointF(from), QPointF(area->mapToGlobal(from)),
+                      Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(area, &hover);
+    QTest::mousePress(area, Qt::LeftButton, Qt::NoModifier, from);
+    QTest::qWait(kDragDelayMs + 30);
+    for (int i = 1; i <= 4; ++i) {
+        const QPoint step = from + (to - from) * i / 4;
+        QMouseEvent drag(QEvent::MouseMove, QPointF(step), QPointF(area->mapToGlobal(step)),
+                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(area, &drag);
+    }
+    QTest::mouseRelease(area, Qt::LeftButton, Qt::NoModifier, to);
+    EXPECT_NEAR(p->x1, 60.0, 1.0);
+    EXPECT_NEAR(p->y1, 40.0, 1.0);
+    EXPECT_EQ(w.document().modified, 1);
+}
+
+} // namespace
+} // namespace zeva::ui
+
+namespace zeva::ui {
+namespace {
+
+TEST_F(EditorWindow, FullScreenComesBackToTheOldRectangleOrTheScreensMiddle) {
+    const QRect screen(0, 0, 1920, 1080);
+    EXPECT_EQ(rectangleAfterFullScreen(QRect(100, 50, 800, 600), screen), QRect(100, 50, 800, 600));
+    // The old corner is off the screen (a screen that shrank): centred, same size.
+    EXPECT_EQ(rectangleAfterFullScreen(QRect(2500, 50, 800, 600), screen),
+              QRect(560, 240, 800, 600));
+
+    MainWindow w;
+    showActive(w);
+    w.button("B_Punto")->click();
+    w.button("B_pancom")->click();
+    EXPECT_TRUE(w.fullScreenOn());
+    EXPECT_TRUE(w.button("B_pancom")->isChecked());
+    EXPECT_EQ(w.session().tool.active, tool::Move); // the tool goes back to "Mover, editar"
+    w.run(Command::FullScreen);
+    EXPECT_FALSE(w.fullScreenOn());
+    EXPECT_FALSE(w.button("B_pancom")->isChecked());
+    EXPECT_FALSE(w.windowState().testFlag(Qt::WindowFullScreen));
+}
+
+TEST_F(EditorWindow, ShowingHiddenElementsFollowsItsButtonAndMenuItem) {
+    MainWindow w(kGallery);
+    showActive(w);
+    w.button("B_todoelem")->click();
+    EXPECT_TRUE(w.session().showHidden);
+    EXPECT_TRUE(w.button("B_todoelem")->isChecked());
+    EXPECT_TRUE(w.documentView().renderContext().options.showHidden);
+    w.menuItem(545)->trigger();
+    EXPECT_FALSE(w.session().showHidden);
+    EXPECT_FALSE(w.button("B_todoelem")->isChecked());
 }
 
 } // namespace

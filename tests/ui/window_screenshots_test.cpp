@@ -6,10 +6,12 @@
 
 #include "ui/drawing_area.h"
 #include "ui/main_window.h"
+#include "ui/popup_panel_widget.h"
 
 #include <QDir>
 #include <QGuiApplication>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QScreen>
 #include <QTest>
 #include <QToolButton>
@@ -54,6 +56,30 @@ TEST(WindowScreenshots, TheGalleryAndAFigureBuiltByClicks) {
     fillScreen(gallery);
     save(gallery, gallery.smallLayout() ? QStringLiteral("window-small.png")
                                         : QStringLiteral("window-large.png"));
+
+    // The colour panel and the comparison panel held open, side by side.
+    QImage panels[2];
+    int i = 0;
+    for (const char* name : {"B_color", "B_comp_1"}) {
+        QToolButton* held = gallery.button(name);
+        QTest::mousePress(held, Qt::LeftButton);
+        QTest::qWait(kPanelHoldMs + 100);
+        EXPECT_TRUE(gallery.popupPanelWidget()->isVisible()) << name;
+        const QRect r = gallery.popupPanelWidget()->geometry().united(
+            QRect(held->mapTo(gallery.centralWidget(), QPoint()), held->size()));
+        panels[i++] = gallery.centralWidget()->grab(r.adjusted(-8, -8, 8, 8)).toImage();
+        QTest::mouseRelease(held, Qt::LeftButton);
+    }
+    QImage sheet(panels[0].width() + panels[1].width() + 10,
+                 std::max(panels[0].height(), panels[1].height()), QImage::Format_RGB32);
+    sheet.fill(Qt::white);
+    {
+        QPainter p(&sheet);
+        p.drawImage(0, 0, panels[0]);
+        p.drawImage(panels[0].width() + 10, 0, panels[1]);
+    }
+    QDir().mkpath(kFolder);
+    EXPECT_TRUE(sheet.save(kFolder + QStringLiteral("/window-panels.png")));
 
     MainWindow w;
     fillScreen(w);
