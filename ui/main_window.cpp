@@ -111,7 +111,6 @@ void MainWindow::build(const QStringList& documentPaths) {
     for (const QString& path : documentPaths)
         openDocument(path);
     if (!documents_.current()) newDocument();
-    editor_->selectTool(tool::Move);
     refreshHeldGlyphs();
 }
 
