@@ -121,7 +121,8 @@ QAction* MainWindow::addItem(QMenu* menu, const MenuItem& item) {
 bool MainWindow::itemAllowed(EditRule rule) const {
     if (noDocument_ && rule != EditRule::Always) return false;
     return editRuleAllows(rule, noDocument_ ? nullptr : documents_.current(),
-                          rule == EditRule::Picture && clipboardHasPicture());
+                          (rule == EditRule::Picture && clipboardHasPicture()) ||
+                              (rule == EditRule::Figure && commands_ && commands_->canPaste()));
 }
 
 QAction* MainWindow::menuItem(int key) const {

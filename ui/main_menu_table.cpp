@@ -78,7 +78,7 @@ constexpr std::array kEdit = {
     separator(),
     command(611, Command::Cut, "Ctrl+X", EditRule::Selection),
     command(612, Command::Copy, "Ctrl+C", EditRule::Selection),
-    command(613, Command::Paste, "Ctrl+V"),
+    command(613, Command::Paste, "Ctrl+V", EditRule::Figure),
     command(614, Command::DeleteSelection, "Del", EditRule::Selection),
     command(615, Command::SelectAll, "Ctrl+A", EditRule::Elements),
     separator(),
@@ -202,12 +202,13 @@ std::span<const Menu> mainMenus() {
     return kMenus;
 }
 
-bool editRuleAllows(EditRule rule, const document::Document* d, bool pictureOnClipboard) {
+bool editRuleAllows(EditRule rule, const document::Document* d, bool clipboardHolds) {
     switch (rule) {
     case EditRule::Always:
         return true;
     case EditRule::Picture:
-        return d && pictureOnClipboard;
+    case EditRule::Figure:
+        return d && clipboardHolds;
     case EditRule::Elements:
         return d && d->construction.countOf() > 0;
     case EditRule::Undo:

@@ -31,6 +31,7 @@ enum class EditRule {
     Selection,   // some element is selected
     Traces,      // some trace is on
     Picture,     // the system clipboard holds a picture
+    Figure,      // a copied figure can be pasted
 };
 
 struct MenuItem {
@@ -51,8 +52,9 @@ struct Menu {
 // The nine menus of the menu bar in order.
 std::span<const Menu> mainMenus();
 
-// Whether an item governed by `rule` may act on document `d` (none: no document shown).
-bool editRuleAllows(EditRule rule, const document::Document* d, bool pictureOnClipboard);
+// Whether an item governed by `rule` may act on document `d` (none: no document shown);
+// `clipboardHolds` says whether the clipboard holds what a Picture or Figure item pastes.
+bool editRuleAllows(EditRule rule, const document::Document* d, bool clipboardHolds);
 
 // Extra texts of the window (keys 2000 + n).
 namespace windowText {

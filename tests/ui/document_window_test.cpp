@@ -49,6 +49,7 @@ TEST(DocumentWindow, TwoDocumentsACopyPastedAcrossAndTheRecentFiles) {
     model::Element* b = addPoint(first, 60, 30);
     b->selected = 1;
     w.run(Command::Copy);
+    EXPECT_TRUE(w.itemAllowed(EditRule::Figure)) << "Pegar is enabled once a figure is copied";
     first.modified = 0;
     w.run(Command::New);
     ASSERT_EQ(w.documents().count(), 2);
