@@ -29,9 +29,10 @@ DocumentsListWindow::DocumentsListWindow(DocumentsLogic& documents, std::functio
     QPushButton* close = button(settings::kMsgDocumentsListClose);
     save_ = button(settings::kMsgDocumentsListSave);
     auto* okCancel = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    okCancel->button(QDialogButtonBox::Ok)->setText(mnemonics.mark(messageText(settings::kMsgOk)));
+    // OK and Cancel keep the first letters the mnemonics left to them.
+    okCancel->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&") + messageText(settings::kMsgOk));
     okCancel->button(QDialogButtonBox::Cancel)
-        ->setText(mnemonics.mark(messageText(settings::kMsgCancel)));
+        ->setText(QStringLiteral("&") + messageText(settings::kMsgCancel));
     okCancel->button(QDialogButtonBox::Ok)->setDefault(true);
 
     auto* side = new QVBoxLayout;

@@ -8,6 +8,7 @@
 #include "tests/support/edits.h"
 #include "tests/support/temp_dir.h"
 #include "ui/document_commands.h"
+#include "ui/documents_list_window.h"
 #include "ui/main_window.h"
 
 #include <QAction>
@@ -106,6 +107,12 @@ TEST(Screenshots, TwoDocumentsWithTheDocumentMenuOpen) {
     const QString folder = QStringLiteral(ZEVA_BINARY_DIR "/screenshots");
     QDir().mkpath(folder);
     EXPECT_TRUE(picture.save(folder + QStringLiteral("/two-documents-menu.png")));
+
+    w.document().modified = 1;
+    DocumentsListWindow list(w.documentCommands().logic(), [] {}, &w);
+    list.show();
+    QTest::qWait(50);
+    EXPECT_TRUE(list.grab().save(folder + QStringLiteral("/documents-list.png")));
     for (const auto& d : w.documents().documents())
         d->modified = 0;
 }
