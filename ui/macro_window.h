@@ -31,6 +31,8 @@ class MacroWindow : public QDialog {
     // The current document changed, or its macros did: the list shown again.
     void refresh();
 
+    MacroTools& tools() { return tools_; }
+
     // Host requests of the macro tools, passed on to MacroTools.
     void inputClicked(model::Element* hit, Point world) { tools_.inputClicked(hit, world); }
     void elementPicked(int tool, model::Element& e) { tools_.elementPicked(tool, e); }

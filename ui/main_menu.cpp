@@ -7,6 +7,7 @@
 #include "ui/figure_clipboard.h"
 
 #include "ui/interface_texts.h"
+#include "ui/macro_window.h"
 #include "ui/tool_selection.h"
 #include "ui/ui_text.h"
 
@@ -26,6 +27,8 @@ namespace {
 
 constexpr char kKeyProperty[] = "zevaMenuKey";
 constexpr char kToolProperty[] = "zevaMenuTool";
+constexpr int kMacrosMenuKey = 554; // "&Macros"
+
 QString textOf(std::string_view s) {
     return QString::fromLatin1(s.data(), qsizetype(s.size()));
 }
@@ -46,6 +49,13 @@ void MainWindow::buildMenus() {
             action->setEnabled(true);
     });
     connect(menus_[1], &QMenu::aboutToShow, this, &MainWindow::refreshToggleItems);
+    // "&Macros": after "Macros...", the macros of this and the other open documents.
+    if (QAction* macros = menuItem(kMacrosMenuKey); macros && macros->menu()) {
+        QMenu* menu = macros->menu();
+        connect(menu, &QMenu::aboutToShow, this, [this, menu] {
+            if (!noDocument_) macroWindow().fillMacrosMenu(*menu);
+        });
+    }
     refreshRecentFiles();
 }
 

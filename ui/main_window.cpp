@@ -9,6 +9,7 @@
 #include "ui/file_commands.h"
 #include "ui/glyphs.h"
 #include "ui/interface_texts.h"
+#include "ui/macro_window.h"
 #include "ui/popup_panel_widget.h"
 #include "ui/step_window.h"
 #include "ui/tool_bars.h"
@@ -152,6 +153,7 @@ bool MainWindow::openDocument(const QString& path) {
         // Macros change no figure; a document made to hold them is shown.
         if (result.document != before) showDocument(result.document);
         refreshCaption();
+        if (macros_) macros_->refresh();
         return true;
     case document::OpenStatus::NotValid:
         openError_ = settings::texts().message(settings::kMsgInvalidFile);
@@ -187,6 +189,7 @@ void MainWindow::showDocument(document::Document* d) {
     refreshStatusPanels();
     refreshCaption();
     refreshDocumentLists();
+    if (macros_) macros_->refresh();
     if (d) {
         syncScrollBars();
         editor_->selectTool(tool::Move);
@@ -262,6 +265,14 @@ AnimationWindow& MainWindow::animationWindow() {
 StepWindow& MainWindow::stepWindow() {
     if (!steps_) steps_ = new StepWindow(session(), this);
     return *steps_;
+}
+
+MacroWindow& MainWindow::macroWindow() {
+    if (!macros_) {
+        macroTools_ = std::make_unique<MacroTools>(session());
+        macros_ = new MacroWindow(*macroTools_, this);
+    }
+    return *macros_;
 }
 
 ConstructionListWindow& MainWindow::constructionListWindow() {

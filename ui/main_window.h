@@ -47,6 +47,8 @@ class AnimationWindow;
 class ConstructionListWindow;
 class DrawingArea;
 class HelpWindow;
+class MacroTools;
+class MacroWindow;
 class PopupPanelWidget;
 class StepWindow;
 class DocumentCommands;
@@ -202,6 +204,7 @@ class MainWindow : public QMainWindow, public Host {
     // The File, Edit-clipboard and Document commands: recent files, clipboard, printing, export
     // and the documents list.
     DocumentCommands& documentCommands();
+    MacroWindow& macroWindow();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -281,6 +284,8 @@ class MainWindow : public QMainWindow, public Host {
     AnimationWindow* animation_ = nullptr;
     StepWindow* steps_ = nullptr;
     ConstructionListWindow* list_ = nullptr;
+    std::unique_ptr<MacroTools> macroTools_;
+    MacroWindow* macros_ = nullptr;
 };
 
 } // namespace zeva::ui

@@ -18,6 +18,7 @@
 #include "ui/hit_test.h"
 #include "ui/language_dialog.h"
 #include "ui/later_windows.h"
+#include "ui/macro_window.h"
 #include "ui/options_menu.h"
 #include "ui/program_folders.h"
 #include "ui/step_window.h"
@@ -75,9 +76,15 @@ void MainWindow::chooseTool(ToolCode t) {
         animationWindow().start();
         return;
     case tool::ApplyMacro:
+        // The macro tool's button opens the macro window; its OK picks the macro to apply.
+        editor_->selectTool(tool::ApplyMacro);
+        macroWindow().openFromTool();
+        return;
     case tool::MacroInitial:
+        macroWindow().tools().chooseInitial();
+        return;
     case tool::MacroFinal:
-        run(Command::Macros);
+        macroWindow().tools().chooseFinal();
         return;
     case tool::Calculate:
     case tool::Parameter:
@@ -230,8 +237,7 @@ void MainWindow::run(Command c) {
         hitTestAtCursor(session());
         return;
     case Command::Macros:
-        editor_->selectTool(tool::Move);
-        return notYetAvailable(tool::ApplyMacro);
+        return macroWindow().openFromTool();
     case Command::NextDocument:
         return file_commands::nextDocument(*this);
     case Command::PreviousDocument:

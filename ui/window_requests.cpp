@@ -7,6 +7,7 @@
 #include "ui/drawing_area.h"
 #include "ui/element_font_dialog.h"
 #include "ui/later_windows.h"
+#include "ui/macro_window.h"
 #include "ui/picture_dialog.h"
 #include "ui/text_dialog.h"
 #include "ui/ui_text.h"
@@ -78,12 +79,12 @@ void MainWindow::calculatorOperandPicked(model::Element&) {
     showNotYetAvailable(this, session().tool.active);
 }
 
-void MainWindow::macroInputClicked(model::Element*, Point) {
-    showNotYetAvailable(this, tool::ApplyMacro);
+void MainWindow::macroInputClicked(model::Element* hit, Point world) {
+    macroWindow().inputClicked(hit, world);
 }
 
-void MainWindow::macroElementPicked(int tool, model::Element&) {
-    showNotYetAvailable(this, tool);
+void MainWindow::macroElementPicked(int tool, model::Element& e) {
+    macroWindow().elementPicked(tool, e);
 }
 
 void MainWindow::animationElementPicked(model::Element& e) {

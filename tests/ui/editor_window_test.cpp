@@ -6,12 +6,14 @@
 #include "settings/text_table.h"
 #include "ui/drawing_area.h"
 #include "ui/interface_texts.h"
+#include "ui/macro_window.h"
 #include "ui/main_window.h"
 #include "ui/popup_panel_widget.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QMenu>
@@ -293,6 +295,47 @@ TEST_F(EditorWindow, DocumentsAreSwitchedCyclically) {
     w.run(Command::PreviousDocument);
     EXPECT_EQ(w.documents().currentIndex(), 2);
     EXPECT_EQ(w.documentMenu()->actions().back()->isChecked(), true);
+}
+
+// A macro file opened with "&Abrir..." joins the current document's macros; "Macros..." shows
+// them, the "&Macros" menu offers them, and choosing one applies it by clicks in the drawing
+// area (two clicks on empty space: two free points and their midpoint).
+TEST_F(EditorWindow, MacroFileOpenedJoinsTheDocumentAndIsAppliedFromTheMenu) {
+    const QString mac = QStringLiteral(ZEVA_SOURCE_DIR "/tests/golden/midpoint_macro/input.MAC");
+    MainWindow w;
+    showActive(w);
+    document::Document* d = &w.document();
+    ASSERT_TRUE(w.openDocument(mac));
+    EXPECT_EQ(&w.document(), d);
+    ASSERT_EQ(d->macros.size(), 1u);
+
+    w.run(Command::Macros);
+    EXPECT_TRUE(w.macroWindow().isVisible());
+    EXPECT_EQ(w.macroWindow().list()->count(), 1);
+    w.macroWindow().hide();
+
+    QMenu* menu = w.menuItem(554)->menu();
+    ASSERT_NE(menu, nullptr);
+    emit menu->aboutToShow();
+    const QList<QAction*> items = menu->actions();
+    ASSERT_GE(items.size(), 4); // "Macros...", separator, heading, the macro
+    EXPECT_EQ(items.last()->text(), QStringLiteral("Punto medio"));
+    items.last()->trigger();
+    EXPECT_EQ(w.session().tool.active, tool::ApplyMacro);
+
+    const int before = d->construction.countOf();
+    click(w, at(w, -100, 40));
+    click(w, at(w, 60, -20));
+    ASSERT_EQ(d->construction.countOf(), before + 4); // two points, the midpoint, the segment
+    EXPECT_EQ(d->construction.elements->kind, model::Kind::FreePoint);
+    bool midpoint = false;
+    for (model::Element* e : d->construction)
+        if (e->kind == model::Kind::Midpoint) {
+            midpoint = true;
+            EXPECT_NEAR(e->x1, -20, 1.0);
+            EXPECT_NEAR(e->y1, 10, 1.0);
+        }
+    EXPECT_TRUE(midpoint);
 }
 
 } // namespace
