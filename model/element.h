@@ -180,6 +180,9 @@ template <class... F>
 struct Overloaded : F... {
     using F::operator()...;
 };
+// Spelled out for compilers without aggregate deduction (clang before 17 builds the fuzz targets).
+template <class... F>
+Overloaded(F...) -> Overloaded<F...>;
 
 template <TailKind T>
 using TailOf = std::variant_alternative_t<static_cast<size_t>(T), ElementTail>;
