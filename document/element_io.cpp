@@ -346,9 +346,8 @@ bool readCommonBlock(ByteReader& r, Element& e, int32_t version) {
 
 // Sub-elements take their look from their owner and hang off it.
 void finishSubElements(Element& e) {
+    model::shareLookWithSubElements(e);
     model::forEachSubElement(e, [&](Element& s) {
-        s.color = e.color;
-        s.style = e.style;
         if (e.kind == Kind::Polygon) return;
         s.visible = 1;
         if (e.kind != Kind::Coordinates) return;

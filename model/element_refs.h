@@ -102,4 +102,14 @@ void forEachParentRef(Element& e, F&& f) {
     if (e.parent3) f(e.parent3);
 }
 
+// Sub-elements have no colour or style of their own in a file: they show their owner's. A
+// change of look made on an owner or on one of its sub-elements is given to all of them, so
+// the document shows what saving it keeps.
+inline void shareLookWithSubElements(Element& owner) {
+    forEachSubElement(owner, [&](Element& s) {
+        s.color = owner.color;
+        s.style = owner.style;
+    });
+}
+
 }  // namespace zeva::model

@@ -42,6 +42,17 @@ void setFill(Element& e, int32_t color) {
         e.style = color; // the text background
 }
 
+// A look changed on a polygon, axes or coordinates element or on one of their parts is the
+// look of the whole (only the owner's is saved).
+void shareLook(Element& changed) {
+    Element& owner = *model::ownerOf(&changed);
+    if (&owner != &changed) {
+        owner.color = changed.color;
+        owner.style = changed.style;
+    }
+    model::shareLookWithSubElements(owner);
+}
+
 void forgetHover(Session& s) {
     clearHover(s);
     s.hover.hits.clear();
@@ -84,6 +95,7 @@ void editHit(Session& s) {
         hit->colorSource = nullptr;
         break;
     }
+    if (t != tool::DeleteElement) shareLook(*hit); // a deleted element is gone
     recomputeRedrawRepaint(s);
 }
 
@@ -103,6 +115,7 @@ void fontDialogClosed(Session& s, const std::optional<model::ElementFont>& font)
     else if (e->font)
         *e->font = chosen;
     if (!keepsColor) e->color = chosen.color;
+    shareLook(*e);
     recomputeRedrawRepaint(s);
 }
 
