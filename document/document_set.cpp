@@ -42,6 +42,7 @@ Document* DocumentSet::newDocument() {
 void DocumentSet::close(Document* d) {
     const int i = indexOf(d);
     if (i < 0) return;
+    if (changesSettled) changesSettled(*d);
     documents_.erase(documents_.begin() + i);
     current_ = count() - 1;
 }
@@ -115,6 +116,7 @@ bool DocumentSet::loadMacroFile(Document& d, const std::string& path) {
 SaveStatus DocumentSet::save(Document& d) {
     if (d.fileName.empty() || !writeDocumentFile(d, d.fileName)) return SaveStatus::NeedsName;
     d.modified = 0;
+    if (changesSettled) changesSettled(d);
     return SaveStatus::Saved;
 }
 
@@ -122,7 +124,21 @@ SaveStatus DocumentSet::saveAs(Document& d, const std::string& path) {
     if (!writeDocumentFile(d, path)) return SaveStatus::WriteError;
     d.fileName = path;
     d.modified = 0;
+    if (changesSettled) changesSettled(d);
     return SaveStatus::Saved;
+}
+
+Document* DocumentSet::restore(LoadedFile&& file, const std::string& originalPath) {
+    if (count() >= kMaxOpenDocuments) return nullptr;
+    auto d = std::make_unique<Document>(document::newDocument(environment));
+    installDocumentFile(*d, std::move(file), environment);
+    d->fileName = originalPath;
+    if (originalPath.empty()) {
+        if (documents_.empty()) counter_ = 0;
+        d->number = ++counter_;
+    }
+    markModified(*d);
+    return adopt(std::move(d));
 }
 
 } // namespace zeva::document

@@ -6,6 +6,7 @@
 #include "document/document.h"
 #include "document/document_load.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -76,6 +77,15 @@ class DocumentSet {
     // "&Guardar" and "Guardar Como...".
     SaveStatus save(Document& d);
     SaveStatus saveAs(Document& d, const std::string& path);
+
+    // A document brought back from a recovery copy: new, current, marked modified, with the
+    // path of its own file (empty for one never saved, which gets the next number). None when
+    // 99 are open.
+    Document* restore(LoadedFile&& file, const std::string& originalPath);
+
+    // Called when a document's changes no longer need a recovery copy: it was saved, or it is
+    // being closed (before it goes).
+    std::function<void(const Document&)> changesSettled;
 
   private:
     Document* adopt(std::unique_ptr<Document> d);

@@ -434,6 +434,16 @@ constexpr KeyText kExtraMessageDefaults[] = {
     {kExtraMacroDamaged, "La macro está dañada: se refiere a elementos que no contiene"},
     {kExtraMacroDescription, "Descripción:"},
     {kExtraMacroList, "Macros:"},
+    // crash recovery: the recovery dialog and its messages (slots 60..69)
+    {60, "Recuperar documentos"},
+    {61, "ZEVA no se cerró correctamente. Estos documentos tenían cambios sin guardar:"},
+    {62, "&Restaurar"},
+    {63, "&Descartar"},
+    {64, "Más &tarde"},
+    {65, "Estas copias de recuperación no se pueden leer; se dejan en su carpeta:"},
+    {66, "%1 (copia del %2)"},
+    {67, "No se pueden escribir las copias de recuperación en %1"},
+    {68, "Los documentos restaurados quedan como modificados: guárdelos para conservar los cambios."},
 };
 
 // Direct lookup for the keys below 1000 (words, kind names, tools, controls).
