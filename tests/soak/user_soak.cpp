@@ -318,6 +318,30 @@ class RandomUser {
                " modified=" + std::to_string(doc().modified);
     }
 
+    // A conic that stops existing keeps its last shape in memory (it comes back as it was when
+    // its points allow), while a file stores no shape: a conic read back without existing has
+    // none. The shape of a conic that does not exist is left out of the comparison.
+    static std::string withoutShapesOfMissingConics(const std::string& dump) {
+        std::string out;
+        out.reserve(dump.size());
+        size_t from = 0;
+        while (from < dump.size()) {
+            size_t end = dump.find('\n', from);
+            end = end == std::string::npos ? dump.size() : end + 1;
+            std::string line = dump.substr(from, end - from);
+            if (line.find("\"kind\": 55,") != std::string::npos &&
+                line.find("\"exists\": 0,") != std::string::npos) {
+                const size_t shape = line.find(", \"conicType\"");
+                const size_t close = line.rfind('}');
+                if (shape != std::string::npos && close != std::string::npos && close > shape)
+                    line.erase(shape, close - shape);
+            }
+            out += line;
+            from = end;
+        }
+        return out;
+    }
+
     static std::string firstDifference(const std::string& a, const std::string& b) {
         size_t i = 0;
         while (i < a.size() && i < b.size() && a[i] == b[i]) ++i;
@@ -356,10 +380,10 @@ class RandomUser {
         document::Document copy = document::newDocument(documents_.environment);
         document::installDocumentFile(copy, std::get<document::LoadedFile>(std::move(read)),
                                       documents_.environment);
-        const std::string here =
-            document::dumpJson(doc(), document::FileType::Document, document::kFileVersion);
-        const std::string there =
-            document::dumpJson(copy, document::FileType::Document, document::kFileVersion);
+        const std::string here = withoutShapesOfMissingConics(
+            document::dumpJson(doc(), document::FileType::Document, document::kFileVersion));
+        const std::string there = withoutShapesOfMissingConics(
+            document::dumpJson(copy, document::FileType::Document, document::kFileVersion));
         if (here != there)
             throw Broken("saving and reading back changes the dump" +
                          firstDifference(here, there));
