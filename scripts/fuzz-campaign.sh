@@ -11,6 +11,8 @@
 #               (libFuzzer -merge=1: only inputs that add coverage beyond the seeds stay) and
 #               replace it with the result; the seed folders are never changed
 #   TARGET      document, options, language, expression, picture (default: all)
+#   ZEVA_FUZZ_TIMEOUT=N  seconds an input may take before it counts as a hang (default 25)
+# The full campaign before a release: scripts/fuzz-campaign.sh -r 10000000 --merge
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -25,7 +27,7 @@ while [ $# -gt 0 ]; do
     -r) runs=$2; seconds=0; shift 2 ;;
     -j) jobs=$2; shift 2 ;;
     --merge) merge=1; shift ;;
-    -h|--help) sed -n '2,13p' "$0"; exit 0 ;;
+    -h|--help) sed -n '2,15p' "$0"; exit 0 ;;
     *) targets+=("$1"); shift ;;
   esac
 done
@@ -46,7 +48,7 @@ for t in "${targets[@]}"; do
   [ -x "$bin" ] || { echo "-- fuzz_$t: not built, skipped"; continue; }
   found="$build/campaign/$t"
   mkdir -p "$found"
-  args=(-timeout=25 -rss_limit_mb=2560 -artifact_prefix="$build/artifacts/$t-"
+  args=(-timeout="${ZEVA_FUZZ_TIMEOUT:-25}" -rss_limit_mb=2560 -artifact_prefix="$build/artifacts/$t-"
         -print_final_stats=1)
   [ -f "fuzz/$t.dict" ] && args+=(-dict="fuzz/$t.dict")
   [ "$seconds" -gt 0 ] && args+=(-max_total_time="$seconds")
