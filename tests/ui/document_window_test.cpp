@@ -9,11 +9,16 @@
 #include "tests/support/temp_dir.h"
 #include "ui/document_commands.h"
 #include "ui/documents_list_window.h"
+#include "ui/print_dialog.h"
+
+#include "dialog_helpers.h"
 #include "ui/main_window.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
+#include <QMessageBox>
 #include <QMenu>
 #include <QPainter>
 #include <QTest>
@@ -83,6 +88,47 @@ TEST(DocumentWindow, TwoDocumentsACopyPastedAcrossAndTheRecentFiles) {
     // Both modified documents are dropped without saving so the window can close.
     for (const auto& d : w.documents().documents())
         d->modified = 0;
+}
+
+TEST(DocumentWindow, PrintingWithoutAPrinterSaysSoAndWritesAPdfFile) {
+    testing::qtApp();
+    zeva::testing::TempDir dir;
+    MainWindow w;
+    w.resize(1000, 700);
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    addPoint(w.document(), 10, 10);
+    const double viewLeft = w.viewTransform().viewLeft;
+    const QString pdf = QString::fromStdString(dir.file("page.pdf"));
+    QString message;
+    bool printed = false;
+    const auto answerPrintDialog = [&](QWidget* modal) {
+        if (auto* dialog = qobject_cast<PrintDialog*>(modal)) {
+            dialog->printerBox()->setCurrentIndex(dialog->printerBox()->count() - 1); // PDF
+            printed = dialog->printNow(pdf);
+        } else if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+            dialog->reject();
+        }
+    };
+    if (printerAvailable()) {
+        zeva::testing::onNextModal(answerPrintDialog);
+    } else {
+        zeva::testing::onNextModal([&](QWidget* modal) {
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                message = box->text();
+                box->accept();
+            }
+            zeva::testing::onNextModal(answerPrintDialog, modal);
+        });
+    }
+    w.run(Command::Print);
+    if (!printerAvailable()) {
+        EXPECT_EQ(message, QStringLiteral("There is no default printer currently selected"));
+    }
+    EXPECT_TRUE(printed);
+    EXPECT_TRUE(QFileInfo(pdf).size() > 0);
+    EXPECT_EQ(w.viewTransform().viewLeft, viewLeft) << "the window's view is back";
+    w.document().modified = 0;
 }
 
 TEST(Screenshots, TwoDocumentsWithTheDocumentMenuOpen) {
