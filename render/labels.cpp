@@ -294,6 +294,17 @@ void drawTextElement(const RenderContext& ctx, Canvas& canvas, const Element& e,
 
 void drawOperandLabels(const RenderContext& ctx, Canvas& canvas) {
     const Color boxColor = ctx.options.selectionColor;
+    // The window's lists may still name elements an undo or a deletion took away: only elements
+    // of the drawn construction are marked.
+    std::vector<const Element*> present;
+    for (const Element* e : ctx.document->construction) {
+        present.push_back(e);
+        for (const Element* sub : model::subElementsOf(*e))
+            present.push_back(sub);
+    }
+    const auto isPresent = [&present](const Element* e) {
+        return e && std::find(present.begin(), present.end(), e) != present.end();
+    };
     auto mark = [&](const Element& e, const std::string& shownText, const std::string& tag) {
         canvas.setFont(canvasFont(ctx, fontOf(e), e.color));
         const double w = toWorld(ctx, canvas.textExtent(shownText).width);
@@ -310,13 +321,13 @@ void drawOperandLabels(const RenderContext& ctx, Canvas& canvas) {
     };
     for (size_t i = 0; i < ctx.state.pickedNumbers.size() && i < kOperandLetters.size(); ++i) {
         const Element* e = ctx.state.pickedNumbers[i];
-        if (!e || !isDrawable(ctx, *e)) continue;
+        if (!isPresent(e) || !isDrawable(ctx, *e)) continue;
         const char letter = static_cast<char>(kOperandLetters[i] - 'A' + 'a');
         mark(*e, textOfClass(ctx, *e), std::string(1, letter));
     }
     for (size_t i = 0; i < ctx.state.pickedFunctions.size(); ++i) {
         const Element* e = ctx.state.pickedFunctions[i];
-        if (!e || !isDrawable(ctx, *e)) continue;
+        if (!isPresent(e) || !isDrawable(ctx, *e)) continue;
         mark(*e, textOfClass(ctx, *e), "f" + std::to_string(i + 1));
     }
 }

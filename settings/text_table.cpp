@@ -446,6 +446,41 @@ constexpr KeyText kExtraMessageDefaults[] = {
     {68, "Los documentos restaurados quedan como modificados: guárdelos para conservar los cambios."},
 };
 
+// Built-in extra texts of the calculation, parameter, element-edit, move-screen,
+// point-by-coordinates and parametric-colour windows (key 2000 + slot, slots 20..49).
+constexpr KeyText kDialogExtraDefaults[] = {
+    {20, "Evaluar"},
+    {21, "Borrar la expresión"},
+    {22, "Funciones inversas: asin, acos, atan"},
+    {23, "Insertar la variable"},
+    {24, "Tipo de función"},
+    {25, "Pulse sobre el resultado para colocarlo en ese punto de la figura"},
+    {26, "&Expresión"},
+    {27, "Resultado"},
+    {28, "&Valor"},
+    {29, "Mí&nimo"},
+    {30, "Má&ximo"},
+    {31, "&Representar"},
+    {32, "&Nombre"},
+    {33, "(ver/no ver) elemento"},
+    {34, "(ver/no ver) nombre"},
+    {35, "Eliminar"},
+    {36, "número de puntos"},
+    {37, "Otro color..."},
+    {38, "&Decimales"},
+    {39, "Unidad"},
+    {40, "Tabla horizontal o vertical"},
+    {41, "Anclaje"},
+    {42, "Intervalo"},
+    {43, "El primer extremo del intervalo debe ser menor que el segundo"},
+    {44, "Arrastre el rectángulo para elegir la parte visible del plano"},
+    {45, "El número de puntos debe ser un entero entre 2 y 99999"},
+    {46, "Tipo de &letra..."},
+    {47, "Forma"},
+    {48, "Apariencia"},
+    {49, "Escala"},
+};
+
 // Direct lookup for the keys below 1000 (words, kind names, tools, controls).
 constexpr int kLowKeyLimit = 1000;
 
@@ -532,6 +567,8 @@ void TextTable::setBuiltInDefaults() {
     for (const auto& m : kWindowExtraDefaults)
         extraMessages[m.key] = m.text;
     for (const auto& m : kExtraMessageDefaults)
+        extraMessages[m.key] = m.text;
+    for (const auto& m : kDialogExtraDefaults)
         extraMessages[m.key] = m.text;
     controlTexts.clear();
     for (const auto& c : kControlKeys)

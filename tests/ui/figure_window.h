@@ -40,6 +40,13 @@ class FigureWindow : public QMainWindow, public Host, public View {
     std::function<void(model::Element*, Point)> onMacroInput;
     std::function<void(int, model::Element&)> onMacroPick;
     std::vector<std::string> notices; // texts of the "ZEVA" boxes asked for
+    // The windows' requests, for tests of the windows that answer them.
+    std::function<void(int, model::Element*)> onOpenCalculator;
+    std::function<void(model::Element&)> onOperandPicked;
+    std::function<void(model::Element&)> onOpenParameter;
+    std::function<void(model::Element&)> onOpenElementEditor;
+    std::function<void(model::Element*, model::Element*)> onOpenPointByCoordinates;
+    std::function<void(model::Element&, model::Element&, bool)> onOpenParametricColour;
     int toolShown = -1;
 
     explicit FigureWindow(QSize client = {1000, 640}) {
@@ -68,6 +75,13 @@ class FigureWindow : public QMainWindow, public Host, public View {
     }
 
     document::Document& document() { return *documents.current(); }
+    // Opens a document file in place of the empty one and shows its saved view.
+    bool openDocument(const std::string& path) {
+        if (documents.open(path).status != document::OpenStatus::Opened) return false;
+        render::loadView(transformValue, document());
+        refigure();
+        return true;
+    }
     // Recomputes everything, redraws and repaints.
     void refigure() {
         geometry::recomputeAll(document().construction, recomputeContext());
@@ -118,12 +132,25 @@ class FigureWindow : public QMainWindow, public Host, public View {
     void openTextDialog(const TextDialogRequest&) override {}
     void openFontDialog(const model::ElementFont&) override {}
     void openPictureDialog() override {}
-    void openParametricColour(model::Element&, model::Element&, bool) override {}
-    void openElementEditor(model::Element&) override {}
-    void openCalculator(int, model::Element*) override {}
-    void openParameterWindow(model::Element&) override {}
-    void openPointByCoordinates(model::Element*, model::Element*) override {}
-    void calculatorOperandPicked(model::Element&) override {}
+    void openParametricColour(model::Element& target, model::Element& source,
+                              bool fill) override {
+        if (onOpenParametricColour) onOpenParametricColour(target, source, fill);
+    }
+    void openElementEditor(model::Element& e) override {
+        if (onOpenElementEditor) onOpenElementEditor(e);
+    }
+    void openCalculator(int tool, model::Element* e) override {
+        if (onOpenCalculator) onOpenCalculator(tool, e);
+    }
+    void openParameterWindow(model::Element& e) override {
+        if (onOpenParameter) onOpenParameter(e);
+    }
+    void openPointByCoordinates(model::Element* plotted, model::Element* axes) override {
+        if (onOpenPointByCoordinates) onOpenPointByCoordinates(plotted, axes);
+    }
+    void calculatorOperandPicked(model::Element& e) override {
+        if (onOperandPicked) onOperandPicked(e);
+    }
     void macroInputClicked(model::Element* e, Point world) override {
         if (onMacroInput) onMacroInput(e, world);
     }
