@@ -5,11 +5,15 @@
 #include "windows_figure.h"
 
 #include "ui/calculator_window.h"
+#include "ui/parameter_window.h"
+#include "ui/point_coordinates_window.h"
 #include "ui/tool_selection.h"
 
 #include <QDir>
 #include <QLineEdit>
 #include <QPainter>
+#include <QRadioButton>
+#include <QSlider>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -68,6 +72,26 @@ TEST(DialogScreenshots, CalculationWindow) {
     calc->expressionEdit()->setText(QStringLiteral("sin(x)*2"));
     calc->evaluate();
     f.save(*calc, QStringLiteral("dialog-function.png"));
+}
+
+TEST(DialogScreenshots, ParameterAndPointByCoordinatesWindows) {
+    zeva::testing::qtApp();
+    GalleryFigure f;
+    model::Element* parameter = nullptr;
+    for (model::Element* e : f.doc().construction)
+        if (e->kind == model::Kind::Parameter) parameter = e;
+    ASSERT_NE(parameter, nullptr);
+    ParameterWindow* p = openParameterWindow(&f.w, f.session(), *parameter);
+    p->trackBar()->setValue(p->trackBar()->value() + 150);
+    f.save(*p, QStringLiteral("dialog-parameter.png"));
+    p->reject();
+
+    PointCoordinatesWindow* c = openPointCoordinatesWindow(&f.w, f.session(), nullptr, nullptr);
+    c->polarButton()->setChecked(true);
+    c->firstField()->setText(QStringLiteral("2*3"));
+    c->secondField()->setText(QStringLiteral("45"));
+    f.save(*c, QStringLiteral("dialog-point-coordinates.png"));
+    c->reject();
 }
 
 } // namespace
