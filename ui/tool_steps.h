@@ -24,6 +24,10 @@ void blinkTick(Session& s);
 // text hidden while the text dialog shows its lines and font.
 void openTextEditor(Session& s, model::Element& text);
 
+// The parametric-colour tool chosen with `target` already picked as the element to colour (the
+// element editor's parametric-colour button): the next pick is the value driving its colour.
+void startParametricColourOn(Session& s, model::Element& target);
+
 // Answers of the windows the tools opened.
 void textDialogClosed(Session& s, const TextDialogAnswer& answer);
 void fontDialogClosed(Session& s, const std::optional<model::ElementFont>& font);

@@ -68,6 +68,7 @@ void transformStep(Session& s, Point world); // 19..24, 30: transformations, dis
 void checkerStep(Session& s, Point world);   // 25..29
 void measureStep(Session& s, Point world);   // 31..39, 43, 48: measures, axes, tables
 void handoverStep(Session& s, Point world);  // 40..42, 46, 49..51, 61, 62: picks for windows
+void parametricColourStep(Session& s, model::Element& hit); // 61, 62: one pick
 void objectStep(Session& s, Point world);    // 52..54: texts, buttons, pictures
 
 } // namespace zeva::ui::steps

@@ -2,12 +2,11 @@
 // the macro dialog (49..51) and the parametric-colour window (61, 62).
 #include "ui/animation_control.h"
 #include "ui/construction_change.h"
+#include "ui/tool_selection.h"
 #include "ui/tool_steps.h"
 #include "ui/tool_steps_common.h"
 
 namespace zeva::ui::steps {
-
-namespace {
 
 // The element to colour, then the value that drives its colour; the window gives the mode.
 void parametricColourStep(Session& s, Element& hit) {
@@ -25,8 +24,6 @@ void parametricColourStep(Session& s, Element& hit) {
     t.awaiting = {AwaitedAnswer::Window::ParametricColour, t.request.parent1, &hit, {}, t.active};
     s.host.openParametricColour(*t.request.parent1, hit, t.active == tool::ParametricFillColour);
 }
-
-} // namespace
 
 void handoverStep(Session& s, Point world) {
     Element* hit = pickedElement(s);
@@ -58,6 +55,12 @@ void handoverStep(Session& s, Point world) {
 } // namespace zeva::ui::steps
 
 namespace zeva::ui {
+
+void startParametricColourOn(Session& s, model::Element& target) {
+    selectTool(s, tool::ParametricColour);
+    steps::parametricColourStep(s, target);
+    refreshStatus(s);
+}
 
 void parametricColourClosed(Session& s, std::optional<int32_t> colorMode) {
     AwaitedAnswer asked = s.tool.awaiting;

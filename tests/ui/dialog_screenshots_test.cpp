@@ -5,12 +5,14 @@
 #include "windows_figure.h"
 
 #include "ui/calculator_window.h"
+#include "ui/element_editor_window.h"
 #include "ui/parameter_window.h"
 #include "ui/point_coordinates_window.h"
 #include "ui/tool_selection.h"
 
 #include <QDir>
 #include <QLineEdit>
+#include <QAbstractButton>
 #include <QPainter>
 #include <QRadioButton>
 #include <QSlider>
@@ -92,6 +94,33 @@ TEST(DialogScreenshots, ParameterAndPointByCoordinatesWindows) {
     c->secondField()->setText(QStringLiteral("45"));
     f.save(*c, QStringLiteral("dialog-point-coordinates.png"));
     c->reject();
+}
+
+TEST(DialogScreenshots, ElementEditor) {
+    zeva::testing::qtApp();
+    GalleryFigure f;
+    model::Element* point = nullptr;
+    model::Element* graph = nullptr;
+    for (model::Element* e : f.doc().construction) {
+        if (!point && e->kind == model::Kind::FreePoint && e->label && e->visible == 1) point = e;
+        if (e->kind == model::Kind::FunctionGraph) graph = e;
+    }
+    ASSERT_TRUE(point && graph);
+    const QPoint at = f.w.area->mapToGlobal(QPoint(500, 400));
+    ElementEditorWindow* e = openElementEditorWindow(&f.w, f.session(), *point, at);
+    e->button(QStringLiteral("Bnaranja"))->click(); // shown in the figure at once
+    e->button(QStringLiteral("BPungran2"))->click();
+    f.save(*e, QStringLiteral("dialog-element-editor-point.png"));
+    e->reject();
+
+    model::Element* number = f.first(model::ElementClass::Number);
+    e = openElementEditorWindow(&f.w, f.session(), *number, at);
+    f.save(*e, QStringLiteral("dialog-element-editor-number.png"));
+    e->reject();
+
+    e = openElementEditorWindow(&f.w, f.session(), *graph, at);
+    f.save(*e, QStringLiteral("dialog-element-editor-graph.png"));
+    e->reject();
 }
 
 } // namespace

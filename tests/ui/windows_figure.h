@@ -6,6 +6,9 @@
 
 #include "tests/support/edits.h"
 #include "ui/calculator_window.h"
+#include "ui/element_editor_window.h"
+#include "ui/parameter_window.h"
+#include "ui/point_coordinates_window.h"
 
 #include <optional>
 
@@ -20,6 +23,15 @@ struct WindowsFigure {
         };
         w.onOperandPicked = [this](model::Element& e) { calculatorOperandPicked(&w, e); };
         w.onHideToolWindows = [this](bool) { hideCalculatorWindow(&w); };
+        w.onOpenParameter = [this](model::Element& e) {
+            openParameterWindow(&w, *w.session, e);
+        };
+        w.onOpenElementEditor = [this](model::Element& e) {
+            openElementEditorWindow(&w, *w.session, e);
+        };
+        w.onOpenPointByCoordinates = [this](model::Element* plotted, model::Element* axes) {
+            openPointCoordinatesWindow(&w, *w.session, plotted, axes);
+        };
         w.show();
     }
 
