@@ -101,6 +101,7 @@ class BenchView : public ui::View {
     render::Canvas& baseCanvas() override { return *canvas_; }
     render::Canvas& beginPreview() override { return *canvas_; }
     void scrollTo(double, double) override {}
+    void setPlaneSize(double) override {}
     // What the window paints.
     const QImage& bitmap() const { return bitmap_; }
 

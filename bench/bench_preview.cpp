@@ -91,6 +91,7 @@ class QtView : public ui::View {
         return *previewCanvas;
     }
     void scrollTo(double, double) override {}
+    void setPlaneSize(double) override {}
 
     // What the window's paint handler does: the bitmap on show, copied to the window.
     void paint() {

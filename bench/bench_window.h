@@ -65,6 +65,7 @@ class BenchView : public ui::View {
     render::Canvas& baseCanvas() override { return base; }
     render::Canvas& beginPreview() override { return base; }
     void scrollTo(double, double) override {}
+    void setPlaneSize(double) override {}
 };
 
 // A window that only counts; a repaint copies the bitmap to a screen-sized image, as the

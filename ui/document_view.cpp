@@ -84,6 +84,10 @@ void DocumentView::scrollTo(double viewLeft, double viewTop) {
     loadDocumentView();
 }
 
+void DocumentView::setPlaneSize(double planeSize) {
+    render::setPlaneSize(transform_, planeSize);
+}
+
 bool DocumentView::dependsOnView() const {
     if (!document_) return false;
     for (const model::Element* e : document_->construction)

@@ -58,6 +58,7 @@ class DocumentView : public View {
 
     // Moves the view's top-left corner to a world point, which the document stores.
     void scrollTo(double viewLeft, double viewTop) override;
+    void setPlaneSize(double planeSize) override;
     // Whether the figure must be recomputed when the view moves: a locus driven by a point on
     // a grid samples the grid's nodes within the view.
     bool dependsOnView() const;

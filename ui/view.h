@@ -31,6 +31,8 @@ class View {
 
     // Moves the visible rectangle (world units) and stores what the document keeps of it.
     virtual void scrollTo(double viewLeft, double viewTop) = 0;
+    // Gives the plane (the square the view scrolls in) a new side, in world units.
+    virtual void setPlaneSize(double planeSize) = 0;
 };
 
 } // namespace zeva::ui

@@ -62,6 +62,9 @@ class FakeView : public View {
         preview.clear();
         return preview;
     }
+    void setPlaneSize(double planeSize) override {
+        render::setPlaneSize(transformValue, planeSize);
+    }
     void scrollTo(double left, double top) override {
         transformValue.viewLeft = left;
         transformValue.viewTop = top;

@@ -5,11 +5,16 @@
 #include "tests/support/edits.h"
 
 #include "document/undo.h"
+#include "settings/options.h"
 #include "ui/calculator_logic.h"
+#include "ui/move_screen_logic.h"
+#include "ui/parametric_colour_logic.h"
 #include "ui/parameter_logic.h"
 #include "ui/point_coordinates_logic.h"
 
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 namespace zeva::ui {
 namespace {
@@ -142,6 +147,77 @@ TEST(PointCoordinates, MovingAPlottedPointChangesOnlyTheTypedCoordinate) {
     ASSERT_NE(next, nullptr);
     EXPECT_NE(next, point);
     EXPECT_EQ(next->parent1, point->parent1);
+}
+
+TEST(MoveScreen, DraggingTheRectangleMovesTheViewOnlyOnOk) {
+    EditorFixture f;
+    f.doc().modified = 0;
+    const double plane = settings::options().planeSize;
+    {
+        MoveScreenLogic cancelled(f.session());
+        const MiniatureRect r = cancelled.rectangle();
+        ASSERT_TRUE(cancelled.press(r.left + 10, r.top + 10));
+        cancelled.dragTo(r.left + 44, r.top + 10);
+        EXPECT_TRUE(cancelled.moved());
+    } // "Cancel": nothing reached the view
+    EXPECT_DOUBLE_EQ(f.host.fakeView.transformValue.viewLeft, -512.0);
+    EXPECT_EQ(f.doc().modified, 0);
+
+    MoveScreenLogic logic(f.session());
+    EXPECT_EQ(logic.trackPosition(), static_cast<int>((plane - 1025.0) * 1000.0 / 9000.0));
+    const MiniatureRect r = logic.rectangle();
+    EXPECT_NEAR(r.width, 1024.0 * kMiniatureSize / plane, 1e-9);
+    EXPECT_FALSE(logic.press(r.left + 1, r.top + 10)); // not far enough inside
+    ASSERT_TRUE(logic.press(r.left + 10, r.top + 10));
+    logic.dragTo(r.left + 44, r.top + 10); // 34 miniature pixels right
+    logic.release();
+    logic.accept();
+    EXPECT_DOUBLE_EQ(f.host.fakeView.transformValue.viewLeft,
+                     std::trunc(-512.0 + 34.0 * plane / kMiniatureSize));
+    EXPECT_DOUBLE_EQ(f.host.fakeView.transformValue.viewTop, 384.0);
+    EXPECT_EQ(f.doc().modified, 1);
+}
+
+TEST(MoveScreen, ShrinkingThePlaneKeepsTheRectangleInsideAndMovesTheView) {
+    EditorFixture f;
+    const double plane = settings::options().planeSize;
+    MoveScreenLogic logic(f.session());
+    MiniatureRect r = logic.rectangle();
+    ASSERT_TRUE(logic.press(r.left + 10, r.top + 10));
+    logic.dragTo(1000, 1000); // far beyond: held at the bottom-right corner
+    logic.release();
+    r = logic.rectangle();
+    EXPECT_NEAR(r.left + r.width, kMiniatureSize, 1e-9);
+    EXPECT_NEAR(r.top + r.height, kMiniatureSize, 1e-9);
+
+    logic.setTrackPosition(0); // the smallest plane: 1025 for a 1024-pixel screen
+    EXPECT_DOUBLE_EQ(logic.planeSize(), 1025.0);
+    r = logic.rectangle();
+    EXPECT_GE(r.left, 0.0);
+    EXPECT_LE(r.left + r.width, kMiniatureSize + 1e-9);
+    EXPECT_LE(r.top + r.height, kMiniatureSize + 1e-9);
+    logic.accept();
+    const render::ViewTransform& v = f.host.fakeView.transformValue;
+    EXPECT_DOUBLE_EQ(v.planeSize, 1025.0);
+    EXPECT_GE(v.viewLeft, -512.5);
+    EXPECT_LE(v.viewLeft + 1024.0, 512.5 + 1.0);
+    EXPECT_LE(v.viewTop, 512.5);
+    settings::options().planeSize = plane;
+}
+
+TEST(ParametricColour, ThreeScalesAndTheModeAnswered) {
+    EXPECT_EQ(colourStrip(1, 30).size(), 10u); // a column every 3 pixels
+    const std::vector<int32_t> grey = colourStrip(2, 300);
+    EXPECT_EQ(grey.front(), 0xFFFFFF); // white to black
+    ParametricColourChoice choice;
+    EXPECT_EQ(choice.mode(), 1);
+    choice.chooseScale(2);
+    EXPECT_EQ(choice.mode(), 2);
+    choice.setHueMode(57); // the scroll bar chooses the third scale
+    EXPECT_EQ(choice.scale(), 3);
+    EXPECT_EQ(choice.mode(), 57);
+    choice.setHueMode(500);
+    EXPECT_EQ(choice.mode(), kLastHueMode);
 }
 
 } // namespace

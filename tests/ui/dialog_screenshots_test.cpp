@@ -6,6 +6,8 @@
 
 #include "ui/calculator_window.h"
 #include "ui/element_editor_window.h"
+#include "ui/move_screen_window.h"
+#include "ui/parametric_colour_window.h"
 #include "ui/parameter_window.h"
 #include "ui/point_coordinates_window.h"
 #include "ui/tool_selection.h"
@@ -15,6 +17,7 @@
 #include <QAbstractButton>
 #include <QPainter>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSlider>
 #include <QTest>
 
@@ -121,6 +124,19 @@ TEST(DialogScreenshots, ElementEditor) {
     e = openElementEditorWindow(&f.w, f.session(), *graph, at);
     f.save(*e, QStringLiteral("dialog-element-editor-graph.png"));
     e->reject();
+}
+
+TEST(DialogScreenshots, MoveScreenAndParametricColourWindows) {
+    zeva::testing::qtApp();
+    GalleryFigure f;
+    MoveScreenWindow* m = openMoveScreenWindow(&f.w, f.session());
+    f.save(*m, QStringLiteral("dialog-move-screen.png"));
+    m->reject();
+
+    ParametricColourWindow* c = openParametricColourWindow(&f.w, {});
+    c->hueBar()->setValue(30);
+    f.save(*c, QStringLiteral("dialog-parametric-colour.png"));
+    c->reject();
 }
 
 } // namespace

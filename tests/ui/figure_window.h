@@ -104,7 +104,14 @@ class FigureWindow : public QMainWindow, public Host, public View {
     }
     render::Canvas& baseCanvas() override { return *canvas; }
     render::Canvas& beginPreview() override { return *canvas; }
-    void scrollTo(double, double) override {}
+    void scrollTo(double left, double top) override {
+        document().viewLeft = left;
+        document().viewTop = top;
+        render::loadView(transformValue, document());
+    }
+    void setPlaneSize(double planeSize) override {
+        render::setPlaneSize(transformValue, planeSize);
+    }
 
     // ---- Host ----
     View& view() override { return *this; }

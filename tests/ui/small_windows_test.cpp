@@ -6,10 +6,13 @@
 
 #include "ui/calculator_logic.h"
 #include "ui/parameter_window.h"
+#include "ui/move_screen_window.h"
+#include "ui/parametric_colour_window.h"
 #include "ui/point_coordinates_window.h"
 
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSlider>
 #include <QTest>
 
@@ -110,6 +113,47 @@ TEST_F(SmallWindows, PointByCoordinatesPlotsOnEnterAndRefusesBadText) {
     QTest::keyClick(w, Qt::Key_Escape);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(w);
+}
+
+TEST_F(SmallWindows, MovingTheScreenRectangleAndCancellingLeavesTheView) {
+    testing::WindowsFigure f;
+    const double left = f.doc().viewLeft;
+    f.doc().modified = 0;
+    for (bool ok : {false, true}) {
+        MoveScreenWindow* w = openMoveScreenWindow(&f.w, f.session());
+        const MiniatureRect r = w->logic().rectangle();
+        const QPoint grip(static_cast<int>(r.left + 10), static_cast<int>(r.top + 10));
+        QTest::mousePress(w->miniature(), Qt::LeftButton, {}, grip);
+        QTest::mouseMove(w->miniature(), grip + QPoint(30, 0));
+        QTest::mouseRelease(w->miniature(), Qt::LeftButton, {}, grip + QPoint(30, 0));
+        EXPECT_TRUE(w->logic().moved());
+        if (ok) {
+            QTest::keyClick(w, Qt::Key_Return);
+            EXPECT_GT(f.doc().viewLeft, left + 200);
+            EXPECT_EQ(f.doc().modified, 1);
+        } else {
+            QTest::keyClick(w, Qt::Key_Escape);
+            EXPECT_EQ(f.doc().viewLeft, left);
+            EXPECT_EQ(f.doc().modified, 0);
+        }
+    }
+}
+
+TEST_F(SmallWindows, TheParametricColourWindowAnswersTheChosenMode) {
+    QWidget parent;
+    std::vector<std::optional<int32_t>> answers;
+    auto* w = openParametricColourWindow(&parent, [&](std::optional<int32_t> m) {
+        answers.push_back(m);
+    });
+    w->hueBar()->setValue(40);
+    EXPECT_TRUE(w->scaleButton(3)->isChecked());
+    w->accept();
+    w = openParametricColourWindow(&parent, [&](std::optional<int32_t> m) {
+        answers.push_back(m);
+    });
+    w->scaleButton(2)->click();
+    w->reject();
+    EXPECT_EQ(answers, (std::vector<std::optional<int32_t>>{40, std::nullopt}));
 }
 
 } // namespace
