@@ -4,6 +4,7 @@
 
 #include "settings/options.h"
 #include "ui/animation_window.h"
+#include "ui/calculator_window.h"
 #include "ui/drawing_area.h"
 #include "ui/element_font_dialog.h"
 #include "ui/glyphs.h"
@@ -156,6 +157,7 @@ void MainWindow::toolChanged(int tool) {
 }
 
 void MainWindow::hideToolWindows(bool keepAnimation) {
+    hideCalculatorWindow(this);
     if (!keepAnimation && animation_) animation_->stopAndHide();
 }
 

@@ -81,9 +81,6 @@ void selectTool(Session& s, ToolCode t) {
     }
     resetConstruction(s);
     if (t == tool::Trace && d) traceToolChosen(s);
-    // The calculation tools pick their operands for the calculation window, which opens empty.
-    if (d && (t == tool::Calculate || t == tool::Parameter || t == tool::Function))
-        s.host.openCalculator(t, nullptr);
 }
 
 } // namespace zeva::ui

@@ -19,6 +19,7 @@
 #include "ui/language_dialog.h"
 #include "ui/later_windows.h"
 #include "ui/macro_window.h"
+#include "ui/move_screen_window.h"
 #include "ui/options_menu.h"
 #include "ui/program_folders.h"
 #include "ui/step_window.h"
@@ -35,15 +36,6 @@ namespace {
 std::filesystem::path optionsFile() {
     return settings::optionsFilePath(
         std::filesystem::path(utf8Text(QCoreApplication::applicationDirPath())));
-}
-
-// The caption of a command's menu item without its mnemonic and dots, to name it in a notice.
-QString plainCaption(const QAction* a) {
-    QString s = a ? a->text() : QString();
-    s.remove(QLatin1Char('&'));
-    while (s.endsWith(QLatin1Char('.')))
-        s.chop(1);
-    return s.trimmed();
 }
 
 } // namespace
@@ -109,10 +101,6 @@ void MainWindow::chooseTool(ToolCode t) {
 }
 
 void MainWindow::run(Command c) {
-    const auto caption = [this, c] {
-        const auto it = commandActions_.find(c);
-        return plainCaption(it == commandActions_.end() ? nullptr : it->second);
-    };
     settings::Options& options = settings::options();
     switch (c) {
     case Command::New:
@@ -199,7 +187,8 @@ void MainWindow::run(Command c) {
         return;
     case Command::MoveScreen:
         editor_->selectTool(tool::Move);
-        return notYetAvailable(caption());
+        openMoveScreenWindow(this, session());
+        return;
     case Command::FullScreen:
         return setFullScreen(!fullScreen_);
     case Command::ShowMainButtons:

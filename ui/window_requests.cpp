@@ -4,11 +4,16 @@
 #include "ui/main_window.h"
 
 #include "ui/animation_window.h"
+#include "ui/calculator_window.h"
 #include "ui/drawing_area.h"
+#include "ui/element_editor_window.h"
 #include "ui/element_font_dialog.h"
 #include "ui/later_windows.h"
 #include "ui/macro_window.h"
+#include "ui/parameter_window.h"
+#include "ui/parametric_colour_window.h"
 #include "ui/picture_dialog.h"
+#include "ui/point_coordinates_window.h"
 #include "ui/text_dialog.h"
 #include "ui/ui_text.h"
 
@@ -54,29 +59,30 @@ void MainWindow::openPictureDialog() {
     });
 }
 
-void MainWindow::openParametricColour(model::Element&, model::Element&, bool fill) {
-    showNotYetAvailable(this, fill ? tool::ParametricFillColour : tool::ParametricColour);
-    editor_->parametricColourClosed(std::nullopt);
+void MainWindow::openParametricColour(model::Element&, model::Element&, bool) {
+    openParametricColourWindow(this, [this](std::optional<int32_t> mode) {
+        editor_->parametricColourClosed(mode);
+    });
 }
 
-void MainWindow::openElementEditor(model::Element&) {
-    showNotYetAvailable(this, tool::EditElement);
+void MainWindow::openElementEditor(model::Element& e) {
+    openElementEditorWindow(this, session(), e);
 }
 
-void MainWindow::openCalculator(int tool, model::Element*) {
-    showNotYetAvailable(this, tool);
+void MainWindow::openCalculator(int tool, model::Element* e) {
+    openCalculatorWindow(this, area_, session(), tool, e);
 }
 
-void MainWindow::openParameterWindow(model::Element&) {
-    showNotYetAvailable(this, tool::Parameter);
+void MainWindow::openParameterWindow(model::Element& parameter) {
+    ui::openParameterWindow(this, session(), parameter);
 }
 
-void MainWindow::openPointByCoordinates(model::Element*, model::Element*) {
-    showNotYetAvailable(this, tool::PlotPoints);
+void MainWindow::openPointByCoordinates(model::Element* plotted, model::Element* axes) {
+    openPointCoordinatesWindow(this, session(), plotted, axes);
 }
 
-void MainWindow::calculatorOperandPicked(model::Element&) {
-    showNotYetAvailable(this, session().tool.active);
+void MainWindow::calculatorOperandPicked(model::Element& e) {
+    ui::calculatorOperandPicked(this, e);
 }
 
 void MainWindow::macroInputClicked(model::Element* hit, Point world) {

@@ -30,7 +30,8 @@ TEST_F(CalculatorWindowTest, PickTypePlaceAndTheValueFollowsTheFigure) {
     Element* oa = f.make(Kind::DistancePointPoint, o, a, 0, 100);
     Element* ab = f.make(Kind::DistancePointPoint, a, b, 0, 150);
 
-    selectTool(f.session(), tool::Calculate); // opens the window
+    selectTool(f.session(), tool::Calculate); // what the tool's button does
+    f.session().host.openCalculator(tool::Calculate, nullptr);
     CalculatorWindow* calc = calculatorWindowOf(&f.w);
     ASSERT_NE(calc, nullptr);
     ASSERT_TRUE(calc->isVisible());
@@ -75,6 +76,7 @@ TEST_F(CalculatorWindowTest, RefusedExpressionsKeepTheWindowOpenWithTheTextSelec
 
     for (int tool : {tool::Calculate, tool::Parameter, tool::Function}) {
         selectTool(f.session(), tool);
+        f.session().host.openCalculator(tool, nullptr);
         CalculatorWindow* calc = calculatorWindowOf(&f.w);
         ASSERT_NE(calc, nullptr);
         f.session().host.calculatorOperandPicked(*oa);

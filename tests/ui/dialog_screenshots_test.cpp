@@ -62,6 +62,7 @@ TEST(DialogScreenshots, CalculationWindow) {
     zeva::testing::qtApp();
     GalleryFigure f;
     selectTool(f.session(), tool::Calculate);
+    f.session().host.openCalculator(tool::Calculate, nullptr);
     CalculatorWindow* calc = calculatorWindowOf(&f.w);
     ASSERT_NE(calc, nullptr);
     model::Element* a = f.first(model::ElementClass::Number, 0);
@@ -74,6 +75,7 @@ TEST(DialogScreenshots, CalculationWindow) {
     f.save(*calc, QStringLiteral("dialog-calculation.png"));
 
     selectTool(f.session(), tool::Function);
+    f.session().host.openCalculator(tool::Function, nullptr);
     calc->expressionEdit()->setText(QStringLiteral("sin(x)*2"));
     calc->evaluate();
     f.save(*calc, QStringLiteral("dialog-function.png"));
