@@ -37,8 +37,7 @@ TextInsertion insertAtCaret(std::string_view text, size_t caret, std::string_vie
     out.caret = out.text.size();
     const bool atEnd = caret == text.size();
     const bool beforeClosing = !atEnd && text[caret] == ')';
-    if (!inserted.empty() && inserted.back() == '(' && (atEnd || beforeClosing))
-        out.text += ')';
+    if (!inserted.empty() && inserted.back() == '(' && (atEnd || beforeClosing)) out.text += ')';
     out.text += text.substr(caret);
     return out;
 }
@@ -47,8 +46,8 @@ std::string insertionButtonText(std::string_view button, bool arc) {
     const bool trigonometric = button == "sin" || button == "cos" || button == "tan";
     std::string out = arc && trigonometric ? "a" : "";
     out += button;
-    static constexpr std::string_view kCalls[] = {"sin", "cos", "tan", "log", "ln",
-                                                  "sqr", "abs", "int"};
+    static constexpr std::string_view kCalls[] = {"sin", "cos", "tan", "log",
+                                                  "ln",  "sqr", "abs", "int"};
     if (std::find(std::begin(kCalls), std::end(kCalls), button) != std::end(kCalls)) out += '(';
     return out;
 }
@@ -88,16 +87,16 @@ void CalculatorLogic::open(int tool, model::Element* existing) {
     ready_.reset();
     loadedText_.clear();
     redefining_ = nullptr;
-    const bool redefinable = existing && isInDocument(s_, existing) &&
-                             (existing->kind == model::Kind::Calculation ||
-                              existing->kind == model::Kind::Function) &&
-                             std::holds_alternative<model::ExpressionTail>(existing->tail);
+    const bool redefinable =
+        existing && isInDocument(s_, existing) &&
+        (existing->kind == model::Kind::Calculation || existing->kind == model::Kind::Function) &&
+        std::holds_alternative<model::ExpressionTail>(existing->tail);
     if (redefinable) {
         redefining_ = existing;
         tool_ = existing->kind == model::Kind::Function ? tool::Function : tool::Calculate;
         const model::ExpressionTail& t = existing->expression();
-        const auto v = static_cast<size_t>(std::clamp<int>(expr::operandCountOf(t), 0,
-                                                           static_cast<int>(t.refs.size())));
+        const auto v = static_cast<size_t>(
+            std::clamp<int>(expr::operandCountOf(t), 0, static_cast<int>(t.refs.size())));
         operands_.assign(t.refs.begin(), t.refs.begin() + static_cast<std::ptrdiff_t>(v));
         functions_.assign(t.refs.begin() + static_cast<std::ptrdiff_t>(v), t.refs.end());
         if (existing->kind == model::Kind::Function && existing->param1 >= expr::kYofX &&
@@ -179,7 +178,9 @@ std::optional<std::string> CalculatorLogic::pick(model::Element& e) {
     return inserted;
 }
 
-void CalculatorLogic::textEdited() { ready_.reset(); }
+void CalculatorLogic::textEdited() {
+    ready_.reset();
+}
 
 void CalculatorLogic::clear() {
     operands_.clear();
@@ -217,7 +218,8 @@ CalculatorAnswer CalculatorLogic::evaluate(const std::string& text) {
         return answer;
     }
     edit::Edit change(*s_.document(), s_.view().recomputeContext(), edit::UndoStep::Checkpoint);
-    model::Element* fresh = edit::redefineExpressionElement(change, *redefining_, *outcome.compiled);
+    model::Element* fresh =
+        edit::redefineExpressionElement(change, *redefining_, *outcome.compiled);
     change.commit();
     if (!fresh) {
         answer.status = expr::CalculatorStatus::Invalid;

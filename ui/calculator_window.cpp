@@ -83,9 +83,8 @@ CalculatorWindow::CalculatorWindow(Session& session, QWidget* mainWindow, QWidge
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(2);
     buttons->addWidget(arc_);
-    static constexpr const char* kButtons[] = {"sin", "cos", "tan", "log", "ln", "^",
-                                               "sqr", "/",   "*",   "+",   "-",  "pi",
-                                               ")",   "(",   "abs", "int"};
+    static constexpr const char* kButtons[] = {"sin", "cos", "tan", "log", "ln", "^", "sqr", "/",
+                                               "*",   "+",   "-",   "pi",  ")",  "(", "abs", "int"};
     for (const char* caption : kButtons) {
         const std::string text(caption);
         // The multiplication button shows "x" and inserts "*".
@@ -118,8 +117,7 @@ CalculatorWindow::CalculatorWindow(Session& session, QWidget* mainWindow, QWidge
     setTabOrder(evaluate, clear);
     setTabOrder(clear, close);
 
-    connect(variable_, &QToolButton::clicked, this,
-            [this] { insertText(logic_.variableName()); });
+    connect(variable_, &QToolButton::clicked, this, [this] { insertText(logic_.variableName()); });
     connect(expression_, &QLineEdit::returnPressed, this, &CalculatorWindow::evaluate);
     connect(expression_, &QLineEdit::textChanged, this, [this] {
         if (inserting_) return;

@@ -54,11 +54,11 @@ class CalculatorWindow : public QDialog {
     bool inserting_ = false;
     bool closing_ = false;
 
-    QLineEdit* expression_ = nullptr;  // Ed_expr
-    QLineEdit* result_ = nullptr;      // Ed_result
-    QToolButton* variable_ = nullptr;  // B_vi
-    QToolButton* type_ = nullptr;      // B_tipfun
-    QToolButton* arc_ = nullptr;       // B_arc
+    QLineEdit* expression_ = nullptr; // Ed_expr
+    QLineEdit* result_ = nullptr;     // Ed_result
+    QToolButton* variable_ = nullptr; // B_vi
+    QToolButton* type_ = nullptr;     // B_tipfun
+    QToolButton* arc_ = nullptr;      // B_arc
 };
 
 // The window of `mainWindow` (made on first use) opened for the tool, on `existing` when given.

@@ -10,12 +10,12 @@
 namespace zeva::ui {
 
 // Message slots (key 1000 + slot).
-inline constexpr int kMsgExpressionTooLong = 17;   // "La expresión está limitada a 100 caracteres"
-inline constexpr int kMsgExpressionInvalid = 18;   // "la expresión no es válida"
-inline constexpr int kMsgPlaneSize = 19;           // "Cambiar el tamaño del plano"
-inline constexpr int kMsgRectangular = 47;         // "rectangulares (x,y)"
-inline constexpr int kMsgPolar = 48;               // "polares (r,theta)"
-inline constexpr int kMsgColourShape = 84;         // "Color,forma"
+inline constexpr int kMsgExpressionTooLong = 17; // "La expresión está limitada a 100 caracteres"
+inline constexpr int kMsgExpressionInvalid = 18; // "la expresión no es válida"
+inline constexpr int kMsgPlaneSize = 19;         // "Cambiar el tamaño del plano"
+inline constexpr int kMsgRectangular = 47;       // "rectangulares (x,y)"
+inline constexpr int kMsgPolar = 48;             // "polares (r,theta)"
+inline constexpr int kMsgColourShape = 84;       // "Color,forma"
 inline constexpr int kMsgInvalidRedefinition = 90; // "Redefinición no válida"
 inline constexpr int kMsgInvalidInput = 91;        // "Datos de entrada no válidos"
 inline constexpr int kMsgChangeParameter = 95;     // "Modificar parámetro"

@@ -71,8 +71,8 @@ std::optional<ShapeFamily> shapesOf(const model::Element& e) {
         return ShapeFamily::Angle;
     case ElementClass::Locus:
         // A locus of a grid point driven along the grid is drawn as points.
-        if (e.kind == Kind::Locus && e.parent2 && e.parent2->kind == Kind::GridPoint &&
-            e.parent1 && e.parent1->elementClass() == ElementClass::Point)
+        if (e.kind == Kind::Locus && e.parent2 && e.parent2->kind == Kind::GridPoint && e.parent1 &&
+            e.parent1->elementClass() == ElementClass::Point)
             return ShapeFamily::Point;
         return ShapeFamily::Line;
     case ElementClass::Text:
@@ -124,8 +124,7 @@ EditorLayout layoutOf(const model::Element& e) {
                     std::holds_alternative<model::SampleTail>(e.tail);
     l.interval = e.kind == Kind::FunctionGraph;
     l.anchors = e.kind == Kind::Bitmap;
-    l.anchorsEnabled =
-        l.anchors && e.parent1 && e.parent1->elementClass() == ElementClass::Point;
+    l.anchorsEnabled = l.anchors && e.parent1 && e.parent1->elementClass() == ElementClass::Point;
     return l;
 }
 
@@ -133,8 +132,9 @@ std::optional<int> wholeNumber(const std::string& text) {
     std::string t;
     for (char c : text)
         if (static_cast<unsigned char>(c) > ' ') t += c;
-    if (t.empty() || t.size() > 5 ||
-        !std::all_of(t.begin(), t.end(), [](char c) { return std::isdigit(static_cast<unsigned char>(c)); }))
+    if (t.empty() || t.size() > 5 || !std::all_of(t.begin(), t.end(), [](char c) {
+            return std::isdigit(static_cast<unsigned char>(c));
+        }))
         return std::nullopt;
     return std::stoi(t);
 }
@@ -148,8 +148,8 @@ ElementEditorLogic::ElementEditorLogic(Session& session, model::Element& element
     switch (layout_.nameRole) {
     case NameRole::CheckerText:
         if (std::holds_alternative<model::CheckerTail>(element.tail))
-            openingText_ = element.param1 == 1 ? element.checker().trueText
-                                               : element.checker().falseText;
+            openingText_ =
+                element.param1 == 1 ? element.checker().trueText : element.checker().falseText;
         break;
     case NameRole::Caption:
         if (std::holds_alternative<model::ButtonTail>(element.tail))
@@ -181,11 +181,13 @@ ElementEditorLogic::ElementEditorLogic(Session& session, model::Element& element
     redrawAndRepaint(s_);
 }
 
-bool ElementEditorLogic::present() const { return !closed_ && isInDocument(s_, e_); }
+bool ElementEditorLogic::present() const {
+    return !closed_ && isInDocument(s_, e_);
+}
 
 ElementEditorLogic::Saved ElementEditorLogic::current() const {
-    Saved s{e_->color,  e_->style,     e_->visible,     e_->decimals, e_->param1,
-            e_->dimension, e_->colorMode, e_->colorSource, 1, std::nullopt};
+    Saved s{e_->color,     e_->style,       e_->visible, e_->decimals, e_->param1, e_->dimension,
+            e_->colorMode, e_->colorSource, 1,           std::nullopt};
     if (e_->label) s.labelVisible = e_->label->visible;
     if (e_->font) s.font = *e_->font;
     return s;
@@ -246,8 +248,12 @@ std::string ElementEditorLogic::locusPointsText() const {
     return std::to_string(e_->samples().capacity);
 }
 
-bool ElementEditorLogic::nameHidden() const { return e_->label && e_->label->visible == 0; }
-bool ElementEditorLogic::elementHidden() const { return e_->visible == 0; }
+bool ElementEditorLogic::nameHidden() const {
+    return e_->label && e_->label->visible == 0;
+}
+bool ElementEditorLogic::elementHidden() const {
+    return e_->visible == 0;
+}
 
 bool ElementEditorLogic::unitMenu() const {
     if (e_->kind == Kind::Parameter) return true;
@@ -336,9 +342,8 @@ std::optional<EditorRefusal> ElementEditorLogic::accept(const std::string& name,
     }
     const Saved final = current();
     const bool appearance = final.color != saved_.color || final.style != saved_.style ||
-                            final.visible != saved_.visible ||
-                            final.decimals != saved_.decimals || final.param1 != saved_.param1 ||
-                            final.dimension != saved_.dimension ||
+                            final.visible != saved_.visible || final.decimals != saved_.decimals ||
+                            final.param1 != saved_.param1 || final.dimension != saved_.dimension ||
                             final.colorMode != saved_.colorMode ||
                             final.colorSource != saved_.colorSource ||
                             final.labelVisible != saved_.labelVisible || final.font != saved_.font;
@@ -414,8 +419,7 @@ void ElementEditorLogic::deleteElement() {
     put(saved_);
     geometry::recomputeElement(*e_, s_.view().recomputeContext());
     {
-        edit::Edit change(*s_.document(), s_.view().recomputeContext(),
-                          edit::UndoStep::Checkpoint);
+        edit::Edit change(*s_.document(), s_.view().recomputeContext(), edit::UndoStep::Checkpoint);
         edit::deleteWithDependents(change, *e_);
     }
     endHighlights();

@@ -32,8 +32,8 @@ namespace zeva::ui {
 namespace {
 
 constexpr const char* kColourNames[16] = {
-    "Bnegro",  "Brojo2", "Brojo",     "Bverde2", "Bamar2", "Bnaranja", "Bverde",   "Bamar",
-    "Bgris2", "Bazmarino", "Bgris", "Bazul2",  "Brosado", "Bvioleta", "Bazul", "Bblanco"};
+    "Bnegro", "Brojo2",    "Brojo", "Bverde2", "Bamar2",  "Bnaranja", "Bverde", "Bamar",
+    "Bgris2", "Bazmarino", "Bgris", "Bazul2",  "Brosado", "Bvioleta", "Bazul",  "Bblanco"};
 constexpr const char* kPointShapeNames[] = {"BPunor", "BPungran", "BPungran2", "BPuncruz"};
 constexpr const char* kLineShapeNames[] = {"Blinor", "Bligran", "Bliray", "Bliray2"};
 constexpr const char* kAngleShapeNames[] = {"Bang1", "Bang2", "Bang3"};
@@ -48,8 +48,7 @@ QToolButton* toolButton(QWidget* parent, const char* name, const QString& hint) 
 
 } // namespace
 
-ElementEditorWindow::ElementEditorWindow(Session& session, model::Element& element,
-                                         QWidget* parent)
+ElementEditorWindow::ElementEditorWindow(Session& session, model::Element& element, QWidget* parent)
     : QDialog(parent), logic_(session, element) {
     setObjectName(QStringLiteral("TEdit_elem"));
     setWindowTitle(qtText(logic_.caption()));
@@ -71,7 +70,8 @@ ElementEditorWindow::ElementEditorWindow(Session& session, model::Element& eleme
     locusPoints_->setObjectName(QStringLiteral("Ed_npLG"));
     locusPoints_->setMaxLength(5);
     locusPoints_->setToolTip(dialogText(kTextPointCount));
-    locusPoints_->setFixedWidth(locusPoints_->fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 12);
+    locusPoints_->setFixedWidth(
+        locusPoints_->fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 12);
     locusPoints_->setVisible(l.locusPoints);
     nameRow->addWidget(locusPoints_);
     layout->addLayout(nameRow);
@@ -86,10 +86,9 @@ ElementEditorWindow::ElementEditorWindow(Session& session, model::Element& eleme
         intervalStart_->setText(qtText(a));
         intervalEnd_->setText(qtText(b));
         const model::Element& e = logic_.element();
-        const std::string variable =
-            e.parent1 && e.parent1->param1 >= 1 && e.parent1->param1 <= 4
-                ? std::string(1, "xywr"[e.parent1->param1 - 1])
-                : std::string("x");
+        const std::string variable = e.parent1 && e.parent1->param1 >= 1 && e.parent1->param1 <= 4
+                                         ? std::string(1, "xywr"[e.parent1->param1 - 1])
+                                         : std::string("x");
         auto* row = new QHBoxLayout;
         row->addWidget(new QLabel(dialogText(kTextInterval), this));
         row->addWidget(intervalStart_, 1);
@@ -204,13 +203,15 @@ ElementEditorWindow::ElementEditorWindow(Session& session, model::Element& eleme
 
     // Delete, OK, Cancel.
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(messageText(settings::kMsgOk), QDialogButtonBox::AcceptRole);
+    QPushButton* ok =
+        buttons->addButton(messageText(settings::kMsgOk), QDialogButtonBox::AcceptRole);
     ok->setObjectName(QStringLiteral("B_ok"));
     ok->setDefault(true);
     QPushButton* cancel =
         buttons->addButton(messageText(settings::kMsgCancel), QDialogButtonBox::RejectRole);
     cancel->setObjectName(QStringLiteral("B_cancel"));
-    QPushButton* remove = buttons->addButton(dialogText(kTextDelete), QDialogButtonBox::DestructiveRole);
+    QPushButton* remove =
+        buttons->addButton(dialogText(kTextDelete), QDialogButtonBox::DestructiveRole);
     remove->setObjectName(QStringLiteral("Bborrar"));
     remove->setIcon(glyphIcon("B_elimelem"));
     remove->setAutoDefault(false);
@@ -343,8 +344,10 @@ ElementEditorWindow* openElementEditorWindow(QWidget* parent, Session& s, model:
     frame.moveTopLeft({click.x() - frame.width() / 2, click.y() - 10 - frame.height()});
     if (const QScreen* screen = QGuiApplication::screenAt(click)) {
         const QRect area = screen->availableGeometry();
-        frame.moveLeft(std::clamp(frame.left(), area.left(), std::max(area.left(), area.right() - frame.width())));
-        frame.moveTop(std::clamp(frame.top(), area.top(), std::max(area.top(), area.bottom() - frame.height())));
+        frame.moveLeft(std::clamp(frame.left(), area.left(),
+                                  std::max(area.left(), area.right() - frame.width())));
+        frame.moveTop(std::clamp(frame.top(), area.top(),
+                                 std::max(area.top(), area.bottom() - frame.height())));
     }
     w->move(frame.topLeft());
     w->show();

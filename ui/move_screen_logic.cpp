@@ -52,7 +52,8 @@ bool MoveScreenLogic::press(double x, double y) {
 
 void MoveScreenLogic::dragTo(double x, double y) {
     if (!dragging_) return;
-    corner_ = {(x - grip_.x) / scale() - planeSize_ / 2.0, planeSize_ / 2.0 - (y - grip_.y) / scale()};
+    corner_ = {(x - grip_.x) / scale() - planeSize_ / 2.0,
+               planeSize_ / 2.0 - (y - grip_.y) / scale()};
     moved_ = true;
     keepInside();
 }

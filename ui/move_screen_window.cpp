@@ -93,7 +93,8 @@ MoveScreenWindow::MoveScreenWindow(Session& session, QWidget* mainWindow)
         miniature_->drawPlane();
     });
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(messageText(settings::kMsgOk), QDialogButtonBox::AcceptRole);
+    QPushButton* ok =
+        buttons->addButton(messageText(settings::kMsgOk), QDialogButtonBox::AcceptRole);
     ok->setDefault(true);
     buttons->addButton(messageText(settings::kMsgCancel), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, [this] {
@@ -118,7 +119,9 @@ MoveScreenWindow::MoveScreenWindow(Session& session, QWidget* mainWindow)
     }
 }
 
-QWidget* MoveScreenWindow::miniature() const { return miniature_; }
+QWidget* MoveScreenWindow::miniature() const {
+    return miniature_;
+}
 
 MoveScreenWindow* openMoveScreenWindow(QWidget* mainWindow, Session& s) {
     auto* w = new MoveScreenWindow(s, mainWindow);

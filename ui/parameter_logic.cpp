@@ -27,9 +27,15 @@ bool ParameterLogic::present() const {
            isInDocument(s_, parameter_);
 }
 
-double ParameterLogic::value() const { return parameter_->x1; }
-double ParameterLogic::minimum() const { return parameter_->parameter().minimum; }
-double ParameterLogic::maximum() const { return parameter_->parameter().maximum; }
+double ParameterLogic::value() const {
+    return parameter_->x1;
+}
+double ParameterLogic::minimum() const {
+    return parameter_->parameter().minimum;
+}
+double ParameterLogic::maximum() const {
+    return parameter_->parameter().maximum;
+}
 
 std::string ParameterLogic::caption() const {
     std::string text = settings::texts().message(kMsgChangeParameter);

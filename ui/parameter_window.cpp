@@ -19,8 +19,7 @@
 
 namespace zeva::ui {
 
-ParameterWindow::ParameterWindow(Session& session, model::Element& parameter,
-                                 QWidget* mainWindow)
+ParameterWindow::ParameterWindow(Session& session, model::Element& parameter, QWidget* mainWindow)
     : QDialog(mainWindow), logic_(session, parameter) {
     setObjectName(QStringLiteral("TV_ed_param"));
     setWindowTitle(qtText(logic_.caption()));

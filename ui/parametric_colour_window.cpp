@@ -74,7 +74,8 @@ ParametricColourWindow::ParametricColourWindow(QWidget* parent) : QDialog(parent
     strips_[1]->setMode(2);
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(messageText(settings::kMsgOk), QDialogButtonBox::AcceptRole);
+    QPushButton* ok =
+        buttons->addButton(messageText(settings::kMsgOk), QDialogButtonBox::AcceptRole);
     ok->setDefault(true);
     buttons->addButton(messageText(settings::kMsgCancel), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -90,8 +91,8 @@ void ParametricColourWindow::showChoice() {
     strips_[2]->setMode(choice_.hueMode());
 }
 
-ParametricColourWindow* openParametricColourWindow(
-    QWidget* parent, std::function<void(std::optional<int32_t>)> done) {
+ParametricColourWindow*
+openParametricColourWindow(QWidget* parent, std::function<void(std::optional<int32_t>)> done) {
     auto* w = new ParametricColourWindow(parent);
     w->setAttribute(Qt::WA_DeleteOnClose);
     w->setWindowModality(Qt::WindowModal);

@@ -37,7 +37,7 @@ class ParametricColourWindow : public QDialog {
 
 // Opens the window modal to `parent` and returns at once; `done` gets the mode chosen, or none
 // when the window is cancelled.
-ParametricColourWindow* openParametricColourWindow(
-    QWidget* parent, std::function<void(std::optional<int32_t>)> done);
+ParametricColourWindow*
+openParametricColourWindow(QWidget* parent, std::function<void(std::optional<int32_t>)> done);
 
 } // namespace zeva::ui

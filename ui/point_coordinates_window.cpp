@@ -84,12 +84,10 @@ void PointCoordinatesWindow::showSystem() {
 }
 
 void PointCoordinatesWindow::plot() {
-    const PointCoordinatesLogic::Outcome out =
-        logic_.submit(utf8Text(first_->text()), utf8Text(second_->text()), firstChanged_,
-                      secondChanged_);
+    const PointCoordinatesLogic::Outcome out = logic_.submit(
+        utf8Text(first_->text()), utf8Text(second_->text()), firstChanged_, secondChanged_);
     if (out.refusedField) {
-        refuseField(this, *out.refusedField == 0 ? first_ : second_,
-                    messageText(kMsgInvalidInput));
+        refuseField(this, *out.refusedField == 0 ? first_ : second_, messageText(kMsgInvalidInput));
         return;
     }
     first_->clear();

@@ -33,8 +33,8 @@ class PointCoordinatesWindow : public QDialog {
     void showSystem();
 
     PointCoordinatesLogic logic_;
-    QLineEdit* first_ = nullptr;  // Ed_cx
-    QLineEdit* second_ = nullptr; // Ed_cy
+    QLineEdit* first_ = nullptr;          // Ed_cx
+    QLineEdit* second_ = nullptr;         // Ed_cy
     QRadioButton* rectangular_ = nullptr; // RB_rec
     QRadioButton* polar_ = nullptr;       // RB_pol
     QLabel* closing_ = nullptr;           // ")" or "° )"

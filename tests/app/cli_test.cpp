@@ -25,7 +25,7 @@ int run(std::vector<std::string> args, std::string* path = nullptr) {
     return code;
 }
 
-}  // namespace
+} // namespace
 
 TEST(CommandLine, HelpAndVersionAnswerWithoutStartingTheEditor) {
     testing::internal::CaptureStdout();

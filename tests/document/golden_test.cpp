@@ -1,9 +1,9 @@
 // Golden dumps: each folder under tests/golden holds an input document or macro file and the
 // JSON that `zeva --dump` prints for it. ZEVA_UPDATE_GOLDEN=1 rewrites the expected files.
 
+#include "doc_test_util.h"
 #include "document/document_dump.h"
 #include "document/document_load.h"
-#include "doc_test_util.h"
 
 #include <gtest/gtest.h>
 

@@ -61,8 +61,8 @@ TEST(CalculatorText, ButtonsInsertAtTheCaretAndCloseTheirBracket) {
         size_t caretAfter;
     };
     const Row rows[] = {
-        {"", 0, "sin(", "sin()", 4},        // at the end: the bracket closes
-        {"a+b", 1, "sqr(", "asqr(+b", 5},   // before another character: it does not
+        {"", 0, "sin(", "sin()", 4},         // at the end: the bracket closes
+        {"a+b", 1, "sqr(", "asqr(+b", 5},    // before another character: it does not
         {"f1()", 3, "cos(", "f1(cos())", 7}, // before a ")": it closes
         {"a", 1, "+", "a+", 2},
         {"ab", 99, "*", "ab*", 3}, // a caret past the end is the end
@@ -89,8 +89,8 @@ TEST_F(Calculator, PicksGiveLettersAndCallsAndAFullListIgnoresMore) {
     EXPECT_TRUE(f.host.fakeView.ctx.state.calculationDialogVisible);
     EXPECT_EQ(logic.pick(*ab), "a");
     EXPECT_EQ(logic.pick(*bc), "b");
-    EXPECT_EQ(logic.pick(*ab), "a"); // picked again: the same letter
-    EXPECT_EQ(logic.pick(*p), std::nullopt); // a point has no value
+    EXPECT_EQ(logic.pick(*ab), "a");                               // picked again: the same letter
+    EXPECT_EQ(logic.pick(*p), std::nullopt);                       // a point has no value
     EXPECT_EQ(f.host.fakeView.ctx.state.pickedNumbers.size(), 2u); // the figure marks both
 
     std::vector<Element*> more;

@@ -8,8 +8,8 @@
 #include "settings/options.h"
 #include "ui/calculator_logic.h"
 #include "ui/move_screen_logic.h"
-#include "ui/parametric_colour_logic.h"
 #include "ui/parameter_logic.h"
+#include "ui/parametric_colour_logic.h"
 #include "ui/point_coordinates_logic.h"
 
 #include <gtest/gtest.h>

@@ -83,7 +83,8 @@ TEST_F(CalculatorWindowTest, RefusedExpressionsKeepTheWindowOpenWithTheTextSelec
         const QString bad[] = {QString(), QStringLiteral("1/0"), QStringLiteral("(("),
                                QString(101, QLatin1Char('1')), QStringLiteral("SIN X")};
         for (const QString& text : bad) {
-            if (text == QStringLiteral("1/0") && tool != tool::Parameter) continue; // "no existente" / f(x)
+            if (text == QStringLiteral("1/0") && tool != tool::Parameter)
+                continue; // "no existente" / f(x)
             calc->expressionEdit()->setText(text);
             QString message;
             zeva::testing::answerNextMessageBox(&message);

@@ -7,14 +7,14 @@
 #include "ui/calculator_window.h"
 #include "ui/element_editor_window.h"
 #include "ui/move_screen_window.h"
-#include "ui/parametric_colour_window.h"
 #include "ui/parameter_window.h"
+#include "ui/parametric_colour_window.h"
 #include "ui/point_coordinates_window.h"
 #include "ui/tool_selection.h"
 
+#include <QAbstractButton>
 #include <QDir>
 #include <QLineEdit>
-#include <QAbstractButton>
 #include <QPainter>
 #include <QRadioButton>
 #include <QScrollBar>

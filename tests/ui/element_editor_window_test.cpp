@@ -81,9 +81,9 @@ TEST_F(ElementEditorWindowTest, ARefusedIntervalKeepsTheEditorOpenWithTheTextSel
     const double start = graph->y1;
 
     ElementEditorWindow* w = openElementEditorWindow(&f.w, f.session(), *graph);
-    for (const QString& bad : {QString(), QStringLiteral("1/0"), QStringLiteral("(("),
-                               QString(101, QLatin1Char('1')), QStringLiteral("SIN X"),
-                               QStringLiteral("99")}) {
+    for (const QString& bad :
+         {QString(), QStringLiteral("1/0"), QStringLiteral("(("), QString(101, QLatin1Char('1')),
+          QStringLiteral("SIN X"), QStringLiteral("99")}) {
         w->intervalStartField()->setText(bad);
         QString message;
         zeva::testing::answerNextMessageBox(&message);

@@ -139,8 +139,7 @@ class FigureWindow : public QMainWindow, public Host, public View {
     void openTextDialog(const TextDialogRequest&) override {}
     void openFontDialog(const model::ElementFont&) override {}
     void openPictureDialog() override {}
-    void openParametricColour(model::Element& target, model::Element& source,
-                              bool fill) override {
+    void openParametricColour(model::Element& target, model::Element& source, bool fill) override {
         if (onOpenParametricColour) onOpenParametricColour(target, source, fill);
     }
     void openElementEditor(model::Element& e) override {

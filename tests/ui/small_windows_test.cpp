@@ -5,8 +5,8 @@
 #include "windows_figure.h"
 
 #include "ui/calculator_logic.h"
-#include "ui/parameter_window.h"
 #include "ui/move_screen_window.h"
+#include "ui/parameter_window.h"
 #include "ui/parametric_colour_window.h"
 #include "ui/point_coordinates_window.h"
 
@@ -75,8 +75,8 @@ TEST_F(SmallWindows, TheParameterWindowAppliesOnEnterRefusesBadTextAndEscapeRest
 
 TEST_F(SmallWindows, PointByCoordinatesPlotsOnEnterAndRefusesBadText) {
     testing::WindowsFigure f;
-    QPointer<PointCoordinatesWindow> w = openPointCoordinatesWindow(&f.w, f.session(), nullptr,
-                                                                    nullptr);
+    QPointer<PointCoordinatesWindow> w =
+        openPointCoordinatesWindow(&f.w, f.session(), nullptr, nullptr);
     ASSERT_TRUE(w);
     QTest::keyClicks(w->firstField(), QStringLiteral("2*3"));
     QTest::keyClicks(w->secondField(), QStringLiteral("1"));
@@ -142,15 +142,13 @@ TEST_F(SmallWindows, MovingTheScreenRectangleAndCancellingLeavesTheView) {
 TEST_F(SmallWindows, TheParametricColourWindowAnswersTheChosenMode) {
     QWidget parent;
     std::vector<std::optional<int32_t>> answers;
-    auto* w = openParametricColourWindow(&parent, [&](std::optional<int32_t> m) {
-        answers.push_back(m);
-    });
+    auto* w = openParametricColourWindow(&parent,
+                                         [&](std::optional<int32_t> m) { answers.push_back(m); });
     w->hueBar()->setValue(40);
     EXPECT_TRUE(w->scaleButton(3)->isChecked());
     w->accept();
-    w = openParametricColourWindow(&parent, [&](std::optional<int32_t> m) {
-        answers.push_back(m);
-    });
+    w = openParametricColourWindow(&parent,
+                                   [&](std::optional<int32_t> m) { answers.push_back(m); });
     w->scaleButton(2)->click();
     w->reject();
     EXPECT_EQ(answers, (std::vector<std::optional<int32_t>>{40, std::nullopt}));

@@ -23,9 +23,7 @@ struct WindowsFigure {
         };
         w.onOperandPicked = [this](model::Element& e) { calculatorOperandPicked(&w, e); };
         w.onHideToolWindows = [this](bool) { hideCalculatorWindow(&w); };
-        w.onOpenParameter = [this](model::Element& e) {
-            openParameterWindow(&w, *w.session, e);
-        };
+        w.onOpenParameter = [this](model::Element& e) { openParameterWindow(&w, *w.session, e); };
         w.onOpenElementEditor = [this](model::Element& e) {
             openElementEditorWindow(&w, *w.session, e);
         };
