@@ -6,6 +6,7 @@
 
 #include "ui/calculator_window.h"
 #include "ui/element_editor_window.h"
+#include "ui/main_window.h"
 #include "ui/move_screen_window.h"
 #include "ui/parameter_window.h"
 #include "ui/parametric_colour_window.h"
@@ -139,6 +140,30 @@ TEST(DialogScreenshots, MoveScreenAndParametricColourWindows) {
     c->hueBar()->setValue(30);
     f.save(*c, QStringLiteral("dialog-parametric-colour.png"));
     c->reject();
+}
+
+// The editor window itself with the calculation window open over it.
+TEST(DialogScreenshots, EditorWindowWithTheCalculationWindow) {
+    zeva::testing::qtApp();
+    MainWindow w(QStringLiteral(ZEVA_SOURCE_DIR "/examples/gallery.kdo"));
+    w.resize(1280, 800);
+    w.show();
+    QApplication::processEvents();
+    w.chooseTool(tool::Function);
+    CalculatorWindow* calc = calculatorWindowOf(&w);
+    ASSERT_NE(calc, nullptr);
+    calc->expressionEdit()->setText(QStringLiteral("x^2/4-3"));
+    calc->evaluate();
+    QApplication::processEvents();
+    QImage sheet = w.grab().toImage();
+    {
+        QPainter p(&sheet);
+        p.drawImage(calc->mapToGlobal(QPoint(0, 0)) - w.mapToGlobal(QPoint(0, 0)),
+                    calc->grab().toImage());
+    }
+    QDir().mkpath(kFolder);
+    EXPECT_TRUE(sheet.save(kFolder + QStringLiteral("/dialog-editor-calculation.png")));
+    w.chooseTool(tool::Move);
 }
 
 } // namespace
