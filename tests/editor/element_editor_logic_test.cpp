@@ -180,7 +180,8 @@ TEST_F(ElementEditor, RefusedIntervalsAndPointCountsChangeNothing) {
     ASSERT_TRUE(refused);
     EXPECT_EQ(refused->field, EditorField::IntervalStart);
     EXPECT_EQ(refused->extraSlot, kTextIntervalOrder);
-    for (const std::string bad : {"", "1/0", "((", std::string(101, '1').c_str(), "SIN X"}) {
+    const std::string bads[] = {"", "1/0", "((", std::string(101, '1'), "SIN X"};
+    for (const std::string& bad : bads) {
         refused = logic.accept("", "", bad, "3");
         ASSERT_TRUE(refused) << bad;
         EXPECT_EQ(refused->field, EditorField::IntervalStart);
