@@ -50,7 +50,7 @@ int main(int argc, char** argv) {
     QStringList documents;
     for (const std::string& path : start.documents)
         documents.push_back(QString::fromStdString(path));
-    zeva::ui::MainWindow window(documents);
+    zeva::ui::MainWindow window(documents, zeva::ui::MainWindow::Start::AfterShow);
     if (start.quitAfterPaint) {
         // The time from the start of main to the first painted drawing, once the event loop
         // is idle again.
@@ -65,5 +65,7 @@ int main(int argc, char** argv) {
         };
     }
     window.show();
+    // The documents a crashed run left are offered before the files given are opened.
+    window.startDocuments();
     return QApplication::exec();
 }

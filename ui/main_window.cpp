@@ -11,6 +11,7 @@
 #include "ui/interface_texts.h"
 #include "ui/macro_window.h"
 #include "ui/popup_panel_widget.h"
+#include "ui/recovery_keeper.h"
 #include "ui/step_window.h"
 #include "ui/tool_bars.h"
 #include "ui/tool_selection.h"
@@ -41,11 +42,30 @@ QSize screenSize() {
 } // namespace
 
 MainWindow::MainWindow(const QString& documentPath, QWidget* parent) : QMainWindow(parent) {
-    build(documentPath.isEmpty() ? QStringList() : QStringList{documentPath});
+    build(documentPath.isEmpty() ? QStringList() : QStringList{documentPath}, true);
 }
 
 MainWindow::MainWindow(const QStringList& documentPaths, QWidget* parent) : QMainWindow(parent) {
-    build(documentPaths);
+    build(documentPaths, true);
+}
+
+MainWindow::MainWindow(const QStringList& documentPaths, Start, QWidget* parent)
+    : QMainWindow(parent) {
+    build(documentPaths, false);
+}
+
+void MainWindow::startDocuments() {
+    for (document::Document* d : recovery_->offerRestore(this))
+        showDocument(d);
+    openPendingDocuments();
+}
+
+void MainWindow::openPendingDocuments() {
+    const QStringList paths = std::exchange(pendingPaths_, {});
+    for (const QString& path : paths)
+        openDocument(path);
+    if (!documents_.current()) newDocument();
+    refreshHeldGlyphs();
 }
 
 MainWindow::~MainWindow() {
@@ -65,7 +85,7 @@ MainWindow::~MainWindow() {
     view_.reset();
 }
 
-void MainWindow::build(const QStringList& documentPaths) {
+void MainWindow::build(const QStringList& documentPaths, bool openNow) {
     setWindowTitle(QStringLiteral("ZEVA"));
     setWindowIcon(applicationIcon());
     const QSize screen = screenSize();
@@ -74,6 +94,8 @@ void MainWindow::build(const QStringList& documentPaths) {
     // The drawing surface is as large as the screen; the window shows its top-left part.
     view_ = std::make_unique<DocumentView>(screen, settings::options(), settings::texts());
     editor_ = std::make_unique<Editor>(*this, documents_);
+    // Modified documents are copied aside every minute, so a crash loses little.
+    recovery_ = new RecoveryKeeper(documents_, this);
     panels_ = std::make_unique<PopupPanels>(editor_->session());
 
     client_ = new QWidget(this);
@@ -109,10 +131,8 @@ void MainWindow::build(const QStringList& documentPaths) {
     layOut();
     view_->setClientSize(area_->size());
 
-    for (const QString& path : documentPaths)
-        openDocument(path);
-    if (!documents_.current()) newDocument();
-    refreshHeldGlyphs();
+    pendingPaths_ = documentPaths;
+    if (openNow) openPendingDocuments();
 }
 
 // New documents are centred on the drawing area and take the application's defaults.

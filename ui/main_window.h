@@ -50,6 +50,7 @@ class HelpWindow;
 class MacroTools;
 class MacroWindow;
 class PopupPanelWidget;
+class RecoveryKeeper;
 class StepWindow;
 class DocumentCommands;
 class DocumentWindow;
@@ -65,8 +66,15 @@ class MainWindow : public QMainWindow, public Host {
     // Opens `documentPath` when given; without it, or when it cannot be opened, a new empty
     // document is shown.
     explicit MainWindow(const QString& documentPath = QString(), QWidget* parent = nullptr);
-    // Opens every file of the list, in order (the last one opened is shown).
+    // Opens every file of the list, in order (the last one opened is shown). No copies of a
+    // crashed run are offered: that is the program's start (Start::AfterShow).
     explicit MainWindow(const QStringList& documentPaths, QWidget* parent = nullptr);
+    // The program's start: the documents are opened by startDocuments once the window shows.
+    enum class Start { AfterShow };
+    MainWindow(const QStringList& documentPaths, Start when, QWidget* parent = nullptr);
+    // Once the window shows: the documents a crashed run left are offered back, then the files
+    // given are opened, and a new empty document is made when none is open.
+    void startDocuments();
     ~MainWindow() override;
 
     // ---- documents ----
@@ -212,7 +220,8 @@ class MainWindow : public QMainWindow, public Host {
     void changeEvent(QEvent* event) override;
 
   private:
-    void build(const QStringList& documentPaths);
+    void build(const QStringList& documentPaths, bool openNow);
+    void openPendingDocuments();
     void buildToolBars();
     void buildMenus();
     void buildStatusBar();
@@ -281,6 +290,8 @@ class MainWindow : public QMainWindow, public Host {
     QRect normalRect_;
     Qt::WindowStates stateBeforeFullScreen_;
 
+    RecoveryKeeper* recovery_ = nullptr;
+    QStringList pendingPaths_;
     AnimationWindow* animation_ = nullptr;
     StepWindow* steps_ = nullptr;
     ConstructionListWindow* list_ = nullptr;

@@ -442,3 +442,23 @@ TEST_F(EditorWindow, ShowingHiddenElementsFollowsItsButtonAndMenuItem) {
 
 } // namespace
 } // namespace zeva::ui
+
+namespace zeva::ui {
+namespace {
+
+// The program's start opens its files once the window shows (after offering what a crashed
+// run left, nothing here), and makes a new document when none was given.
+TEST_F(EditorWindow, TheProgramsStartOpensItsFilesOnceTheWindowShows) {
+    MainWindow w(QStringList{kGallery}, MainWindow::Start::AfterShow);
+    EXPECT_EQ(w.documents().count(), 0);
+    w.show();
+    w.startDocuments();
+    EXPECT_EQ(w.documents().count(), 1);
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("ZEVA - gallery.kdo"));
+    MainWindow empty(QStringList{}, MainWindow::Start::AfterShow);
+    empty.startDocuments();
+    EXPECT_EQ(empty.windowTitle(), QStringLiteral("ZEVA - Documento 1"));
+}
+
+} // namespace
+} // namespace zeva::ui
