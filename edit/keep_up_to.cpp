@@ -1,14 +1,14 @@
 #include "edit/keep_up_to.h"
 
 #include "document/document.h"
-#include "document/undo.h"
 
 #include <algorithm>
 #include <unordered_set>
 
 namespace zeva::edit {
 
-void keepUpTo(document::Document& d, model::Element& last) {
+void keepUpTo(Edit& edit, model::Element& last) {
+    document::Document& d = edit.document();
     model::Construction& c = d.construction;
     if (!last.next) return;
     bool found = false;
@@ -19,8 +19,7 @@ void keepUpTo(document::Document& d, model::Element& last) {
         }
     if (!found) return;
 
-    document::checkpoint(d); // EDIT: becomes the edit transaction
-    d.modified = 1;
+    edit.changedWithoutRecompute(); // what stays is computed; what goes is not drawn again
 
     // What goes is one run at the end of the list: moved out whole and freed together, so the
     // cut costs one walk however long the run.

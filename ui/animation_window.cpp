@@ -183,7 +183,7 @@ bool AnimationWindow::listChangedElsewhere() const {
 }
 
 void AnimationWindow::markModified() {
-    if (document::Document* d = session_.document()) d->modified = 1;
+    if (document::Document* d = session_.document()) document::markModified(*d);
 }
 
 void AnimationWindow::refresh() {

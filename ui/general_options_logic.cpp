@@ -236,7 +236,7 @@ std::optional<RefusedField> GeneralOptionsSession::accept(const GeneralOptionsFo
     d.angleUnit = clampedIndex(form.angleUnit, 3);
     d.coordSystem = clampedIndex(form.coordSystem, 2);
     setDocumentOptions(d);
-    if (document_ && documentOptionsChanged()) document_->modified = 1;
+    if (document_ && documentOptionsChanged()) document::markModified(*document_);
     return std::nullopt;
 }
 

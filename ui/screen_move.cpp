@@ -30,7 +30,7 @@ void moveViewTo(Session& s, Point corner) {
     if (!d) return;
     const render::ViewTransform& v = s.view().transform();
     if (corner.x == v.viewLeft && corner.y == v.viewTop) return;
-    d->modified = 1;
+    document::markModified(*d);
     s.view().scrollTo(corner.x, corner.y);
     s.host.viewMoved();
     render::RenderState& state = s.view().renderContext().state;

@@ -65,7 +65,9 @@ void StepPlayback::keepHere() {
     if (!d || !step || atLast()) return;
     s_.tool.pendingInputs.clear();
     clearHover(s_);
-    edit::keepUpTo(*d, *step);
+    edit::Edit edit(*d, s_.view().recomputeContext(), edit::UndoStep::Checkpoint);
+    edit::keepUpTo(edit, *step);
+    edit.commit();
     steps_.resize(static_cast<size_t>(current_) + 1);
 }
 
