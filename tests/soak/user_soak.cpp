@@ -3,6 +3,7 @@
 #include "document/document_dump.h"
 #include "document/document_file.h"
 #include "document/document_load.h"
+#include "edit/clipboard.h"
 #include "edit/delete.h"
 #include "edit/edit.h"
 #include "render/recording_canvas.h"
@@ -189,8 +190,30 @@ class RandomUser {
         if (change.commit() == edit::Redraw::Redraw) host_.fakeView.redraw();
     }
 
+    // "Copiar", "Pegar" and "Seleccionar Todo" as the Edit menu runs them.
+    void copy() {
+        if (auto bytes = edit::copySelection(doc())) clipboard_ = std::move(*bytes);
+        note("Copiar");
+    }
+    void paste() {
+        editor_.selectTool(ui::tool::Move);
+        note(clipboard_.empty() ? "Pegar (nothing copied)" : "Pegar");
+        if (clipboard_.empty()) return;
+        {
+            edit::Edit change(doc(), host_.fakeView.recomputeContext(),
+                              edit::UndoStep::Checkpoint);
+            edit::pasteFigure(change, clipboard_);
+        }
+        host_.fakeView.redraw();
+    }
+    void selectAll() {
+        editor_.selectTool(ui::tool::Move);
+        doc().construction.setSelectionAll(1);
+        note("Seleccionar Todo");
+    }
+
     void act() {
-        static constexpr int kWeights[] = {10, 28, 14, 3, 4, 10, 5, 2, 6, 5, 2, 3, 2};
+        static constexpr int kWeights[] = {10, 28, 14, 3, 4, 10, 5, 2, 6, 5, 2, 3, 2, 2, 2, 1};
         int roll = below(std::accumulate(std::begin(kWeights), std::end(kWeights), 0));
         int kind = 0;
         while (roll >= kWeights[kind]) roll -= kWeights[kind++];
@@ -264,6 +287,15 @@ class RandomUser {
             note((kind == 11 ? "hide/show " : "delete ") + at(p));
             break;
         }
+        case 13:
+            copy();
+            break;
+        case 14:
+            paste();
+            break;
+        case 15:
+            selectAll();
+            break;
         }
     }
 
@@ -412,6 +444,7 @@ class RandomUser {
     FakeHost host_;
     ui::Editor editor_{host_, documents_};
     std::deque<std::string> history_;
+    std::vector<uint8_t> clipboard_; // the figure last copied
     int64_t event_ = 0;
 };
 

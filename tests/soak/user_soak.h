@@ -1,8 +1,8 @@
 #pragma once
 // A random user over a real document: the interaction logic (no widgets) driven by a seeded
 // stream of tool choices, clicks, drags, double clicks, keys, wheel turns, timer ticks, answers
-// to the windows the tools open, undo, "Borrar" and hide/show, with the invariants checked every
-// so many events:
+// to the windows the tools open, undo, "Borrar", hide/show, copy, paste and select all (as the
+// Edit menu runs them), with the invariants checked every so many events:
 //   - nothing crashes (under the sanitizers: no report either);
 //   - saving and reading the bytes back gives the dump of the document in memory;
 //   - undo followed by undo gives the dump back;
