@@ -158,9 +158,11 @@ void pressEditBarButton(Session& s, EditBarButton b) {
     document::Document* d = s.document();
     s.host.setCursor(d ? cursorOf(t) : cursor::Arrow);
     const settings::TextTable& texts = settings::texts();
-    state.toolMessage = t == tool::HideShow         ? texts.message(3) // "Hacer visible o invisible…"
-                        : t > tool::Font            ? texts.message(4) // "Cambiar la apariencia…"
-                                                    : texts.toolText(t);
+    state.toolMessageSlot = t == tool::HideShow ? 3   // "Hacer visible o invisible…"
+                            : t > tool::Font    ? 4   // "Cambiar la apariencia…"
+                                                : -1;
+    state.toolMessage =
+        state.toolMessageSlot >= 0 ? texts.message(state.toolMessageSlot) : texts.toolText(t);
     setAcceptCounts(s, acceptRowOf(t));
     refreshStatus(s);
     if (!d) return;

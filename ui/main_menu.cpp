@@ -209,7 +209,7 @@ void MainWindow::retranslate() {
     refreshDocumentLists();
     refreshHeldGlyphs();
     refreshCaption();
-    setStatusText(statusOf(session().tool));
+    retranslateStatus(session());
 }
 
 } // namespace zeva::ui

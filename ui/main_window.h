@@ -214,6 +214,9 @@ class MainWindow : public QMainWindow, public Host {
     DocumentCommands& documentCommands();
     MacroWindow& macroWindow();
 
+    // After a language is applied to the text table: every caption, hint and shown text again.
+    void retranslate();
+
   protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -241,7 +244,6 @@ class MainWindow : public QMainWindow, public Host {
     void refreshToggleItems();
     void refreshHeldGlyphs();
     void enterNoDocumentState(bool on);
-    void retranslate();
     void heldButtonPressed(HeldButton b, QToolButton* button);
     void heldButtonMoved(const QPoint& globalPos);
     void heldButtonReleased();

@@ -65,6 +65,9 @@ struct ToolState {
     bool parametricColourDown = false; // the colour panel's parametric button is down
 
     std::string toolMessage; // status text that belongs to the tool
+    // The message slot toolMessage came from when it is not the tool's own text (the edit bar's
+    // general prompts), so a language load can show it again in the new language; -1 otherwise.
+    int toolMessageSlot = -1;
     std::string stepPrompt;  // prompt of the current step; empty by default
 
     // The construction in progress already took its undo snapshot (its first point made from a

@@ -24,6 +24,17 @@ void refreshStatus(Session& s) {
     s.host.setStatusText(statusOf(s.tool));
 }
 
+void retranslateStatus(Session& s) {
+    ToolState& t = s.tool;
+    // The macro tool's prompt names the macro's next input; it is made again at the next step.
+    if (t.active != tool::ApplyMacro) {
+        const settings::TextTable& texts = settings::texts();
+        t.toolMessage = t.toolMessageSlot >= 0 ? texts.message(t.toolMessageSlot)
+                                               : texts.toolText(t.active);
+    }
+    refreshStatus(s);
+}
+
 void resetConstruction(Session& s) {
     ToolState& t = s.tool;
     t.request.reset();
@@ -70,6 +81,7 @@ void selectTool(Session& s, ToolCode t) {
     const std::string& message = settings::texts().toolText(t);
     if (s.host.statusText() != message) {
         state.toolMessage = message;
+        state.toolMessageSlot = -1;
         s.host.setStatusText(message);
     }
     s.rectangle = SelectionRectangle{};

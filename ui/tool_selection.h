@@ -20,6 +20,8 @@ void setAcceptCounts(Session& s, const AcceptRow& row);
 // Status panel 2: the tool's message, with " - " and the prompt of the tool's present step
 // when there is one.
 void refreshStatus(Session& s);
+// After a language load: the tool's message and its step prompt again, in the new language.
+void retranslateStatus(Session& s);
 // What refreshStatus shows for the tool as it stands.
 std::string statusOf(const ToolState& t);
 
