@@ -3,12 +3,15 @@
 // drawing area, shortcuts acting on menus never opened, and closing with unsaved changes.
 #include "qt_app.h"
 
+#include "document/document_dump.h"
+#include "document/element_io.h"
 #include "settings/text_table.h"
 #include "ui/drawing_area.h"
 #include "ui/interface_texts.h"
 #include "ui/macro_window.h"
 #include "ui/main_window.h"
 #include "ui/popup_panel_widget.h"
+#include "ui/ui_text.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -20,6 +23,7 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 
@@ -173,7 +177,7 @@ TEST_F(EditorWindow, EachToolButtonChoosesItsToolAndIsTheOnlyOneDown) {
     EXPECT_FALSE(w.button("B_vernover")->isChecked());
 }
 
-TEST_F(EditorWindow, ClicksInTheDrawingAreaBuildATriangleWithItsCircumcircle) {
+TEST_F(EditorWindow, ClicksBuildATriangleWithItsCircumcircleAndAngleThatSavesAndReadsBack) {
     MainWindow w;
     showActive(w);
     const QPoint a = at(w, -150, -80), b = at(w, 150, -80), c = at(w, 40, 120);
@@ -211,7 +215,33 @@ TEST_F(EditorWindow, ClicksInTheDrawingAreaBuildATriangleWithItsCircumcircle) {
             EXPECT_NEAR(e->parent2->y1, -80.0, 1.0);
         }
     EXPECT_EQ(circles, 1);
+    // The angle at A: B, A, then C where its value goes; AB is along x, AC along (190, 200).
+    w.button("B_N_angulo")->click();
+    click(w, b);
+    click(w, a);
+    click(w, c);
+    ASSERT_EQ(figure.countOf(), 11); // with the crossing the circle tool made
+    const model::Element* angle = figure.lastElement;
+    EXPECT_EQ(angle->kind, model::Kind::AngleValue);
     EXPECT_EQ(w.document().modified, 1);
+
+    // Saved under a name, then opened by a second window: the same document, element for
+    // element, with the measured value read back.
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString path = folder.filePath(QStringLiteral("triangle.kdo"));
+    w.document().fileName = utf8Text(path);
+    ASSERT_TRUE(w.saveDocument(w.document(), false));
+    EXPECT_EQ(w.document().modified, 0);
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("ZEVA - triangle.kdo"));
+    MainWindow reopened(path);
+    ASSERT_EQ(reopened.documents().count(), 1);
+    EXPECT_EQ(reopened.document().modified, 0);
+    EXPECT_EQ(document::dumpJson(reopened.document(), document::FileType::Document,
+                                 document::kFileVersion),
+              document::dumpJson(w.document(), document::FileType::Document,
+                                 document::kFileVersion));
+    EXPECT_NEAR(reopened.document().construction.lastElement->x1, std::atan2(200.0, 190.0), 0.01);
 }
 
 TEST_F(EditorWindow, ShortcutsActOnMenusNeverOpenedAndFollowTheEditRule) {

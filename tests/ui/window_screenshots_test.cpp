@@ -1,7 +1,8 @@
 // Pictures of the editor's main window, written to <build>/screenshots/ to be looked at whenever
 // the window changes: the gallery in the lay-out of the screen (window-large.png at 1000 pixels
 // and wider, window-small.png below; run under Xvfb at 1920x1080 and 960x720 for both), and a
-// triangle with its circumcircle built by clicks in the drawing area.
+// figure built by clicks in the drawing area, one picture per step: a triangle, two
+// perpendicular bisectors, their intersection, the circumcircle through it, an angle measured.
 #include "qt_app.h"
 
 #include "ui/drawing_area.h"
@@ -85,13 +86,26 @@ TEST(WindowScreenshots, TheGalleryAndAFigureBuiltByClicks) {
     fillScreen(w);
     w.run(Command::Close);
     w.run(Command::New); // centred on the drawing area as the window now shows it
+    const QString suffix = w.smallLayout() ? QStringLiteral("-small.png") : QStringLiteral(".png");
+    const auto stage = [&](const char* name, int elements) {
+        EXPECT_EQ(w.document().construction.countOf(), elements) << name;
+        save(w, QStringLiteral("window-figure-") + QLatin1String(name) + suffix);
+    };
     w.button("B_Segmento")->click();
     for (auto [x, y] : {std::pair{-150.0, -80.0}, {150.0, -80.0}, {150.0, -80.0}, {40.0, 120.0},
                         {40.0, 120.0}, {-150.0, -80.0}})
         clickAt(w, x, y);
+    stage("1-triangle", 6);
     w.button("B_Mediatriz")->click();
     for (auto [x, y] : {std::pair{-150.0, -80.0}, {150.0, -80.0}, {150.0, -80.0}, {40.0, 120.0}})
         clickAt(w, x, y);
+    stage("2-bisectors", 8);
+    // The intersection tool on the two bisectors, away from their crossing: x = 0, and the
+    // bisector of BC through (95, 20) along (200, 110).
+    w.button("B_Punto_Inter")->click();
+    clickAt(w, 0.0, 150.0);
+    clickAt(w, 195.0, 75.0);
+    stage("3-intersection", 9);
     w.button("B_Circunf")->click();
     clickAt(w, 0.0, -32.25); // the crossing of the bisectors
     clickAt(w, -150.0, -80.0);
@@ -102,9 +116,12 @@ TEST(WindowScreenshots, TheGalleryAndAFigureBuiltByClicks) {
                      QPointF(w.drawingArea()->mapToGlobal(QPoint(p.x, p.y))), Qt::NoButton,
                      Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(w.drawingArea(), &move);
-    EXPECT_EQ(w.document().construction.countOf(), 10); // 3 points, 3 sides, 2 bisectors, their crossing, the circle
-    save(w, w.smallLayout() ? QStringLiteral("window-figure-small.png")
-                            : QStringLiteral("window-figure.png"));
+    stage("4-circumcircle", 10);
+    // The angle at A measured: B, A, then C, where its value is placed.
+    w.button("B_N_angulo")->click();
+    for (auto [x, y] : {std::pair{150.0, -80.0}, {-150.0, -80.0}, {40.0, 120.0}})
+        clickAt(w, x, y);
+    stage("5-angle", 11);
 }
 
 } // namespace
