@@ -25,46 +25,29 @@ int32_t serialOf(const Element* e) {
 // for the coordinate parts, which their coordinates element draws as one pair).
 bool shownText(const Document& d, const Element& e, const Element* owner, std::string& out) {
     if (owner) return false;
-    switch (e.elementClass()) {
-    case model::ElementClass::Name:
-    case model::ElementClass::Number:
-    case model::ElementClass::Function:
-    case model::ElementClass::Coordinates:
-    case model::ElementClass::Equation:
-    case model::ElementClass::Property:
+    switch (model::textFormOf(e.elementClass())) {
+    case model::TextForm::Name:
+    case model::TextForm::Value:
         out = expr::shownText(e, d.lengthUnit, d.angleUnit);
         return true;
-    case model::ElementClass::Text:
+    case model::TextForm::Lines:
         out.clear();
         for (size_t i = 0; i < e.text().lines.size(); ++i) {
             if (i) out += '\n';
             out += e.text().lines[i];
         }
         return true;
-    case model::ElementClass::Button:
+    case model::TextForm::Button:
         out =
             " " +
             (e.button().caption.empty() ? std::string(kDefaultButtonCaption) : e.button().caption) +
             " ";
         return true;
-    case model::ElementClass::Point:
-    case model::ElementClass::Line:
-    case model::ElementClass::Ray:
-    case model::ElementClass::Segment:
-    case model::ElementClass::Polygon:
-    case model::ElementClass::Circle:
-    case model::ElementClass::Arc:
-    case model::ElementClass::Angle:
-    case model::ElementClass::Locus:
-    case model::ElementClass::Axes:
-    case model::ElementClass::Table:
-    case model::ElementClass::Conic:
-    case model::ElementClass::Intersection:
-    case model::ElementClass::Grid:
-    case model::ElementClass::Bitmap:
+    case model::TextForm::Table: // its cells are dumped with its rows
+    case model::TextForm::None:
         return false;
     }
-    return false; // a class no element has
+    return false; // no class has another text form
 }
 
 class JsonObject {

@@ -17,6 +17,7 @@ namespace zeva::geometry {
 using model::Element;
 using model::ElementClass;
 using model::Kind;
+using model::Track;
 
 namespace {
 
@@ -33,34 +34,8 @@ bool isDrivingKind(const Element* d) {
 
 bool closedHost(const Element* host) {
     if (!host) return false;
-    switch (host->elementClass()) {
-    case ElementClass::Polygon:
-    case ElementClass::Circle:
-    case ElementClass::Conic:
-        return true;
-    case ElementClass::Point:
-    case ElementClass::Line:
-    case ElementClass::Ray:
-    case ElementClass::Segment:
-    case ElementClass::Arc:
-    case ElementClass::Angle:
-    case ElementClass::Locus:
-    case ElementClass::Text:
-    case ElementClass::Name:
-    case ElementClass::Number:
-    case ElementClass::Function:
-    case ElementClass::Axes:
-    case ElementClass::Table:
-    case ElementClass::Equation:
-    case ElementClass::Coordinates:
-    case ElementClass::Property:
-    case ElementClass::Intersection:
-    case ElementClass::Grid:
-    case ElementClass::Button:
-    case ElementClass::Bitmap:
-        return host->kind == Kind::Locus && host->param1 == 1;
-    }
-    return host->kind == Kind::Locus && host->param1 == 1; // a class no element has
+    if (model::classInfo(host->elementClass()).closedCurve) return true;
+    return host->kind == Kind::Locus && host->param1 == 1;
 }
 
 // The nodes of the grid as drawn over the view, inside the plane, row by row, in axis units.
@@ -157,34 +132,7 @@ double scaleOver(double length, const Element& host) {
 } // namespace
 
 bool isFamilyTraced(const Element& traced) {
-    switch (traced.elementClass()) {
-    case ElementClass::Polygon:
-    case ElementClass::Arc:
-    case ElementClass::Locus:
-    case ElementClass::Conic:
-        return true;
-    case ElementClass::Point:
-    case ElementClass::Line:
-    case ElementClass::Ray:
-    case ElementClass::Segment:
-    case ElementClass::Circle:
-    case ElementClass::Angle:
-    case ElementClass::Text:
-    case ElementClass::Name:
-    case ElementClass::Number:
-    case ElementClass::Function:
-    case ElementClass::Axes:
-    case ElementClass::Table:
-    case ElementClass::Equation:
-    case ElementClass::Coordinates:
-    case ElementClass::Property:
-    case ElementClass::Intersection:
-    case ElementClass::Grid:
-    case ElementClass::Button:
-    case ElementClass::Bitmap:
-        return false;
-    }
-    return false; // a class no element has
+    return model::locusTraceOf(traced.elementClass()) == model::LocusTrace::Run;
 }
 
 DrivingParameters drivingParameters(const Element& locus, const RecomputeContext& ctx) {
@@ -202,8 +150,8 @@ DrivingParameters drivingParameters(const Element& locus, const RecomputeContext
     out.t.resize(static_cast<size_t>(n));
     for (int i = 0; i < n; ++i) {
         double t = 0.0;
-        switch (host.elementClass()) {
-        case ElementClass::Line:
+        switch (model::trackOf(host.elementClass())) {
+        case Track::Line:
             if (host.kind == Kind::LineThroughTwoPoints) {
                 const double k = scaleOver(3000.0, host);
                 t = i * k / n - k / 2;
@@ -211,39 +159,25 @@ DrivingParameters drivingParameters(const Element& locus, const RecomputeContext
                 t = i * (3000.0 / n) - 1500.0;
             }
             break;
-        case ElementClass::Ray:
+        case Track::Ray:
             if (host.kind == Kind::RayThroughTwoPoints)
                 t = i * scaleOver(1500.0, host) / n;
             else
                 t = i * (1500.0 / n);
             break;
-        case ElementClass::Circle:
+        case Track::Circle:
             t = i * kTwoPi / n;
             break;
-        case ElementClass::Conic:
+        case Track::Conic:
             t = i * double(model::kConicSampleCount) / n;
             break;
-        case ElementClass::Polygon:
+        case Track::Polygon:
             t = i * double(host.polygon().sides.size()) / n;
             break;
-        case ElementClass::Point:
-        case ElementClass::Segment:
-        case ElementClass::Arc:
-        case ElementClass::Angle:
-        case ElementClass::Locus:
-        case ElementClass::Text:
-        case ElementClass::Name:
-        case ElementClass::Number:
-        case ElementClass::Function:
-        case ElementClass::Axes:
-        case ElementClass::Table:
-        case ElementClass::Equation:
-        case ElementClass::Coordinates:
-        case ElementClass::Property:
-        case ElementClass::Intersection:
-        case ElementClass::Grid:
-        case ElementClass::Button:
-        case ElementClass::Bitmap: // segments, arcs and loci run from 0 to 1 inclusive
+        case Track::Segment:
+        case Track::Arc:
+        case Track::Locus:
+        case Track::None: // segments, arcs and loci run from 0 to 1 inclusive
             t = n > 1 ? double(i) / (n - 1) : 0.0;
             break;
         }
@@ -305,35 +239,9 @@ void recomputeLocus(Element& locus, const RecomputeContext& ctx) {
 
 bool acceptLocus(model::Construction& c, Element& traced, Element& driving) {
     if (!isDrivingKind(&driving) || &traced == &driving) return false;
-    if (driving.kind == Kind::GridPoint) {
-        switch (traced.elementClass()) {
-        case ElementClass::Point:
-        case ElementClass::Line:
-        case ElementClass::Ray:
-        case ElementClass::Segment:
-        case ElementClass::Circle:
-            break;
-        case ElementClass::Polygon:
-        case ElementClass::Arc:
-        case ElementClass::Angle:
-        case ElementClass::Locus:
-        case ElementClass::Text:
-        case ElementClass::Name:
-        case ElementClass::Number:
-        case ElementClass::Function:
-        case ElementClass::Axes:
-        case ElementClass::Table:
-        case ElementClass::Equation:
-        case ElementClass::Coordinates:
-        case ElementClass::Property:
-        case ElementClass::Conic:
-        case ElementClass::Intersection:
-        case ElementClass::Grid:
-        case ElementClass::Button:
-        case ElementClass::Bitmap:
-            return false;
-        }
-    }
+    // On a grid a locus keeps only what it can sample node by node.
+    if (driving.kind == Kind::GridPoint && !model::tracedPerSample(traced.elementClass()))
+        return false;
     return model::dependsOn(c, traced, driving);
 }
 

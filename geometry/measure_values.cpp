@@ -13,9 +13,11 @@ namespace zeva::geometry {
 
 namespace {
 
+using model::Checked;
+using model::Curve;
 using model::Element;
-using model::ElementClass;
 using model::Kind;
+using model::Measure;
 
 double userLen(double world, const RecomputeContext& ctx) {
     return model::userLength(world, ctx.pixelsPerUnit, ctx.lengthUnit);
@@ -54,54 +56,38 @@ bool apart(const Element* a, const Element* b) {
 
 bool belongs(Point p, const Element& host, bool* known) {
     *known = true;
-    switch (host.elementClass()) {
-    case ElementClass::Line: {
+    switch (model::curveOf(host.elementClass())) {
+    case Curve::Line: {
         const auto d = distanceToLine(lineOf(host), p);
         return d && *d < kEpsilon;
     }
-    case ElementClass::Ray: {
+    case Curve::Ray: {
         const auto d = distanceToLine(lineOf(host), p);
         return d && *d < kEpsilon &&
                signedDistanceAlong(host.point(), host.secondPoint(), p) >= 0.0;
     }
-    case ElementClass::Segment: {
+    case Curve::Segment: {
         const Point a = host.point();
         const Point b = host.secondPoint();
         return std::fabs(dist(p, a) + dist(p, b) - dist(a, b)) < kEpsilon;
     }
-    case ElementClass::Circle: {
+    case Curve::Circle: {
         const Circle c = circleOf(host);
         return std::fabs(dist(c.centre, p) - c.radius) < kEpsilon;
     }
-    case ElementClass::Arc: {
+    case Curve::Arc: {
         const auto arc = arcOf(host);
         if (!arc) return false;
         return std::fabs(dist(arc->centre, p) - arc->radius) < kEpsilon &&
                onArcSide(p, arc->first, arc->middle, arc->third);
     }
-    case ElementClass::Conic:
+    case Curve::Conic:
         return std::fabs(conicValue(host.conic().coefficients, p)) < 0.001;
-    case ElementClass::Point:
-    case ElementClass::Polygon:
-    case ElementClass::Angle:
-    case ElementClass::Locus:
-    case ElementClass::Text:
-    case ElementClass::Name:
-    case ElementClass::Number:
-    case ElementClass::Function:
-    case ElementClass::Axes:
-    case ElementClass::Table:
-    case ElementClass::Equation:
-    case ElementClass::Coordinates:
-    case ElementClass::Property:
-    case ElementClass::Intersection:
-    case ElementClass::Grid:
-    case ElementClass::Button:
-    case ElementClass::Bitmap:
+    case Curve::None: // points, polygons, loci...: membership is not decided
         *known = false;
         return false;
     }
-    *known = false; // a class no element has
+    *known = false; // no class has another curve
     return false;
 }
 
@@ -113,33 +99,41 @@ namespace {
 // sends only measurement kinds here.
 std::optional<double> measuredValue(const Element& e, const RecomputeContext& ctx) {
     const Element& p1 = *e.parent1;
-    const Kind k = e.kind;
-    if (k == Kind::DistancePointPoint) return userLen(dist(p1.point(), e.parent2->point()), ctx);
-    if (k == Kind::DistancePointLine) {
+    switch (model::measureOf(e.kind)) {
+    case Measure::PointPointDistance:
+        return userLen(dist(p1.point(), e.parent2->point()), ctx);
+    case Measure::PointLineDistance: {
         const auto d = distanceToLine(lineOf(*e.parent2), p1.point());
         if (!d) return std::nullopt;
         return userLen(*d, ctx);
     }
-    if (k == Kind::SegmentLength) return userLen(dist(p1.point(), p1.secondPoint()), ctx);
-    if (k == Kind::CircleLength) return userLen(circumference(circleOf(p1).radius), ctx);
-    if (k == Kind::ArcLength) {
+    case Measure::SegmentLength:
+        return userLen(dist(p1.point(), p1.secondPoint()), ctx);
+    case Measure::CircleLength:
+        return userLen(circumference(circleOf(p1).radius), ctx);
+    case Measure::ArcLength: {
         const auto arc = arcOf(p1);
         if (!arc) return std::nullopt;
         const double r = dist(arc->centre, arc->first);
         return userLen(r * arcSweep(arc->centre, arc->first, arc->third, arc->turning), ctx);
     }
-    if (k == Kind::PolygonPerimeter || k == Kind::PolygonArea) {
+    case Measure::PolygonPerimeter:
+    case Measure::PolygonArea: {
         const auto m = measurePolygon(p1);
         if (!m) return std::nullopt;
-        return k == Kind::PolygonPerimeter ? userLen(m->perimeter, ctx) : userAr(m->area, ctx);
+        return model::measureOf(e.kind) == Measure::PolygonPerimeter ? userLen(m->perimeter, ctx)
+                                                                     : userAr(m->area, ctx);
     }
-    if (k == Kind::CircleArea) return userAr(circleArea(circleOf(p1).radius), ctx);
-    if (k == Kind::AngleValue) {
+    case Measure::CircleArea:
+        return userAr(circleArea(circleOf(p1).radius), ctx);
+    case Measure::AngleValue:
         if (!apart(e.parent2, e.parent1) || !apart(e.parent2, e.parent3)) return std::nullopt;
         return model::angleToUser(angleBetween(p1.point(), e.parent2->point(), e.parent3->point()),
                                   ctx.angleUnit);
+    case Measure::None:
+        return std::nullopt; // not a measurement
     }
-    return std::nullopt; // not a measurement
+    return std::nullopt;
 }
 
 } // namespace
@@ -247,24 +241,34 @@ void recomputeChecker(Element& e) {
     }
     e.exists = 1;
     const Element& p1 = *e.parent1;
-    const Kind k = e.kind;
-    if (k == Kind::ParallelChecker) {
+    switch (model::checkedOf(e.kind)) {
+    case Checked::Parallel:
         e.param1 = lineIntersection(lineOf(p1), lineOf(*e.parent2)) ? 0 : 1;
-    } else if (k == Kind::PerpendicularChecker) {
+        return;
+    case Checked::Perpendicular: {
         const auto perpendicular = perpendicularThrough(p1.point(), p1.secondPoint(), p1.point());
         // A line without direction is perpendicular to nothing.
         e.param1 = perpendicular && !lineIntersection(*perpendicular, lineOf(*e.parent2)) ? 1 : 0;
-    } else if (k == Kind::MembershipChecker) {
+        return;
+    }
+    case Checked::Membership: {
         bool known = false;
         const bool result = belongs(p1.point(), *e.parent2, &known);
         if (known) e.param1 = result ? 1 : 0;
-    } else if (k == Kind::EquidistanceChecker) {
+        return;
+    }
+    case Checked::Equidistance: {
         const Point p = p1.point();
         const double d2 = dist(p, e.parent2->point());
         const double d3 = dist(p, e.parent3->point());
         e.param1 = std::fabs(d2 - d3) <= kEpsilon ? 1 : 0;
-    } else if (k == Kind::CollinearityChecker) {
+        return;
+    }
+    case Checked::Collinearity:
         e.param1 = collinear(p1.point(), e.parent2->point(), e.parent3->point()) ? 1 : 0;
+        return;
+    case Checked::None:
+        return;
     }
 }
 

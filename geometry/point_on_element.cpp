@@ -16,6 +16,7 @@ namespace {
 using model::Element;
 using model::ElementClass;
 using model::Kind;
+using model::Track;
 
 // Lines that keep their own direction take t in world units from the first point; lines
 // through two points take t as a multiple of the vector between them.
@@ -106,123 +107,68 @@ double arcParameterOf(const Element& arcElement, Point p) {
 } // namespace
 
 bool carriesPointsOn(ElementClass cls) {
-    switch (cls) {
-    case ElementClass::Line:
-    case ElementClass::Ray:
-    case ElementClass::Segment:
-    case ElementClass::Polygon:
-    case ElementClass::Circle:
-    case ElementClass::Arc:
-    case ElementClass::Locus:
-    case ElementClass::Conic:
-        return true;
-    case ElementClass::Point:
-    case ElementClass::Angle:
-    case ElementClass::Text:
-    case ElementClass::Name:
-    case ElementClass::Number:
-    case ElementClass::Function:
-    case ElementClass::Axes:
-    case ElementClass::Table:
-    case ElementClass::Equation:
-    case ElementClass::Coordinates:
-    case ElementClass::Property:
-    case ElementClass::Intersection:
-    case ElementClass::Grid:
-    case ElementClass::Button:
-    case ElementClass::Bitmap:
-        return false;
-    }
-    return false; // a class no element has
+    return model::classInfo(cls).hostsPoints;
 }
 
 std::optional<Point> pointAt(Element& host, double t, const RecomputeContext& ctx) {
     if (!std::isfinite(t)) return std::nullopt; // a parameter read from a damaged file
-    switch (host.elementClass()) {
-    case ElementClass::Line:
-    case ElementClass::Ray:
+    switch (model::trackOf(host.elementClass())) {
+    case Track::Line:
+    case Track::Ray:
         if (paramIsDistance(host.kind)) return pointTowards(host.point(), host.secondPoint(), t);
         return host.point() + (host.secondPoint() - host.point()) * t;
-    case ElementClass::Segment:
+    case Track::Segment:
         if (t == 0.0) return host.point();
         if (t == 1.0) return host.secondPoint();
         return host.point() + (host.secondPoint() - host.point()) * t;
-    case ElementClass::Polygon:
+    case Track::Polygon:
         if (host.polygon().sides.empty()) return std::nullopt;
         return polygonPointAt(host, t);
-    case ElementClass::Circle: {
+    case Track::Circle: {
         const Circle c = circleOf(host);
         return c.centre + Point{std::cos(t), std::sin(t)} * c.radius;
     }
-    case ElementClass::Arc:
+    case Track::Arc:
         return arcPointAt(host, t);
-    case ElementClass::Locus:
+    case Track::Locus:
         if (host.kind == Kind::FunctionGraph)
             return expr::functionGraphPointAt(host, t, ctx.angleUnit);
         return locusPointAt(host, t, ctx);
-    case ElementClass::Conic:
+    case Track::Conic:
         return conicPointAt(host, conicParameter(host, t));
-    case ElementClass::Point:
-    case ElementClass::Angle:
-    case ElementClass::Text:
-    case ElementClass::Name:
-    case ElementClass::Number:
-    case ElementClass::Function:
-    case ElementClass::Axes:
-    case ElementClass::Table:
-    case ElementClass::Equation:
-    case ElementClass::Coordinates:
-    case ElementClass::Property:
-    case ElementClass::Intersection:
-    case ElementClass::Grid:
-    case ElementClass::Button:
-    case ElementClass::Bitmap:
+    case Track::None:
         return std::nullopt;
     }
-    return std::nullopt; // a class no element has
+    return std::nullopt; // no class has another track
 }
 
 double parameterOf(Element& host, Point p, const RecomputeContext& ctx) {
-    switch (host.elementClass()) {
-    case ElementClass::Line:
-    case ElementClass::Ray: {
+    switch (model::trackOf(host.elementClass())) {
+    case Track::Line:
+    case Track::Ray: {
         const Line l = lineOf(host);
         const double s = projectAlongAxis(l, p);
         return paramIsDistance(host.kind) ? s * dist(l.first, l.second) : s;
     }
-    case ElementClass::Segment:
+    case Track::Segment:
         // The projection is kept on the segment.
         return std::clamp(projectAlongAxis(lineOf(host), p), 0.0, 1.0);
-    case ElementClass::Polygon:
+    case Track::Polygon:
         return polygonParameterOf(host, p, ctx);
-    case ElementClass::Circle:
+    case Track::Circle:
         return directedAngle(host.point() + Point{1.0, 0.0}, host.point(), p);
-    case ElementClass::Arc:
+    case Track::Arc:
         return arcParameterOf(host, p);
-    case ElementClass::Locus:
+    case Track::Locus:
         if (host.kind == Kind::FunctionGraph)
             return expr::functionGraphParameterOf(host, p, ctx.angleUnit);
         return locusParameterOf(host, p, ctx);
-    case ElementClass::Conic:
+    case Track::Conic:
         return conicParameterOf(host, p);
-    case ElementClass::Point:
-    case ElementClass::Angle:
-    case ElementClass::Text:
-    case ElementClass::Name:
-    case ElementClass::Number:
-    case ElementClass::Function:
-    case ElementClass::Axes:
-    case ElementClass::Table:
-    case ElementClass::Equation:
-    case ElementClass::Coordinates:
-    case ElementClass::Property:
-    case ElementClass::Intersection:
-    case ElementClass::Grid:
-    case ElementClass::Button:
-    case ElementClass::Bitmap:
+    case Track::None:
         return 0.0;
     }
-    return 0.0; // a class no element has
+    return 0.0; // no class has another track
 }
 
 } // namespace zeva::geometry

@@ -185,12 +185,13 @@ void displacement(Element& e, const RecomputeContext& ctx) {
     const double d = e.parent3->x1;
     const Element& path = *e.parent2;
     const Point p = p1(e);
-    switch (path.elementClass()) {
-    case ElementClass::Point:
+    if (path.elementClass() == ElementClass::Point) {
         setPoint(e, displaceTowards(p, path.point(), d * ctx.pixelsPerUnit));
         return;
-    case ElementClass::Line:
-    case ElementClass::Ray: {
+    }
+    switch (model::curveOf(path.elementClass())) {
+    case model::Curve::Line:
+    case model::Curve::Ray: {
         double length = d * ctx.pixelsPerUnit;
         if (const auto axes = axesFrameOfAxisOrAxes(path)) {
             if (path.kind == Kind::AxisX) length = d * axes->unitX;
@@ -199,28 +200,13 @@ void displacement(Element& e, const RecomputeContext& ctx) {
         setPoint(e, displaceAlongLine(p, lineOf(path), length));
         return;
     }
-    case ElementClass::Circle:
+    case model::Curve::Circle:
         setPoint(e, displaceAlongCircle(p, path.point(), d * ctx.pixelsPerUnit));
         return;
-    case ElementClass::Segment:
-    case ElementClass::Polygon:
-    case ElementClass::Arc:
-    case ElementClass::Angle:
-    case ElementClass::Locus:
-    case ElementClass::Text:
-    case ElementClass::Name:
-    case ElementClass::Number:
-    case ElementClass::Function:
-    case ElementClass::Axes:
-    case ElementClass::Table:
-    case ElementClass::Equation:
-    case ElementClass::Coordinates:
-    case ElementClass::Property:
-    case ElementClass::Conic:
-    case ElementClass::Intersection:
-    case ElementClass::Grid:
-    case ElementClass::Button:
-    case ElementClass::Bitmap:
+    case model::Curve::Segment:
+    case model::Curve::Arc:
+    case model::Curve::Conic:
+    case model::Curve::None:
         e.exists = 1; // no path to move along: the point stays
         return;
     }

@@ -133,6 +133,51 @@ enum class TailKind : int8_t {
 
 inline constexpr int kTailKindCount = 15;
 
+// What a measurement kind measures; its value is in the document's units.
+enum class Measure : int8_t {
+    None,
+    PointPointDistance,
+    PointLineDistance,
+    SegmentLength,
+    CircleLength,
+    ArcLength,
+    PolygonPerimeter,
+    CircleArea,
+    PolygonArea,
+    AngleValue,
+};
+
+// The dimension of a measured value: 1 length, 2 area, 3 angle; 0 for no measurement.
+constexpr int8_t dimensionOf(Measure m) {
+    switch (m) {
+    case Measure::None:
+        return 0;
+    case Measure::PointPointDistance:
+    case Measure::PointLineDistance:
+    case Measure::SegmentLength:
+    case Measure::CircleLength:
+    case Measure::ArcLength:
+    case Measure::PolygonPerimeter:
+        return 1;
+    case Measure::CircleArea:
+    case Measure::PolygonArea:
+        return 2;
+    case Measure::AngleValue:
+        return 3;
+    }
+    return 0;
+}
+
+// The property a checker kind tests among its parents.
+enum class Checked : int8_t {
+    None,
+    Parallel,      // two lines
+    Perpendicular, // two lines
+    Membership,    // a point on an element
+    Equidistance,  // the first point as far from the second as from the third
+    Collinearity,  // three points
+};
+
 // Facts of one construction kind.
 struct KindInfo {
     Kind kind;
@@ -147,8 +192,10 @@ struct KindInfo {
     // this parent (2 or 3) is the owner. 0 for every other kind.
     int8_t ownerParent = 0;
     TailKind tail = TailKind::None;
-    // Measurements: what the value measures (1 length, 2 area, 3 angle); 0 otherwise.
+    // Measurements: what the value measures, and its dimension (dimensionOf).
+    Measure measure = Measure::None;
     int8_t dimension = 0;
+    Checked checked = Checked::None;
     // The parents that are points the element is drawn through (bit 0 parent1, bit 1
     // parent2, bit 2 parent3): points known to lie on it, and the point a transformed copy of a
     // line keeps. A circle by its centre, a perpendicular bisector pass through none.
@@ -164,9 +211,16 @@ struct KindInfo {
         k.ownerParent = parent;
         return k;
     }
-    constexpr KindInfo measuring(int8_t d) const {
+    constexpr KindInfo measuring(Measure m) const {
         KindInfo k = *this;
-        k.dimension = d;
+        k.measure = m;
+        k.dimension = dimensionOf(m);
+        return k;
+    }
+    constexpr KindInfo checking(Checked c) const {
+        KindInfo k = *this;
+        k.checked = c;
+        k.tail = TailKind::Checker;
         return k;
     }
     constexpr KindInfo through(uint8_t parents) const {
@@ -194,6 +248,30 @@ enum class LocusTrace : int8_t {
     Run,      // recomputed and drawn instance by instance as the figure is drawn
 };
 
+// How a point put on an element of a class runs along it, which says what the point's
+// parameter means and what range a locus driven along it samples.
+enum class Track : int8_t {
+    None,    // no point can be put on it
+    Line,    // from the first point: world units, or multiples of the vector between two points
+    Ray,     // likewise, forwards only
+    Segment, // 0 at the first end, 1 at the second
+    Polygon, // the side's index plus the fraction along that side
+    Circle,  // the angle about the centre
+    Arc,     // 0 at the first point, 1 at the third
+    Locus,   // along the samples, 0 to 1
+    Conic,   // along the conic's own samples
+};
+
+// How an element of a class shows its text.
+enum class TextForm : int8_t {
+    None,   // it shows none
+    Lines,  // texto: its own lines in its own text style
+    Name,   // nombre: placed by its offset from the element it names
+    Value,  // número, función, ecuación, coordenadas, propiedad: a value's text at (x2, y2)
+    Table,  // tabla: rows of measured cells
+    Button, // botón: its caption in a frame
+};
+
 // Facts of one element class.
 struct ClassInfo {
     ElementClass elementClass;
@@ -207,11 +285,13 @@ struct ClassInfo {
     // A text placed at (x2, y2) that can be moved on its own: the font classes but nombre,
     // whose offset from its named element places it.
     bool labelLike = false;
+    TextForm textForm = TextForm::None;
     // recta, semirecta, segmento: what the constructions on "a line-like element" accept.
     bool lineLike = false;
     Curve curve = Curve::None;
     // A point can be put on it (kind 1, and the parameter of a name or a measurement's text).
     bool hostsPoints = false;
+    Track track = Track::None;
     // Its points run round a closed curve (a polygon, a circle, a conic).
     bool closedCurve = false;
     // param1 holds its fill colour (-1 none): polygons and circles.
@@ -273,15 +353,19 @@ inline constexpr std::array<KindInfo, kKindCount> kKindTable = {{
     kind(K::Homothety, C::Point, "Punto homotetico", 3),
     kind(K::Inversion, C::Point, "Punto inverso", 2),
     kind(K::Displacement, C::Point, "Punto desplazado", 3),
-    kind(K::DistancePointPoint, C::Number, "Distancia(punto a punto)", 2).measuring(1),
-    kind(K::DistancePointLine, C::Number, "Distancia(punto a recta)", 2).measuring(1),
-    kind(K::SegmentLength, C::Number, "Longitud(segmento)", 1).measuring(1),
-    kind(K::CircleLength, C::Number, "Longitud(circunferencia)", 1).measuring(1),
-    kind(K::ArcLength, C::Number, "Longitud(arco)", 1).measuring(1),
-    kind(K::PolygonPerimeter, C::Number, "Perímetro(polígono)", 1).measuring(1),
-    kind(K::CircleArea, C::Number, "Area (circunferencia)", 1).measuring(2),
-    kind(K::PolygonArea, C::Number, "Area (polígono)", 1).measuring(2),
-    kind(K::AngleValue, C::Number, "ángulo(valor)", 3).measuring(3),
+    kind(K::DistancePointPoint, C::Number, "Distancia(punto a punto)", 2)
+        .measuring(Measure::PointPointDistance),
+    kind(K::DistancePointLine, C::Number, "Distancia(punto a recta)", 2)
+        .measuring(Measure::PointLineDistance),
+    kind(K::SegmentLength, C::Number, "Longitud(segmento)", 1).measuring(Measure::SegmentLength),
+    kind(K::CircleLength, C::Number, "Longitud(circunferencia)", 1)
+        .measuring(Measure::CircleLength),
+    kind(K::ArcLength, C::Number, "Longitud(arco)", 1).measuring(Measure::ArcLength),
+    kind(K::PolygonPerimeter, C::Number, "Perímetro(polígono)", 1)
+        .measuring(Measure::PolygonPerimeter),
+    kind(K::CircleArea, C::Number, "Area (circunferencia)", 1).measuring(Measure::CircleArea),
+    kind(K::PolygonArea, C::Number, "Area (polígono)", 1).measuring(Measure::PolygonArea),
+    kind(K::AngleValue, C::Number, "ángulo(valor)", 3).measuring(Measure::AngleValue),
     kind(K::Calculation, C::Number, "Cálculo", 0).withTail(T::Expression),
     kind(K::Table, C::Table, "Tabla", 0).withTail(T::Table),
     kind(K::Axes, C::Axes, "Ejes de coordenadas", 1).withTail(T::Axes),
@@ -295,13 +379,16 @@ inline constexpr std::array<KindInfo, kKindCount> kKindTable = {{
     kind(K::Text, C::Text, "Texto", 0).withTail(T::Text),
     kind(K::Name, C::Name, "Nombre", 1).withTail(T::Name),
     kind(K::PointByCoordinates, C::Point, "Punto con coordenadas", 3),
-    kind(K::ParallelChecker, C::Property, "comprobador de paralelismo", 2).withTail(T::Checker),
+    kind(K::ParallelChecker, C::Property, "comprobador de paralelismo", 2)
+        .checking(Checked::Parallel),
     kind(K::PerpendicularChecker, C::Property, "comprobador de perpendicularidad", 2)
-        .withTail(T::Checker),
-    kind(K::MembershipChecker, C::Property, "comprobador de pertenencia", 2).withTail(T::Checker),
+        .checking(Checked::Perpendicular),
+    kind(K::MembershipChecker, C::Property, "comprobador de pertenencia", 2)
+        .checking(Checked::Membership),
     kind(K::EquidistanceChecker, C::Property, "comprobador de equidistancia", 3)
-        .withTail(T::Checker),
-    kind(K::CollinearityChecker, C::Property, "comprobador de alineación", 3).withTail(T::Checker),
+        .checking(Checked::Equidistance),
+    kind(K::CollinearityChecker, C::Property, "comprobador de alineación", 3)
+        .checking(Checked::Collinearity),
     kind(K::Conic, C::Conic, "Cónica por 5 puntos", 0).withTail(T::Conic),
     kind(K::Slope, C::Number, "Pendiente", 1),
     kind(K::IntersectionCandidate, C::Intersection, "intersección", 2),
@@ -320,20 +407,40 @@ inline constexpr std::array<KindInfo, kKindCount> kKindTable = {{
 constexpr ClassInfo shape(ElementClass c, std::string_view name) {
     return {.elementClass = c, .name = name};
 }
+constexpr Track trackAlong(Curve k) {
+    switch (k) {
+    case Curve::Line:
+        return Track::Line;
+    case Curve::Ray:
+        return Track::Ray;
+    case Curve::Segment:
+        return Track::Segment;
+    case Curve::Circle:
+        return Track::Circle;
+    case Curve::Arc:
+        return Track::Arc;
+    case Curve::Conic:
+        return Track::Conic;
+    case Curve::None:
+        return Track::None;
+    }
+    return Track::None;
+}
 constexpr ClassInfo curve(ElementClass c, std::string_view name, Curve k, LocusTrace trace) {
     return {.elementClass = c,
             .name = name,
             .lineLike = k == Curve::Line || k == Curve::Ray || k == Curve::Segment,
             .curve = k,
             .hostsPoints = true,
+            .track = trackAlong(k),
             .closedCurve = k == Curve::Circle || k == Curve::Conic,
             .filled = k == Curve::Circle,
             .locusTrace = trace,
             .locusCapacity = static_cast<int16_t>(k == Curve::Conic ? 30 : 50)};
 }
-constexpr ClassInfo text(ElementClass c, std::string_view name) {
+constexpr ClassInfo text(ElementClass c, std::string_view name, TextForm form) {
     return {.elementClass = c, .name = name, .carriesFont = true, .showsText = true,
-            .labelLike = true};
+            .labelLike = true, .textForm = form};
 }
 
 // Row i describes class i (checked below).
@@ -343,26 +450,27 @@ inline constexpr std::array<ClassInfo, kClassCount> kClassTable = {{
     curve(C::Line, "recta", Curve::Line, LocusTrace::Element),
     curve(C::Ray, "semirecta", Curve::Ray, LocusTrace::Element),
     curve(C::Segment, "segmento", Curve::Segment, LocusTrace::Element).bringing(2),
-    {.elementClass = C::Polygon, .name = "polígono", .hostsPoints = true, .closedCurve = true,
-     .filled = true, .locusTrace = LocusTrace::Run},
+    {.elementClass = C::Polygon, .name = "polígono", .hostsPoints = true,
+     .track = Track::Polygon, .closedCurve = true, .filled = true, .locusTrace = LocusTrace::Run},
     curve(C::Circle, "circunferencia", Curve::Circle, LocusTrace::Element).bringing(1),
     curve(C::Arc, "arco", Curve::Arc, LocusTrace::Run).bringing(3),
     shape(C::Angle, "ángulo"),
     {.elementClass = C::Locus, .name = "lugar geométrico", .hostsPoints = true,
-     .locusTrace = LocusTrace::Run, .locusCapacity = 30},
-    {.elementClass = C::Text, .name = "texto", .showsText = true},
-    {.elementClass = C::Name, .name = "nombre", .carriesFont = true, .showsText = true},
-    text(C::Number, "número"),
-    text(C::Function, "función"),
+     .track = Track::Locus, .locusTrace = LocusTrace::Run, .locusCapacity = 30},
+    {.elementClass = C::Text, .name = "texto", .showsText = true, .textForm = TextForm::Lines},
+    {.elementClass = C::Name, .name = "nombre", .carriesFont = true, .showsText = true,
+     .textForm = TextForm::Name},
+    text(C::Number, "número", TextForm::Value),
+    text(C::Function, "función", TextForm::Value),
     shape(C::Axes, "ejes").bringing(3),
-    text(C::Table, "tabla"),
-    text(C::Equation, "ecuación"),
-    text(C::Coordinates, "coordenadas"),
-    text(C::Property, "propiedad"),
+    text(C::Table, "tabla", TextForm::Table),
+    text(C::Equation, "ecuación", TextForm::Value),
+    text(C::Coordinates, "coordenadas", TextForm::Value),
+    text(C::Property, "propiedad", TextForm::Value),
     curve(C::Conic, "cónica", Curve::Conic, LocusTrace::Run).bringing(5),
     shape(C::Intersection, "intersección"),
     shape(C::Grid, "cuadrícula"),
-    text(C::Button, "botón"),
+    text(C::Button, "botón", TextForm::Button),
     shape(C::Bitmap, "bitmap"),
 }};
 
@@ -380,6 +488,26 @@ static_assert(kKindTable.size() == kKindCount && kindRowsInOrder(),
               "row i of the kind table must describe kind i");
 static_assert(kClassTable.size() == kClassCount && classRowsInOrder(),
               "row i of the class table must describe class i");
+
+// The yes/no facts agree with the columns they summarise.
+constexpr bool classFactsAgree() {
+    for (const ClassInfo& c : kClassTable) {
+        if (c.hostsPoints != (c.track != Track::None)) return false;
+        if (c.showsText != (c.textForm != TextForm::None)) return false;
+        if (c.carriesFont != (c.showsText && c.textForm != TextForm::Lines)) return false;
+        if (c.labelLike != (c.carriesFont && c.textForm != TextForm::Name)) return false;
+    }
+    return true;
+}
+static_assert(classFactsAgree(), "a class's yes/no facts must follow its track and text form");
+constexpr bool kindFactsAgree() {
+    for (const KindInfo& k : kKindTable) {
+        if ((k.measure != Measure::None) && k.elementClass != ElementClass::Number) return false;
+        if ((k.checked != Checked::None) != (k.tail == TailKind::Checker)) return false;
+    }
+    return true;
+}
+static_assert(kindFactsAgree(), "measurements are numbers; checkers carry the checker tail");
 } // namespace facts
 
 using facts::kClassTable;
@@ -402,9 +530,20 @@ constexpr std::string_view className(ElementClass cls) { return classInfo(cls).n
 constexpr bool carriesFont(ElementClass cls) { return classInfo(cls).carriesFont; }
 constexpr bool showsText(ElementClass cls) { return classInfo(cls).showsText; }
 constexpr bool isLineLike(ElementClass cls) { return classInfo(cls).lineLike; }
+constexpr Track trackOf(ElementClass cls) { return classInfo(cls).track; }
+constexpr TextForm textFormOf(ElementClass cls) { return classInfo(cls).textForm; }
+constexpr LocusTrace locusTraceOf(ElementClass cls) { return classInfo(cls).locusTrace; }
+constexpr Curve curveOf(ElementClass cls) { return classInfo(cls).curve; }
+// A locus keeps what it traces sample by sample (a point's position, or both points of a line,
+// ray, segment or circle), rather than running the figure instance by instance.
+constexpr bool tracedPerSample(ElementClass cls) {
+    return locusTraceOf(cls) == LocusTrace::Point || locusTraceOf(cls) == LocusTrace::Element;
+}
 constexpr int parentCountOf(Kind kind) { return kindInfo(kind).parentCount; }
 constexpr int requiredParentCountOf(Kind kind) { return kindInfo(kind).requiredParents; }
 constexpr TailKind tailOf(Kind kind) { return kindInfo(kind).tail; }
+constexpr Measure measureOf(Kind kind) { return kindInfo(kind).measure; }
+constexpr Checked checkedOf(Kind kind) { return kindInfo(kind).checked; }
 
 // Kinds that live only inside an owner's tail (polygon sides, the two axes, coordinate parts).
 constexpr bool isSubElementKind(Kind kind) { return kindInfo(kind).ownerParent != 0; }

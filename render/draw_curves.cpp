@@ -136,38 +136,22 @@ void drawElementFamily(const RenderContext& ctx, Canvas& canvas, const Element& 
         const Color c = sampleColor(t, i, color, ownColors);
         const Point a = t.samples[i];
         const Point b = t.samples2[i];
-        switch (traced.elementClass()) {
-        case ElementClass::Line:
+        switch (model::curveOf(traced.elementClass())) {
+        case model::Curve::Line:
             drawLine(ctx, canvas, a, b, c, style);
             break;
-        case ElementClass::Ray:
+        case model::Curve::Ray:
             drawRay(ctx, canvas, a, b, c, style);
             break;
-        case ElementClass::Segment:
+        case model::Curve::Segment:
             drawSegment(ctx, canvas, a, b, c, style);
             break;
-        case ElementClass::Circle:
+        case model::Curve::Circle:
             drawCircle(ctx, canvas, a, dist(a, b), c, style, -1);
             break;
-        case ElementClass::Point:
-        case ElementClass::Polygon:
-        case ElementClass::Arc:
-        case ElementClass::Angle:
-        case ElementClass::Locus:
-        case ElementClass::Text:
-        case ElementClass::Name:
-        case ElementClass::Number:
-        case ElementClass::Function:
-        case ElementClass::Axes:
-        case ElementClass::Table:
-        case ElementClass::Equation:
-        case ElementClass::Coordinates:
-        case ElementClass::Property:
-        case ElementClass::Conic:
-        case ElementClass::Intersection:
-        case ElementClass::Grid:
-        case ElementClass::Button:
-        case ElementClass::Bitmap:
+        case model::Curve::Arc:   // arcs and conics are drawn as families, run by run
+        case model::Curve::Conic:
+        case model::Curve::None:
             break;
         }
     }
@@ -227,36 +211,17 @@ void drawLocus(const RenderContext& ctx, Canvas& canvas, const Element& locus, C
     const Element* traced = locus.parent1;
     if (!traced) return;
     const bool ownColors = traced->colorSource != nullptr && style >= 0;
-    switch (traced->elementClass()) {
-    case ElementClass::Point:
+    switch (model::locusTraceOf(traced->elementClass())) {
+    case model::LocusTrace::Point:
         drawPointLocus(ctx, canvas, locus, color, style, ownColors);
         return;
-    case ElementClass::Line:
-    case ElementClass::Ray:
-    case ElementClass::Segment:
-    case ElementClass::Circle:
+    case model::LocusTrace::Element:
         drawElementFamily(ctx, canvas, locus, color, style, ownColors);
         return;
-    case ElementClass::Polygon:
-    case ElementClass::Arc:
-    case ElementClass::Locus:
-    case ElementClass::Conic:
+    case model::LocusTrace::Run:
         drawFamily(ctx, canvas, locus, color, style);
         return;
-    case ElementClass::Angle:
-    case ElementClass::Text:
-    case ElementClass::Name:
-    case ElementClass::Number:
-    case ElementClass::Function:
-    case ElementClass::Axes:
-    case ElementClass::Table:
-    case ElementClass::Equation:
-    case ElementClass::Coordinates:
-    case ElementClass::Property:
-    case ElementClass::Intersection:
-    case ElementClass::Grid:
-    case ElementClass::Button:
-    case ElementClass::Bitmap:
+    case model::LocusTrace::None:
         return;
     }
 }

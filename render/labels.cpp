@@ -15,7 +15,6 @@ namespace zeva::render {
 namespace {
 
 using model::Element;
-using model::ElementClass;
 using model::Kind;
 
 constexpr std::string_view kOperandLetters = "ABCDEFGHIJKLMNOPQSTUVZ";
@@ -248,17 +247,17 @@ std::string displayedText(const RenderContext& ctx, const Element& e) {
 
 void drawTextElement(const RenderContext& ctx, Canvas& canvas, const Element& e, Color color,
                      int style) {
-    switch (e.elementClass()) {
-    case ElementClass::Text:
+    switch (model::textFormOf(e.elementClass())) {
+    case model::TextForm::Lines:
         drawFreeText(ctx, canvas, e, color, style);
         return;
-    case ElementClass::Table:
+    case model::TextForm::Table:
         drawTable(ctx, canvas, e, color, style);
         return;
-    case ElementClass::Button:
+    case model::TextForm::Button:
         drawButton(ctx, canvas, e, color);
         return;
-    case ElementClass::Name: {
+    case model::TextForm::Name: {
         if (e.param1 != 1) return;
         const auto& n = e.name();
         const Point at{n.anchorX, n.anchorY};
@@ -266,28 +265,11 @@ void drawTextElement(const RenderContext& ctx, Canvas& canvas, const Element& e,
         outputText(ctx, canvas, fontOf(e), color, style, false, at, n.text);
         return;
     }
-    case ElementClass::Number:
-    case ElementClass::Equation:
-    case ElementClass::Coordinates:
-    case ElementClass::Function:
-    case ElementClass::Property:
+    case model::TextForm::Value:
         outputText(ctx, canvas, fontOf(e), color, style, false, e.secondPoint(),
                    textOfClass(ctx, e));
         return;
-    case ElementClass::Point:
-    case ElementClass::Line:
-    case ElementClass::Ray:
-    case ElementClass::Segment:
-    case ElementClass::Polygon:
-    case ElementClass::Circle:
-    case ElementClass::Arc:
-    case ElementClass::Angle:
-    case ElementClass::Locus:
-    case ElementClass::Axes:
-    case ElementClass::Conic:
-    case ElementClass::Intersection:
-    case ElementClass::Grid:
-    case ElementClass::Bitmap:
+    case model::TextForm::None:
         return;
     }
 }

@@ -131,3 +131,48 @@ TEST(Kinds, KindFactsAgreeWithTheRecord) {
     EXPECT_FALSE(passesThroughParent(Kind::PerpendicularBisector, 1));
     EXPECT_FALSE(passesThroughParent(Kind::CircleByCentre, 1)); // its centre
 }
+
+TEST(Kinds, GenericCodeReadsTheRightColumnForEachClass) {
+    using C = ElementClass;
+    // What a point on the element, a locus driven along it and a checker of membership read.
+    const std::pair<C, Track> tracks[] = {
+        {C::Line, Track::Line},       {C::Ray, Track::Ray},     {C::Segment, Track::Segment},
+        {C::Polygon, Track::Polygon}, {C::Circle, Track::Circle}, {C::Arc, Track::Arc},
+        {C::Locus, Track::Locus},     {C::Conic, Track::Conic}, {C::Point, Track::None},
+        {C::Grid, Track::None}};
+    for (const auto& [cls, track] : tracks)
+        EXPECT_EQ(trackOf(cls), track) << className(cls);
+    // How the figure and the dump show each text.
+    const std::pair<C, TextForm> forms[] = {
+        {C::Text, TextForm::Lines},        {C::Name, TextForm::Name},
+        {C::Number, TextForm::Value},      {C::Function, TextForm::Value},
+        {C::Equation, TextForm::Value},    {C::Coordinates, TextForm::Value},
+        {C::Property, TextForm::Value},    {C::Table, TextForm::Table},
+        {C::Button, TextForm::Button},     {C::Bitmap, TextForm::None},
+        {C::Axes, TextForm::None}};
+    for (const auto& [cls, form] : forms)
+        EXPECT_EQ(textFormOf(cls), form) << className(cls);
+    // A locus on a grid keeps only what it samples node by node.
+    EXPECT_EQ(classesWhere([](const ClassInfo& c) { return tracedPerSample(c.elementClass); }),
+              (std::set<C>{C::Point, C::Line, C::Ray, C::Segment, C::Circle}));
+}
+
+TEST(Kinds, MeasurementsAndCheckersEachNameTheirOwnRule) {
+    std::set<Measure> measures;
+    std::set<Checked> checks;
+    for (const KindInfo& k : kKindTable) {
+        if (k.measure != Measure::None) {
+            EXPECT_TRUE(measures.insert(k.measure).second) << k.name;
+        }
+        if (k.checked != Checked::None) {
+            EXPECT_TRUE(checks.insert(k.checked).second) << k.name;
+        }
+        EXPECT_EQ(k.dimension, dimensionOf(k.measure)) << k.name;
+    }
+    EXPECT_EQ(measures.size(), 9u);
+    EXPECT_EQ(checks.size(), 5u);
+    EXPECT_EQ(measureOf(Kind::PolygonArea), Measure::PolygonArea);
+    EXPECT_EQ(kindInfo(Kind::PolygonArea).dimension, 2);
+    EXPECT_EQ(kindInfo(Kind::AngleValue).dimension, 3);
+    EXPECT_EQ(checkedOf(Kind::MembershipChecker), Checked::Membership);
+}
