@@ -10,7 +10,9 @@
 
 #include <QAction>
 #include <QEvent>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QInputDialog>
@@ -157,8 +159,12 @@ MacroWindow::MacroWindow(MacroTools& tools, QWidget* mainWindow)
                                    settings::kHelpTopicMacroDialog); });
     connect(close_, &QPushButton::clicked, this, &QDialog::hide);
 
+    // The dialogs start in the folder of the last file chosen anywhere in the program (the
+    // window's file dialogs keep it as the current folder) and leave their own choice there.
     chooseFile = [this](bool save, const QString& suggested) {
-        return fileFromDialog(this, save, lastDirectory, suggested);
+        std::optional<QString> path = fileFromDialog(this, save, QDir::currentPath(), suggested);
+        if (path) QDir::setCurrent(QFileInfo(*path).absolutePath());
+        return path;
     };
     askName = [this](const QString& current) -> std::optional<QString> {
         bool ok = false;

@@ -42,8 +42,6 @@ class MacroWindow : public QDialog {
     // macro applies it as OK in the window does.
     void fillMacrosMenu(QMenu& menu);
 
-    // The folder the file dialogs start in; the main window shares its last used folder.
-    QString lastDirectory;
     // Asks for a file: the save dialog when `save`, the open dialog otherwise, starting with
     // `suggested`; none when cancelled. Tests replace it.
     std::function<std::optional<QString>(bool save, const QString& suggested)> chooseFile;

@@ -56,6 +56,12 @@ void MainWindow::takeOptions() {
     render::RenderContext& ctx = view_->renderContext();
     ctx.options = render::renderOptionsFrom(settings::options(), settings::texts());
     ctx.options.showHidden = session().showHidden;
+    // A new plane size (general options, original options) moves the plane's edges at once:
+    // the free points' clamp, the screen moving and the scroll bars' range follow it.
+    if (view_->transform().planeSize != settings::options().planeSize) {
+        view_->setPlaneSize(settings::options().planeSize);
+        syncScrollBars();
+    }
 }
 
 void MainWindow::setShowMainButtons(bool on) {

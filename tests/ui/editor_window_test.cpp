@@ -492,3 +492,20 @@ TEST_F(EditorWindow, TheProgramsStartOpensItsFilesOnceTheWindowShows) {
 
 } // namespace
 } // namespace zeva::ui
+
+namespace zeva::ui {
+namespace {
+
+// A plane size taken from the options moves the plane's edges of the open document at once.
+TEST_F(EditorWindow, ANewPlaneSizeFromTheOptionsReachesTheOpenDocument) {
+    settings::options().planeSize = 5000.0;
+    MainWindow w;
+    showActive(w);
+    EXPECT_EQ(w.viewTransform().planeSize, 5000.0);
+    w.run(Command::LoadOriginalOptions); // back to the 3000 of the original options
+    EXPECT_EQ(w.viewTransform().planeSize, 3000.0);
+    EXPECT_EQ(settings::options().planeSize, 3000.0);
+}
+
+} // namespace
+} // namespace zeva::ui
