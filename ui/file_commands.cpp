@@ -102,7 +102,7 @@ bool MainWindow::saveDocument(document::Document& d, bool askName) {
         }
     }
     const QString start = d.fileName.empty()
-                              ? QDir::current().filePath(documentCaption(d) + QStringLiteral(".kdo"))
+                              ? QDir::current().filePath(qtText(document::captionOf(d)) + QStringLiteral(".kdo"))
                               : qtText(d.fileName);
     QString path = QFileDialog::getSaveFileName(this, commandName(559), start,
                                                 captionOfKey(windowText::DocumentFilter));
@@ -130,7 +130,7 @@ bool MainWindow::closeDocument(document::Document* d, bool exiting) {
     if (!d) return true;
     if (d->modified) {
         const QString text = messageText(settings::kMsgSaveChanges);
-        const QString caption = messageText(100) + QStringLiteral(" - ") + documentCaption(*d);
+        const QString caption = messageText(100) + QStringLiteral(" - ") + qtText(document::captionOf(*d));
         const QMessageBox::StandardButton answer =
             askSaveChanges ? askSaveChanges(text, caption)
                            : QMessageBox::question(this, caption, text,

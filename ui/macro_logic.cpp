@@ -78,12 +78,6 @@ void notifyMessage(Session& s, MessageIcon icon, int slot) {
 
 } // namespace
 
-std::string documentCaption(const document::Document& d) {
-    if (d.fileName.empty())
-        return settings::texts().message(settings::kMsgDocument) + " " + std::to_string(d.number);
-    return document::bareFileName(d.fileName);
-}
-
 MacroTools::MacroTools(Session& session) : s_(session) {}
 
 // ---- choosing the initial and final elements ----------------------------------------------
@@ -355,7 +349,7 @@ std::vector<MacroMenuGroup> MacroTools::otherDocumentsMacros() const {
     std::vector<MacroMenuGroup> out;
     for (const auto& d : s_.documents.documents()) {
         if (d.get() == document() || d->macros.empty()) continue;
-        MacroMenuGroup g{d.get(), documentCaption(*d), {}};
+        MacroMenuGroup g{d.get(), document::captionOf(*d), {}};
         for (const auto& m : d->macros)
             g.names.push_back(m.name);
         out.push_back(std::move(g));

@@ -15,9 +15,6 @@
 
 namespace zeva::ui {
 
-// The "Documento n" caption of a document never saved, otherwise its bare file name.
-std::string documentCaption(const document::Document& d);
-
 // What the macro window enables when it is shown.
 struct MacroDialogState {
     bool initialEnabled = false;  // "Elementos Iniciales"

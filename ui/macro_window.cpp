@@ -188,7 +188,7 @@ void MacroWindow::openFromTool() {
 void MacroWindow::refreshCaption() {
     const document::Document* d = document();
     QString caption = messageText(settings::kMsgMacroDialogTitle);
-    if (d) caption += QStringLiteral(" - ") + qtText(documentCaption(*d));
+    if (d) caption += QStringLiteral(" - ") + qtText(document::captionOf(*d));
     setWindowTitle(caption);
 }
 

@@ -183,7 +183,7 @@ void MainWindow::refreshDocumentLists() {
     const document::Document* current = noDocument_ ? nullptr : documents_.current();
     for (int i = 0; i < documents_.count(); ++i) {
         const document::Document& d = *documents_.documents()[size_t(i)];
-        const QString caption = documentCaption(d);
+        const QString caption = qtText(document::captionOf(d));
         QAction* a = documentMenu_->addAction(caption);
         a->setCheckable(true);
         a->setChecked(&d == current);

@@ -217,18 +217,10 @@ void MainWindow::showDocument(document::Document* d) {
     area_->update();
 }
 
-QString MainWindow::documentCaption(const document::Document& d) {
-    const std::string name =
-        d.fileName.empty()
-            ? settings::texts().message(settings::kMsgDocument) + " " + std::to_string(d.number)
-            : document::bareFileName(d.fileName);
-    return qtText(name);
-}
-
 void MainWindow::refreshCaption() {
     QString title = QStringLiteral("ZEVA");
     if (const document::Document* d = documents_.current(); d && !noDocument_)
-        title += QStringLiteral(" - ") + documentCaption(*d);
+        title += QStringLiteral(" - ") + qtText(document::captionOf(*d));
     setWindowTitle(title);
 }
 

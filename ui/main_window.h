@@ -93,9 +93,6 @@ class MainWindow : public QMainWindow, public Host {
     // "&Guardar" (asking a name when the document has none, or always when `askName`). True
     // when the document was written.
     bool saveDocument(document::Document& d, bool askName);
-    // The caption of a document in the "&Documento" menu and the box: its bare file name or
-    // "Documento" and its number.
-    static QString documentCaption(const document::Document& d);
 
     // The Yes/No/Cancel question before a modified document closes; tests answer it.
     std::function<QMessageBox::StandardButton(const QString& text, const QString& caption)>
