@@ -4,6 +4,7 @@
 #include <QThreadPool>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <latch>
 
@@ -32,20 +33,68 @@ QThreadPool& helpers() {
 } // namespace
 
 void PixelBatch::line(int x0, int y0, int x1, int y1, QRgb color) {
-    shapes_.push_back({Kind::Line, color, x0, y0, x1, y1, std::min(y0, y1), std::max(y0, y1)});
-    pixels_ += std::max(std::llabs(x1 - (long long)x0), std::llabs(y1 - (long long)y0));
+    add({Kind::Line, color, x0, y0, x1, y1, std::min(y0, y1), std::max(y0, y1)},
+        std::max(std::llabs(x1 - (long long)x0), std::llabs(y1 - (long long)y0)));
 }
 
 void PixelBatch::circle(int cx, int cy, int r, QRgb color) {
     if (r < 0) return;
-    shapes_.push_back({Kind::Circle, color, cx, cy, r, 0, cy - r, cy + r});
-    pixels_ += 6LL * r + 8;
+    add({Kind::Circle, color, cx, cy, r, 0, cy - r, cy + r}, 6LL * r + 8);
 }
 
 void PixelBatch::fill(int left, int top, int right, int bottom, QRgb color) {
     if (left >= right || top >= bottom) return;
-    shapes_.push_back({Kind::Fill, color, left, top, right, bottom, top, bottom - 1});
-    pixels_ += (right - (long long)left) * (bottom - (long long)top);
+    add({Kind::Fill, color, left, top, right, bottom, top, bottom - 1},
+        (right - (long long)left) * (bottom - (long long)top));
+}
+
+void PixelBatch::add(const Shape& s, long long pixels) {
+    if (shapes_.empty() || s.color != runColor_) {
+        // A new run: the slots of earlier runs no longer count.
+        if (++run_ == 0) {
+            std::fill(runTable_.begin(), runTable_.end(), Slot{});
+            run_ = 1;
+        }
+        runSize_ = 0;
+        runColor_ = s.color;
+    }
+    if (seenInRun(s)) return;
+    shapes_.push_back(s);
+    pixels_ += pixels;
+}
+
+bool PixelBatch::seenInRun(const Shape& s) {
+    auto hashOf = [](const Shape& t) {
+        uint64_t h = uint64_t(t.kind) * 0x9E3779B97F4A7C15ull;
+        for (int v : {t.a, t.b, t.c, t.d})
+            h = (h ^ uint32_t(v)) * 0xFF51AFD7ED558CCDull;
+        return size_t(h ^ (h >> 29));
+    };
+    auto sameShape = [](const Shape& x, const Shape& y) {
+        return x.kind == y.kind && x.a == y.a && x.b == y.b && x.c == y.c && x.d == y.d;
+    };
+    if (size_t(runSize_ + 1) * 2 > runTable_.size()) {
+        // Grow, keeping the current run's shapes.
+        std::vector<Slot> old(std::max<size_t>(64, runTable_.size() * 2));
+        old.swap(runTable_);
+        const size_t mask = runTable_.size() - 1;
+        for (const Slot& slot : old) {
+            if (slot.run != run_) continue;
+            size_t at = hashOf(shapes_[size_t(slot.shape)]) & mask;
+            while (runTable_[at].run == run_) at = (at + 1) & mask;
+            runTable_[at] = slot;
+        }
+    }
+    const size_t mask = runTable_.size() - 1;
+    for (size_t at = hashOf(s) & mask;; at = (at + 1) & mask) {
+        Slot& slot = runTable_[at];
+        if (slot.run != run_) {
+            slot = {run_, int(shapes_.size())};
+            ++runSize_;
+            return false;
+        }
+        if (sameShape(shapes_[size_t(slot.shape)], s)) return true;
+    }
 }
 
 const std::vector<int>& PixelBatch::octantOf(int r) {
@@ -65,7 +114,7 @@ void PixelBatch::drawBand(const PixelBuffer& b, const std::vector<int>& shapes, 
             lineRows(b, s.a, s.b, s.c, s.d, s.color, rowLo, rowHi);
             break;
         case Kind::Circle:
-            circleRows(b, s.a, s.b, octants_.at(s.c), s.color, rowLo, rowHi);
+            circleRows(b, s.a, s.b, *s.octant, s.color, rowLo, rowHi);
             break;
         case Kind::Fill:
             fillRows(b, s.a, s.b, s.c, s.d, s.color, rowLo, rowHi);
@@ -81,13 +130,16 @@ void PixelBatch::drawOn(const PixelBuffer& b) {
             octants_.clear();
             octantEntries_ = 0;
         }
-        for (const Shape& s : shapes_)
-            if (s.kind == Kind::Circle) octantOf(s.c);
+        for (Shape& s : shapes_)
+            if (s.kind == Kind::Circle) s.octant = &octantOf(s.c);
 
         // The shapes that reach each band, in the order they came.
         const int bands = pixels_ < kBandedFrom ? 1 : (b.height + kBandRows - 1) / kBandRows;
         const int bandRows = bands == 1 ? b.height : kBandRows;
-        std::vector<std::vector<int>> perBand(static_cast<size_t>(bands));
+        std::vector<std::vector<int>>& perBand = perBand_;
+        if (perBand.size() < size_t(bands)) perBand.resize(size_t(bands));
+        for (std::vector<int>& list : perBand)
+            list.clear();
         for (size_t i = 0; i < shapes_.size(); ++i) {
             const Shape& s = shapes_[i];
             if (s.bottom < 0 || s.top >= b.height) continue;

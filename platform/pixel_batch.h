@@ -3,6 +3,10 @@
 // large batch is drawn band by band (each band of rows stays in the processor's cache, and
 // the bands are shared among the processor's cores); inside a band the shapes are drawn in
 // the order they came, so every pixel ends as it would had each shape been drawn at once.
+//
+// A shape exactly like one held earlier in the same run of one colour is left out: the pixels
+// it would write already hold its colour (a large figure has many circles and segments that
+// coincide at the bitmap's resolution).
 
 #include "platform/raster_spans.h"
 
@@ -31,13 +35,29 @@ class PixelBatch {
         QRgb color;
         int a, b, c, d; // line: ends; circle: centre and radius; fill: the box
         int top, bottom; // rows it may touch, both included
+        const std::vector<int>* octant = nullptr; // a circle's, once the batch is drawn
     };
+    // Adds the shape unless the current run of its colour already holds the same shape.
+    void add(const Shape& s, long long pixels);
+    bool seenInRun(const Shape& s);
     void drawBand(const PixelBuffer& b, const std::vector<int>& shapes, int rowLo,
                   int rowHi) const;
     const std::vector<int>& octantOf(int r);
 
     std::vector<Shape> shapes_;
     long long pixels_ = 0; // roughly how many pixels the batch writes
+    // The shapes of the current run of one colour, by hash: open addressing on a table of a
+    // power-of-two size whose slots hold a shape's index and the run it was added in (a new run
+    // only changes the run number, so runs of one shape each cost no clearing).
+    struct Slot {
+        unsigned run = 0;
+        int shape = 0;
+    };
+    std::vector<Slot> runTable_;
+    unsigned run_ = 1;
+    int runSize_ = 0;
+    QRgb runColor_ = 0;
+    std::vector<std::vector<int>> perBand_; // kept from batch to batch
     // The first octants of the radii drawn so far (a figure has few distinct radii).
     std::unordered_map<int, std::vector<int>> octants_;
     size_t octantEntries_ = 0;

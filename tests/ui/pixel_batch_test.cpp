@@ -140,5 +140,41 @@ TEST(PixelPaths, ABatchLeavesEveryPixelAsItsShapesDrawnOneAfterTheOther) {
     EXPECT_TRUE(batch.empty());
 }
 
+TEST(PixelPaths, RepeatedShapesEndAsIfEachRepeatWereDrawn) {
+    // A few overlapping shapes repeated many times in runs of one colour and across colour
+    // changes: a repeat within its colour's run may be left out, a repeat after another colour
+    // covered its pixels must be drawn again. Batches of both sizes: one band and many.
+    std::mt19937 rng(8);
+    const QRgb colors[] = {0xFF0000, 0x0000FF};
+    for (const int count : {40, 6000}) {
+        Surfaces s;
+        PixelBatch batch;
+        QRgb c = colors[0];
+        for (int i = 0; i < count; ++i) {
+            if (rng() % 5 == 0) c = colors[rng() % 2];
+            const int pick = int(rng() % 9);
+            const int cx = 100 + pick % 3 * 2, cy = 80 + pick / 3;
+            switch (pick % 3) {
+            case 0:
+                referenceCircle(s.want, cx, cy, 60 + pick, c);
+                batch.circle(cx, cy, 60 + pick, c);
+                break;
+            case 1:
+                referenceLine(s.want, cx - 90, cy - 70, cx + 90, cy + 70 - pick, c);
+                batch.line(cx - 90, cy - 70, cx + 90, cy + 70 - pick, c);
+                break;
+            case 2:
+                for (int y = cy - 30; y < cy + 30; ++y)
+                    for (int x = cx - 5 * pick; x < cx + 5; ++x)
+                        putPixel(s.want, x, y, c);
+                batch.fill(cx - 5 * pick, cy - 30, cx + 5, cy + 30, c);
+                break;
+            }
+        }
+        batch.drawOn(s.got);
+        EXPECT_TRUE(s.same()) << count << " shapes";
+    }
+}
+
 } // namespace
 } // namespace zeva::platform
