@@ -18,6 +18,8 @@ constexpr int kBandRows = 128;
 constexpr long long kBandedFrom = 1 << 18;
 // Octants kept for reuse, in entries (a figure has a few hundred radii of a few hundred each).
 constexpr size_t kMostOctantEntries = size_t(1) << 22;
+// Runs of one colour are searched for repeated shapes from this many shapes on.
+constexpr size_t kRunIndexedFrom = 8;
 
 // The cores besides the calling thread that draw bands of large batches.
 QThreadPool& helpers() {
@@ -57,13 +59,25 @@ void PixelBatch::add(const Shape& s, long long pixels) {
         }
         runSize_ = 0;
         runColor_ = s.color;
+        runStart_ = shapes_.size();
+        runIndexed_ = false;
     }
-    if (seenInRun(s)) return;
+    // Short runs (a point's mark and frame) are not worth the table, nor boxes (mostly the
+    // few pixels of a point's mark: cheaper to draw again than to look up).
+    const size_t inRun = shapes_.size() - runStart_;
+    if (inRun >= kRunIndexedFrom && s.kind != Kind::Fill) {
+        if (!runIndexed_) {
+            for (size_t i = runStart_; i < shapes_.size(); ++i)
+                if (shapes_[i].kind != Kind::Fill) seenInRun(shapes_[i], int(i));
+            runIndexed_ = true;
+        }
+        if (seenInRun(s, int(shapes_.size()))) return;
+    }
     shapes_.push_back(s);
     pixels_ += pixels;
 }
 
-bool PixelBatch::seenInRun(const Shape& s) {
+bool PixelBatch::seenInRun(const Shape& s, int index) {
     auto hashOf = [](const Shape& t) {
         uint64_t h = uint64_t(t.kind) * 0x9E3779B97F4A7C15ull;
         for (int v : {t.a, t.b, t.c, t.d})
@@ -81,7 +95,8 @@ bool PixelBatch::seenInRun(const Shape& s) {
         for (const Slot& slot : old) {
             if (slot.run != run_) continue;
             size_t at = hashOf(shapes_[size_t(slot.shape)]) & mask;
-            while (runTable_[at].run == run_) at = (at + 1) & mask;
+            while (runTable_[at].run == run_)
+                at = (at + 1) & mask;
             runTable_[at] = slot;
         }
     }
@@ -89,7 +104,7 @@ bool PixelBatch::seenInRun(const Shape& s) {
     for (size_t at = hashOf(s) & mask;; at = (at + 1) & mask) {
         Slot& slot = runTable_[at];
         if (slot.run != run_) {
-            slot = {run_, int(shapes_.size())};
+            slot = {run_, index};
             ++runSize_;
             return false;
         }

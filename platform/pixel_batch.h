@@ -4,8 +4,8 @@
 // the bands are shared among the processor's cores); inside a band the shapes are drawn in
 // the order they came, so every pixel ends as it would had each shape been drawn at once.
 //
-// A shape exactly like one held earlier in the same run of one colour is left out: the pixels
-// it would write already hold its colour (a large figure has many circles and segments that
+// A line or circle exactly like one held earlier in the same run of one colour is left out: the
+// pixels it would write already hold its colour (a large figure has many circles and segments that
 // coincide at the bitmap's resolution).
 
 #include "platform/raster_spans.h"
@@ -33,15 +33,15 @@ class PixelBatch {
     struct Shape {
         Kind kind;
         QRgb color;
-        int a, b, c, d; // line: ends; circle: centre and radius; fill: the box
+        int a, b, c, d;  // line: ends; circle: centre and radius; fill: the box
         int top, bottom; // rows it may touch, both included
         const std::vector<int>* octant = nullptr; // a circle's, once the batch is drawn
     };
     // Adds the shape unless the current run of its colour already holds the same shape.
     void add(const Shape& s, long long pixels);
-    bool seenInRun(const Shape& s);
-    void drawBand(const PixelBuffer& b, const std::vector<int>& shapes, int rowLo,
-                  int rowHi) const;
+    // Whether the run's table holds a shape like s; if not, enters s as shapes_[index].
+    bool seenInRun(const Shape& s, int index);
+    void drawBand(const PixelBuffer& b, const std::vector<int>& shapes, int rowLo, int rowHi) const;
     const std::vector<int>& octantOf(int r);
 
     std::vector<Shape> shapes_;
@@ -55,8 +55,10 @@ class PixelBatch {
     };
     std::vector<Slot> runTable_;
     unsigned run_ = 1;
-    int runSize_ = 0;
+    int runSize_ = 0; // shapes in the table
     QRgb runColor_ = 0;
+    size_t runStart_ = 0;                   // the run's first shape
+    bool runIndexed_ = false;               // whether the run's shapes so far are in the table
     std::vector<std::vector<int>> perBand_; // kept from batch to batch
     // The first octants of the radii drawn so far (a figure has few distinct radii).
     std::unordered_map<int, std::vector<int>> octants_;
