@@ -44,7 +44,7 @@ void sendMove(DrawingArea* area, QPoint p, Qt::MouseButtons held) {
     QApplication::sendEvent(area, &move);
 }
 
-TEST(GalleryDrag, TheTrianglesVertexDraggedInTheWindowCarriesTheTriangleAndItsArea) {
+TEST(WindowDrag, TheTrianglesVertexDraggedInTheWindowCarriesTheTriangleAndItsArea) {
     testing::qtApp();
     MainWindow w(QStringLiteral(ZEVA_SOURCE_DIR "/examples/gallery.kdo"));
     w.setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
