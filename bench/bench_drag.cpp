@@ -8,6 +8,11 @@
 //   fan:     20,000 segments from the dragged point to free points on a circle
 //   circles: 20,000 circles with free centres on a circle, all through the dragged point
 //
+// The circles' centres lie so close together that most circles coincide with another at the
+// bitmap's resolution, and the drawing leaves out the repeats. For comparison, not a target:
+//   spread circles: 20,000 circles through the dragged point with free centres scattered over
+//            a disc, hardly two alike, every one drawn pixel by pixel
+//
 // Also: opening each figure's file until its picture is ready. `bench_drag --write-figures DIR`
 // writes the three figures as chain.kdo, fan.kdo and circles.kdo (for measuring memory with
 // /usr/bin/time -v zeva --render DIR/circles.kdo -o x.png --size 1920x1080).
@@ -122,7 +127,7 @@ class BenchHost : public bench::QuietHost {
     ui::View& view() override { return benchView; }
 };
 
-enum class Shape { Chain, Fan, Circles };
+enum class Shape { Chain, Fan, Circles, SpreadCircles };
 
 const char* fileNameOf(Shape s) {
     switch (s) {
@@ -132,6 +137,8 @@ const char* fileNameOf(Shape s) {
         return "fan.kdo";
     case Shape::Circles:
         return "circles.kdo";
+    case Shape::SpreadCircles:
+        return "spread-circles.kdo";
     }
     return "";
 }
@@ -186,6 +193,19 @@ void buildFigure(document::Document& d, Shape shape) {
             create(d, Kind::CircleByCentreAndPoint, centre, dragged);
         }
         break;
+    case Shape::SpreadCircles: {
+        // Centres scattered over a disc: hardly two circles coincide at the bitmap's resolution.
+        std::mt19937 scatter(4);
+        std::uniform_real_distribution<double> unit(0.0, 1.0);
+        for (int i = 0; i < kElements; ++i) {
+            const double t = 2 * model::kPi * unit(scatter);
+            const double reach = radius * std::sqrt(unit(scatter));
+            Element* centre = create(d, Kind::FreePoint, nullptr, nullptr,
+                                     {reach * std::cos(t), reach * std::sin(t)});
+            create(d, Kind::CircleByCentreAndPoint, centre, dragged);
+        }
+        break;
+    }
     }
     d.modified = 0;
 }
@@ -246,15 +266,19 @@ void dragMoves(benchmark::State& state, Shape shape) {
 void BM_DragChain(benchmark::State& state) { dragMoves(state, Shape::Chain); }
 void BM_DragFan(benchmark::State& state) { dragMoves(state, Shape::Fan); }
 void BM_DragCircles(benchmark::State& state) { dragMoves(state, Shape::Circles); }
+// Not a target: circles that do not coincide, each drawn pixel by pixel.
+void BM_DragSpreadCircles(benchmark::State& state) { dragMoves(state, Shape::SpreadCircles); }
 // The drawing shares its bands with a helper core: "CPU" of the plain runs is the window
 // thread's time (what a move takes when the cores are free), of the process_time runs both
 // threads' time together.
 BENCHMARK(BM_DragChain)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DragFan)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DragCircles)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DragSpreadCircles)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DragChain)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
 BENCHMARK(BM_DragFan)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
 BENCHMARK(BM_DragCircles)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+BENCHMARK(BM_DragSpreadCircles)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
 
 std::string figurePath(Shape shape) {
     static const std::string dir = [] {
