@@ -24,6 +24,8 @@
 namespace zeva::soak {
 namespace {
 
+constexpr int kMaxPastedFigure = 2000;
+
 using ui::MouseButton;
 using ui::MouseEvent;
 using ui::testing::FakeHost;
@@ -197,6 +199,13 @@ class RandomUser {
     }
     void paste() {
         editor_.selectTool(ui::tool::Move);
+        // Everything selected, copied and pasted doubles the figure; past the size of a large
+        // classroom figure the soak stops pasting, or a long run would spend itself on checks
+        // of a hundred thousand copies.
+        if (doc().construction.countOf() >= kMaxPastedFigure) {
+            note("Pegar (figure large enough)");
+            return;
+        }
         note(clipboard_.empty() ? "Pegar (nothing copied)" : "Pegar");
         if (clipboard_.empty()) return;
         {
