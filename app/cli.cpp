@@ -103,12 +103,12 @@ int runCommandLine(const std::vector<std::string>& allArgs, EditorStart& start) 
     }
     if (first == "--eval") {
         if (args.size() != 2 && args.size() != 4) return usageError("--eval takes one expression");
-        int unit = 0;
+        model::AngleUnit unit = model::AngleUnit::Radian;
         if (args.size() == 4) {
             if (args[2] != "--angle-unit") return usageError("unknown option " + args[2]);
-            if (args[3] == "RAD") unit = 0;
-            else if (args[3] == "DEG") unit = 1;
-            else if (args[3] == "GRA") unit = 2;
+            if (args[3] == "RAD") unit = model::AngleUnit::Radian;
+            else if (args[3] == "DEG") unit = model::AngleUnit::Degree;
+            else if (args[3] == "GRA") unit = model::AngleUnit::Grad;
             else return usageError("--angle-unit takes RAD, DEG or GRA");
         }
         return runEval(args[1], unit);

@@ -1,6 +1,8 @@
 #pragma once
 // The command-line interface: batch commands that run without a display.
 
+#include "model/units.h"
+
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -17,7 +19,7 @@ struct RenderRequest {
 // Each returns the process exit code and writes only to the given streams' files.
 int runDump(const std::string& path);
 int runRender(const RenderRequest& request);
-int runEval(const std::string& expression, int angleUnit);
+int runEval(const std::string& expression, model::AngleUnit angleUnit);
 
 // How the editor starts: the documents to open, in order, and whether it reports the time to
 // its first painted window and quits (for start-up measurements).

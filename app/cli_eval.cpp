@@ -6,7 +6,7 @@
 
 namespace zeva::app {
 
-int runEval(const std::string& expression, int angleUnit) {
+int runEval(const std::string& expression, model::AngleUnit angleUnit) {
     const auto value = expr::evaluateText(expression, angleUnit);
     if (!value) {
         std::puts("error");

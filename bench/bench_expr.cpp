@@ -43,7 +43,7 @@ void BM_EvaluateCompiledExpressionMillionTimes(benchmark::State& state) {
         double sum = 0.0;
         for (int i = 0; i < 1000000; ++i) {
             table[1] = 1.5 + i * 1e-9;
-            sum += *runPrepared(*prepared, table, 0.0, {}, 0);
+            sum += *runPrepared(*prepared, table, 0.0, {}, model::AngleUnit::Radian);
         }
         benchmark::DoNotOptimize(sum);
     }
@@ -58,7 +58,7 @@ void BM_EvaluateCodeWithCheckMillionTimes(benchmark::State& state) {
         double sum = 0.0;
         for (int i = 0; i < 1000000; ++i) {
             table[1] = 1.5 + i * 1e-9;
-            sum += *evaluateCode(*code, table, 0.0, {}, 0);
+            sum += *evaluateCode(*code, table, 0.0, {}, model::AngleUnit::Radian);
         }
         benchmark::DoNotOptimize(sum);
     }
@@ -89,7 +89,7 @@ void BM_SampleFunctionGraph(benchmark::State& state) {
     GraphFixture g("sin(x)*x^2/(1+abs(x))", kYofX);
     const GraphView view;
     for (auto _ : state) {
-        sampleFunctionGraph(*g.graph, view, 0);
+        sampleFunctionGraph(*g.graph, view, model::AngleUnit::Radian);
         benchmark::DoNotOptimize(g.graph->samples().samples.data());
     }
 }
@@ -99,7 +99,7 @@ void BM_SamplePolarGraph(benchmark::State& state) {
     GraphFixture g("2+cos(3*w)", kRofW);
     const GraphView view;
     for (auto _ : state) {
-        sampleFunctionGraph(*g.graph, view, 1);
+        sampleFunctionGraph(*g.graph, view, model::AngleUnit::Degree);
         benchmark::DoNotOptimize(g.graph->samples().samples.data());
     }
 }
@@ -108,11 +108,11 @@ BENCHMARK(BM_SamplePolarGraph)->Unit(benchmark::kMicrosecond);
 // The renderer asks the joining test for every chord of a graph.
 void BM_JoinTestWholeGraph(benchmark::State& state) {
     GraphFixture g("tan(x)", kYofX);
-    sampleFunctionGraph(*g.graph, GraphView{}, 0);
+    sampleFunctionGraph(*g.graph, GraphView{}, model::AngleUnit::Radian);
     for (auto _ : state) {
         int joined = 0;
         for (int i = 0; i + 1 < kGraphSamples; ++i)
-            joined += functionGraphJoins(*g.graph, i, 0);
+            joined += functionGraphJoins(*g.graph, i, model::AngleUnit::Radian);
         benchmark::DoNotOptimize(joined);
     }
 }

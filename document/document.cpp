@@ -5,11 +5,7 @@ namespace zeva::document {
 Document newDocument(const DocumentDefaults& defaults, int clientWidth, int clientHeight,
                      ScreenSize screen, double drawScale) {
     Document d;
-    d.backgroundColor = defaults.backgroundColor;
-    d.lengthUnit = defaults.lengthUnit;
-    d.angleUnit = defaults.angleUnit;
-    d.pixelsPerUnit = defaults.pixelsPerUnit;
-    d.coordSystem = defaults.coordSystem;
+    d.units = defaults;
     d.viewLeft = -(clientWidth / 2.0) * drawScale;
     d.viewTop = (clientHeight / 2.0) * drawScale;
     setViewExtent(d, screen, drawScale);
@@ -26,10 +22,8 @@ void markModified(Document& d) { d.modified = 1; }
 geometry::RecomputeContext contextFor(Document& document) {
     geometry::RecomputeContext ctx;
     ctx.construction = &document.construction;
-    ctx.pixelsPerUnit = document.pixelsPerUnit > 0 ? document.pixelsPerUnit : 40;
-    ctx.lengthUnit = document.lengthUnit;
-    ctx.angleUnit = document.angleUnit;
-    ctx.coordSystem = document.coordSystem;
+    ctx.units = document.units;
+    if (ctx.units.pixelsPerUnit <= 0) ctx.units.pixelsPerUnit = 40;
     ctx.viewLeft = document.viewLeft;
     ctx.viewTop = document.viewTop;
     ctx.viewRight = document.viewRight;

@@ -46,11 +46,7 @@ struct Document {
     int32_t traceLayerUsed = 0;
     int32_t pasteCount = 0;
 
-    int32_t backgroundColor = 0; // 0x00BBGGRR
-    int32_t lengthUnit = 1;      // 0 mm, 1 cm, 2 m, 3 km
-    int32_t angleUnit = 0;       // 0 RAD, 1 DEG, 2 GRA
-    int32_t pixelsPerUnit = 40;  // 1..1000
-    int32_t coordSystem = 0;     // 0 rectangular, 1 polar
+    model::DocumentUnits units;
 
     std::string fileName; // full path, empty for a document never saved
     int32_t number = 0;   // running number of its "Documento" caption while never saved

@@ -28,7 +28,7 @@ bool shownText(const Document& d, const Element& e, const Element* owner, std::s
     switch (model::textFormOf(e.elementClass())) {
     case model::TextForm::Name:
     case model::TextForm::Value:
-        out = expr::shownText(e, d.lengthUnit, d.angleUnit);
+        out = expr::shownText(e, d.units.lengthUnit, d.units.angleUnit);
         return true;
     case model::TextForm::Lines:
         out.clear();
@@ -204,11 +204,11 @@ std::string dumpJson(Document& d, FileType fileType, int32_t version) {
     out += "  \"document\": ";
     {
         JsonObject o(out);
-        o.integer("backgroundColor", d.backgroundColor);
-        o.integer("lengthUnit", d.lengthUnit);
-        o.integer("angleUnit", d.angleUnit);
-        o.integer("pixelsPerUnit", d.pixelsPerUnit);
-        o.integer("coordSystem", d.coordSystem);
+        o.integer("backgroundColor", d.units.backgroundColor);
+        o.integer("lengthUnit", model::toStored(d.units.lengthUnit));
+        o.integer("angleUnit", model::toStored(d.units.angleUnit));
+        o.integer("pixelsPerUnit", d.units.pixelsPerUnit);
+        o.integer("coordSystem", model::toStored(d.units.coordSystem));
         o.real("viewLeft", d.viewLeft);
         o.real("viewTop", d.viewTop);
         o.close();

@@ -137,19 +137,25 @@ bool FileReader::read() {
 
 bool FileReader::readDocumentHead() {
     const int32_t v = out_.version;
-    if (!r_.i32(out_.backgroundColor)) return false;
-    if (v >= kFileVersion) {
-        if (!r_.i32(out_.lengthUnit)) return false;
-    } else {
-        out_.lengthUnit = 1;
-    }
-    if (!r_.i32(out_.angleUnit) || !r_.i32(out_.pixelsPerUnit) || !r_.i32(out_.coordSystem) ||
+    model::DocumentUnits& units = out_.units;
+    if (!r_.i32(units.backgroundColor)) return false;
+    // Older versions had no length unit: their lengths are in centimetres.
+    int32_t lengthUnit = model::toStored(model::LengthUnit::Centimetre);
+    if (v >= kFileVersion && !r_.i32(lengthUnit)) return false;
+    int32_t angleUnit = 0;
+    int32_t coordSystem = 0;
+    if (!r_.i32(angleUnit) || !r_.i32(units.pixelsPerUnit) || !r_.i32(coordSystem) ||
         !r_.real(out_.viewLeft) || !r_.real(out_.viewTop))
         return false;
-    if (out_.lengthUnit < 0 || out_.lengthUnit > 3 || out_.angleUnit < 0 || out_.angleUnit > 2 ||
-        out_.pixelsPerUnit < 1 || out_.pixelsPerUnit > 1000 || out_.coordSystem < 0 ||
-        out_.coordSystem > 1 || !std::isfinite(out_.viewLeft) || !std::isfinite(out_.viewTop))
+    const auto length = model::lengthUnitFromStored(lengthUnit);
+    const auto angle = model::angleUnitFromStored(angleUnit);
+    const auto system = model::coordinateSystemFromStored(coordSystem);
+    if (!length || !angle || !system || units.pixelsPerUnit < 1 || units.pixelsPerUnit > 1000 ||
+        !std::isfinite(out_.viewLeft) || !std::isfinite(out_.viewTop))
         return r_.fail(ReadErrorCode::BadValue);
+    units.lengthUnit = *length;
+    units.angleUnit = *angle;
+    units.coordSystem = *system;
     if (v < kFileVersion) {
         // Older versions kept the view corner of a window with other borders.
         out_.viewLeft += 27.0;
@@ -369,11 +375,11 @@ std::vector<uint8_t> documentFileBytes(Document& d) {
     w.reserve(64 + static_cast<size_t>(c.countWithSubElements()) * 120);
     w.i32(kFileVersion);
     w.i32(static_cast<int32_t>(FileType::Document));
-    w.i32(d.backgroundColor);
-    w.i32(d.lengthUnit);
-    w.i32(d.angleUnit);
-    w.i32(d.pixelsPerUnit);
-    w.i32(d.coordSystem);
+    w.i32(d.units.backgroundColor);
+    w.i32(model::toStored(d.units.lengthUnit));
+    w.i32(model::toStored(d.units.angleUnit));
+    w.i32(d.units.pixelsPerUnit);
+    w.i32(model::toStored(d.units.coordSystem));
     w.real(d.viewLeft);
     w.real(d.viewTop);
     const size_t traces = std::min(c.traced.size(), static_cast<size_t>(model::kMaxTraced));

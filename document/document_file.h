@@ -34,11 +34,7 @@ struct LoadedFile {
 
     // Document files: the stored options and view corner, and the construction with its trace
     // and animation lists, references resolved and renumbered (not yet recomputed).
-    int32_t backgroundColor = 0;
-    int32_t lengthUnit = 1;
-    int32_t angleUnit = 0;
-    int32_t pixelsPerUnit = 40;
-    int32_t coordSystem = 0;
+    model::DocumentUnits units;
     double viewLeft = 0.0;
     double viewTop = 0.0;
     model::Construction construction;

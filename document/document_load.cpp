@@ -20,11 +20,7 @@ Document newDocument(const DocumentEnvironment& env) {
 void installDocumentFile(Document& d, LoadedFile&& file, const DocumentEnvironment& env) {
     d.construction = std::move(file.construction);
     d.macros = std::move(file.macros);
-    d.backgroundColor = file.backgroundColor;
-    d.lengthUnit = file.lengthUnit;
-    d.angleUnit = file.angleUnit;
-    d.pixelsPerUnit = file.pixelsPerUnit;
-    d.coordSystem = file.coordSystem;
+    d.units = file.units;
     d.viewLeft = file.viewLeft;
     d.viewTop = file.viewTop;
     setViewExtent(d, env.screen, env.drawScale);

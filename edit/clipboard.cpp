@@ -87,11 +87,7 @@ std::optional<std::vector<uint8_t>> copySelection(document::Document& d) {
     copy.construction = c.copyList(false);
     copy.viewLeft = d.viewLeft;
     copy.viewTop = d.viewTop;
-    copy.backgroundColor = d.backgroundColor;
-    copy.lengthUnit = d.lengthUnit;
-    copy.angleUnit = d.angleUnit;
-    copy.pixelsPerUnit = d.pixelsPerUnit;
-    copy.coordSystem = d.coordSystem;
+    copy.units = d.units;
 
     // The copy lists the same elements in the same order: walk both together.
     std::vector<Element*> left;

@@ -234,7 +234,7 @@ void initialiseKind(Element& e, Edit& edit, const CreationRequest& request,
     case Kind::Coordinates: {
         e.color = textColor;
         // polar or rectangular, fixed at creation
-        e.param1 = edit.document().coordSystem == 1 ? -100 : 100;
+        e.param1 = edit.document().units.polar() ? -100 : 100;
         e.param2 = kFollowsMeasured;
         e.x1 = 5.0;
         e.y1 = 7.0 * kPi / 4.0;

@@ -24,7 +24,7 @@ bool gatherOperandValues(model::Element& e) {
     return valid;
 }
 
-void recomputeCalculation(model::Element& e, int angleUnit) {
+void recomputeCalculation(model::Element& e, model::AngleUnit angleUnit) {
     const bool valid = gatherOperandValues(e);
     if (e.kind != model::Kind::Calculation) return; // a Función is evaluated where it is used
     auto* tail = std::get_if<model::ExpressionTail>(&e.tail);

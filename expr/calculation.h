@@ -3,15 +3,16 @@
 // pass sees them.
 
 #include "model/element.h"
+#include "model/units.h"
 
 #include <optional>
 
 namespace zeva::expr {
 
 // Kinds 37 and 64: gathers the references' values; a Cálculo is evaluated and its param1 set
-// to 100 (evaluates) or -100 (does not). angleUnit: 0 RAD, 1 DEG, 2 GRA. The caller has set
+// to 100 (evaluates) or -100 (does not). angleUnit: the document's. The caller has set
 // `exists` from the references; a Cálculo with an operand without value gets -100, keeps x1.
-void recomputeCalculation(model::Element& e, int angleUnit);
+void recomputeCalculation(model::Element& e, model::AngleUnit angleUnit);
 
 // Copies the operands' values (x1) into the value table of a Cálculo or Función (slots 1..v)
 // and refreshes measureCount; false when an operand is missing or has no value.
@@ -28,11 +29,12 @@ struct GraphView {
 // Kind 65: samples the graph of its function (parent1) on its axes (parent2): 250 samples of
 // the variable range (y1 .. x2), which is first taken from `view` while both ends are still 0
 // (a new graph). Failed samples sit at world y 99999999 and are marked invalid.
-void sampleFunctionGraph(model::Element& graph, const GraphView& view, int angleUnit);
+void sampleFunctionGraph(model::Element& graph, const GraphView& view, model::AngleUnit angleUnit);
 
 // The point of a function graph at parameter t (0..1 along the variable range), none where the
 // function has no value; and the parameter of the valid sample nearest p (0 when none is).
-std::optional<Point> functionGraphPointAt(const model::Element& graph, double t, int angleUnit);
-double functionGraphParameterOf(const model::Element& graph, Point p, int angleUnit);
+std::optional<Point> functionGraphPointAt(const model::Element& graph, double t,
+                                          model::AngleUnit angleUnit);
+double functionGraphParameterOf(const model::Element& graph, Point p, model::AngleUnit angleUnit);
 
 } // namespace zeva::expr

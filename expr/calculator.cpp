@@ -67,14 +67,15 @@ std::optional<CompiledExpression> compileCalculatorInput(const CalculatorInput& 
     return c;
 }
 
-std::optional<double> evaluateCompiled(const CompiledExpression& compiled, int angleUnit) {
+std::optional<double> evaluateCompiled(const CompiledExpression& compiled,
+                                       model::AngleUnit angleUnit) {
     if (!std::all_of(compiled.operands.begin(), compiled.operands.end(), hasValue))
         return std::nullopt;
     return evaluateCode(compiled.code, compiled.valueTable, 0.0, compiled.functions, angleUnit);
 }
 
-CalculatorOutcome evaluateCalculator(model::Kind kind, const CalculatorInput& input, int angleUnit,
-                                     std::string_view noValueText) {
+CalculatorOutcome evaluateCalculator(model::Kind kind, const CalculatorInput& input,
+                                     model::AngleUnit angleUnit, std::string_view noValueText) {
     CalculatorOutcome out;
     const std::string text = trimmedExpression(input.text);
     if (text.size() > static_cast<size_t>(kMaxExpressionLength)) {

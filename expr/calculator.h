@@ -5,6 +5,7 @@
 
 #include "model/construction.h"
 #include "model/element.h"
+#include "model/units.h"
 
 #include <optional>
 #include <string>
@@ -52,7 +53,8 @@ std::optional<CompiledExpression> compileCalculatorInput(const CalculatorInput& 
 
 // The value of a compiled Cálculo or Parámetro over the operands' current values; none when an
 // operand has no value or the evaluation fails.
-std::optional<double> evaluateCompiled(const CompiledExpression& compiled, int angleUnit);
+std::optional<double> evaluateCompiled(const CompiledExpression& compiled,
+                                       model::AngleUnit angleUnit);
 
 // Outcome of "evaluate" in the dialog.
 enum class CalculatorStatus {
@@ -72,7 +74,8 @@ struct CalculatorOutcome {
 // Evaluate for the tool making `kind` (37 Cálculo, 63 Parámetro, 64 Función): a Función shows
 // "f(x)=" + the text; a Cálculo or Parámetro its value with 4 decimals. A Cálculo without value
 // shows `noValueText` and can still be placed; a Parámetro without value is invalid.
-CalculatorOutcome evaluateCalculator(model::Kind kind, const CalculatorInput& input, int angleUnit,
+CalculatorOutcome evaluateCalculator(model::Kind kind, const CalculatorInput& input,
+                                     model::AngleUnit angleUnit,
                                      std::string_view noValueText = "no existente");
 
 } // namespace zeva::expr

@@ -19,9 +19,10 @@ DimensionPair pure(double value) {
 
 DimensionPair inferAt(std::span<const int32_t> code, std::span<const double> table,
                       std::span<model::Element* const> operands,
-                      std::span<model::Element* const> functions, int angleUnit, int depth);
+                      std::span<model::Element* const> functions, model::AngleUnit angleUnit,
+                      int depth);
 
-DimensionPair inferFunction(const model::Element* f, int angleUnit, int depth) {
+DimensionPair inferFunction(const model::Element* f, model::AngleUnit angleUnit, int depth) {
     if (!f || f->kind != model::Kind::Function || depth >= kMaxCallDepth) return pure(0.0);
     const auto* tail = std::get_if<model::ExpressionTail>(&f->tail);
     if (!tail) return pure(0.0);
@@ -83,7 +84,8 @@ DimensionPair unary(int32_t c, const DimensionPair& p) {
 
 DimensionPair inferAt(std::span<const int32_t> code, std::span<const double> table,
                       std::span<model::Element* const> operands,
-                      std::span<model::Element* const> functions, int angleUnit, int depth) {
+                      std::span<model::Element* const> functions, model::AngleUnit angleUnit,
+                      int depth) {
     const double angleFactor = angleFactorOf(angleUnit);
     std::array<DimensionPair, kStackSize> stack;
     size_t count = 0;
@@ -180,11 +182,11 @@ int dimensionOfPair(const DimensionPair& p) {
 
 DimensionPair inferPair(std::span<const int32_t> code, std::span<const double> valueTable,
                         std::span<model::Element* const> operands,
-                        std::span<model::Element* const> functions, int angleUnit) {
+                        std::span<model::Element* const> functions, model::AngleUnit angleUnit) {
     return inferAt(code, valueTable, operands, functions, angleUnit, 0);
 }
 
-int inferDimension(const model::Element& e, int angleUnit) {
+int inferDimension(const model::Element& e, model::AngleUnit angleUnit) {
     const auto* tail = std::get_if<model::ExpressionTail>(&e.tail);
     if (!tail) return 0;
     const auto v = static_cast<size_t>(operandCountOf(*tail));

@@ -3,6 +3,7 @@
 // kind for measurements, inferred from the expression for a Cálculo.
 
 #include "model/element.h"
+#include "model/units.h"
 
 #include <cstdint>
 #include <span>
@@ -33,9 +34,10 @@ int dimensionOfPair(const DimensionPair& p);
 // inferred for functions[n - 1]. An invalid code list gives a pure number.
 DimensionPair inferPair(std::span<const int32_t> code, std::span<const double> valueTable,
                         std::span<model::Element* const> operands,
-                        std::span<model::Element* const> functions, int angleUnit = 0);
+                        std::span<model::Element* const> functions,
+                        model::AngleUnit angleUnit = model::AngleUnit::Radian);
 
 // The dimension a Cálculo or Función element's expression yields (0..3).
-int inferDimension(const model::Element& e, int angleUnit = 0);
+int inferDimension(const model::Element& e, model::AngleUnit angleUnit = model::AngleUnit::Radian);
 
 } // namespace zeva::expr

@@ -15,7 +15,8 @@ namespace {
 constexpr int kMaxCallDepth = 64;
 
 std::optional<double> run(const PreparedCode& p, std::span<const double> table, double variable,
-                          std::span<model::Element* const> functions, int angleUnit, int depth);
+                          std::span<model::Element* const> functions, model::AngleUnit angleUnit,
+                          int depth);
 
 bool prepareInto(std::span<const int32_t> code, size_t tableSize, size_t functionCount,
                  PreparedCode& p);
@@ -35,8 +36,8 @@ bool prepareFunctionInto(const model::Element* f, PreparedFunction& out) {
     return prepareInto(tail->code, out.table.size(), out.functions.size(), out.code);
 }
 
-std::optional<double> callFunction(const model::Element* f, double variable, int angleUnit,
-                                   int depth) {
+std::optional<double> callFunction(const model::Element* f, double variable,
+                                   model::AngleUnit angleUnit, int depth) {
     if (depth >= kMaxCallDepth) return std::nullopt;
     PreparedFunction prepared;
     if (!prepareFunctionInto(f, prepared)) return std::nullopt;
@@ -63,7 +64,8 @@ inline bool raise(double a, double b, double& r) {
 }
 
 std::optional<double> run(const PreparedCode& p, std::span<const double> table, double variable,
-                          std::span<model::Element* const> functions, int angleUnit, int depth) {
+                          std::span<model::Element* const> functions, model::AngleUnit angleUnit,
+                          int depth) {
     if (table.size() < p.tableSize || functions.size() < p.functionCount) return std::nullopt;
     // Operands are checked once here rather than on every use: a value table read from a
     // damaged file may hold infinities or NaN, which must never reach a result.
@@ -222,13 +224,14 @@ std::optional<PreparedCode> prepareCode(std::span<const int32_t> code, size_t ta
 
 std::optional<double> runPrepared(const PreparedCode& prepared, std::span<const double> valueTable,
                                   double variable, std::span<model::Element* const> functions,
-                                  int angleUnit) {
+                                  model::AngleUnit angleUnit) {
     return run(prepared, valueTable, variable, functions, angleUnit, 0);
 }
 
 std::optional<double> evaluateCode(std::span<const int32_t> code,
                                    std::span<const double> valueTable, double variable,
-                                   std::span<model::Element* const> functions, int angleUnit) {
+                                   std::span<model::Element* const> functions,
+                                   model::AngleUnit angleUnit) {
     PreparedCode prepared;
     if (!prepareInto(code, valueTable.size(), functions.size(), prepared)) return std::nullopt;
     return run(prepared, valueTable, variable, functions, angleUnit, 0);
@@ -240,12 +243,13 @@ std::optional<PreparedFunction> prepareFunction(const model::Element& function) 
     return p;
 }
 
-std::optional<double> evaluatePrepared(const PreparedFunction& f, double variable, int angleUnit) {
+std::optional<double> evaluatePrepared(const PreparedFunction& f, double variable,
+                                       model::AngleUnit angleUnit) {
     return run(f.code, f.table, variable, f.functions, angleUnit, 1);
 }
 
 std::optional<double> evaluateFunction(const model::Element& function, double variable,
-                                       int angleUnit) {
+                                       model::AngleUnit angleUnit) {
     return callFunction(&function, variable, angleUnit, 0);
 }
 
@@ -299,7 +303,7 @@ int operandCountOf(const model::ExpressionTail& tail) {
     return v;
 }
 
-std::optional<double> evaluateText(std::string_view text, int angleUnit) {
+std::optional<double> evaluateText(std::string_view text, model::AngleUnit angleUnit) {
     if (text.empty() || text.size() > static_cast<size_t>(kMaxExpressionLength))
         return std::nullopt;
     const auto compiled = compileExpression(text, 0, 0, kCalculation);

@@ -10,6 +10,7 @@
 #include "expr/operations.h"
 #include "expr/tokens.h"
 #include "model/element.h"
+#include "model/units.h"
 
 #include <array>
 #include <cstdint>
@@ -63,16 +64,17 @@ std::optional<PreparedCode> prepareCode(std::span<const int32_t> code, size_t ta
 
 // Runs prepared code over valueTable (slot |c| for an operand code c) with the function
 // variable `variable`; "F"n calls functions[n - 1] (Función elements) on the value on top.
-// angleUnit: 0 RAD, 1 DEG, 2 GRA. None on any failure, also for a table or function list
-// shorter than the code was prepared for.
+// angleUnit: the unit trigonometric functions take and give. None on any failure, also for a
+// table or function list shorter than the code was prepared for.
 std::optional<double> runPrepared(const PreparedCode& prepared, std::span<const double> valueTable,
                                   double variable, std::span<model::Element* const> functions,
-                                  int angleUnit);
+                                  model::AngleUnit angleUnit);
 
 // prepareCode and runPrepared in one.
 std::optional<double> evaluateCode(std::span<const int32_t> code,
                                    std::span<const double> valueTable, double variable,
-                                   std::span<model::Element* const> functions, int angleUnit);
+                                   std::span<model::Element* const> functions,
+                                   model::AngleUnit angleUnit);
 
 // A Función (kind 64) ready to be evaluated at many variable values: its code prepared, its
 // operands checked to have values. It reads the function's value table and reference list,
@@ -87,16 +89,17 @@ struct PreparedFunction {
 // None when the element is not an existing Función, an operand has no value, or its code does
 // not fit its table.
 std::optional<PreparedFunction> prepareFunction(const model::Element& function);
-std::optional<double> evaluatePrepared(const PreparedFunction& f, double variable, int angleUnit);
+std::optional<double> evaluatePrepared(const PreparedFunction& f, double variable,
+                                       model::AngleUnit angleUnit);
 
 // Evaluates a Función element at `variable`, with the operand values gathered in its value
 // table and its own user functions.
 std::optional<double> evaluateFunction(const model::Element& function, double variable,
-                                       int angleUnit);
+                                       model::AngleUnit angleUnit);
 
 // Compiles and evaluates an expression without operands, variables or user functions. None
 // for an empty text, a text longer than 100 characters, or one that does not evaluate.
-std::optional<double> evaluateText(std::string_view text, int angleUnit);
+std::optional<double> evaluateText(std::string_view text, model::AngleUnit angleUnit);
 
 // Number of operand elements among an expression's refs: the refs before the first Función.
 int operandCountOf(const model::ExpressionTail& tail);

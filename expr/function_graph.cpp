@@ -37,7 +37,7 @@ struct Sample {
 };
 
 // Evaluates the function at variable v and places the result in the plane.
-Sample sampleAt(const GraphParts& g, double v, int angleUnit) {
+Sample sampleAt(const GraphParts& g, double v, model::AngleUnit angleUnit) {
     Sample s;
     const auto value =
         g.prepared ? evaluatePrepared(*g.prepared, v, angleUnit) : std::optional<double>();
@@ -124,7 +124,7 @@ std::optional<AxesFrame> axesFrameOf(const model::Element* axes) {
 }
 
 GraphRange functionGraphRange(int functionType, const AxesFrame& frame, const GraphView& view,
-                              int angleUnit) {
+                              model::AngleUnit angleUnit) {
     const double left = (view.left - frame.origin.x) / frame.unitX;
     const double right = (view.right - frame.origin.x) / frame.unitX;
     switch (functionType) {
@@ -140,7 +140,8 @@ GraphRange functionGraphRange(int functionType, const AxesFrame& frame, const Gr
     }
 }
 
-bool setFunctionGraphRange(model::Element& graph, const GraphView& view, int angleUnit) {
+bool setFunctionGraphRange(model::Element& graph, const GraphView& view,
+                           model::AngleUnit angleUnit) {
     const model::Element* f = graph.parent1;
     const auto frame = axesFrameOf(graph.parent2);
     if (!f || f->kind != model::Kind::Function || !frame) return false;
@@ -150,7 +151,7 @@ bool setFunctionGraphRange(model::Element& graph, const GraphView& view, int ang
     return true;
 }
 
-void sampleFunctionGraph(model::Element& graph, const GraphView& view, int angleUnit) {
+void sampleFunctionGraph(model::Element& graph, const GraphView& view, model::AngleUnit angleUnit) {
     auto* tail = std::get_if<model::SampleTail>(&graph.tail);
     const auto parts = partsOf(graph);
     if (!tail || !parts) {
@@ -171,7 +172,7 @@ void sampleFunctionGraph(model::Element& graph, const GraphView& view, int angle
     tail->sampleCount = kGraphSamples;
 }
 
-bool functionGraphJoins(const model::Element& graph, int i, int angleUnit) {
+bool functionGraphJoins(const model::Element& graph, int i, model::AngleUnit angleUnit) {
     const auto* tail = std::get_if<model::SampleTail>(&graph.tail);
     const auto parts = partsOf(graph);
     if (!tail || !parts || i < 0 || i + 1 >= tail->sampleCount ||
@@ -200,7 +201,8 @@ bool functionGraphJoins(const model::Element& graph, int i, int angleUnit) {
     return true;
 }
 
-std::optional<Point> functionGraphPointAt(const model::Element& graph, double t, int angleUnit) {
+std::optional<Point> functionGraphPointAt(const model::Element& graph, double t,
+                                          model::AngleUnit angleUnit) {
     const auto parts = partsOf(graph);
     if (!parts || !std::isfinite(t)) return std::nullopt;
     const Sample s = sampleAt(*parts, variableAt(graph, t), angleUnit);
@@ -208,7 +210,7 @@ std::optional<Point> functionGraphPointAt(const model::Element& graph, double t,
     return s.world;
 }
 
-double functionGraphParameterOf(const model::Element& graph, Point p, int) {
+double functionGraphParameterOf(const model::Element& graph, Point p, model::AngleUnit) {
     const auto* tail = std::get_if<model::SampleTail>(&graph.tail);
     if (!tail) return 0.0;
     double best = 999999.0;

@@ -6,6 +6,7 @@
 #include "expr/calculation.h"
 #include "expr/tokens.h"
 #include "model/element.h"
+#include "model/units.h"
 
 #include <optional>
 #include <string_view>
@@ -39,16 +40,17 @@ struct GraphRange {
 // bottom and top edges, type 3 a full turn in the angle unit, type 4 0 to the farther of the x
 // axis's ends (in axis units).
 GraphRange functionGraphRange(int functionType, const AxesFrame& frame, const GraphView& view,
-                              int angleUnit);
+                              model::AngleUnit angleUnit);
 
 // Fixes a graph's range (y1 = start, x2 = end) from the view; false when its function or axes
 // are missing.
-bool setFunctionGraphRange(model::Element& graph, const GraphView& view, int angleUnit);
+bool setFunctionGraphRange(model::Element& graph, const GraphView& view,
+                           model::AngleUnit angleUnit);
 
 // Whether the renderer may draw the chord from sample i to sample i + 1 of a sampled graph:
 // both valid; for types 1 and 2 the chord has a slope, the function has a value at the middle
 // variable and, for a chord steeper than 4, that value lies strictly between the ends (so poles
 // are not bridged); for types 3 and 4 the world points are at most 999 units apart.
-bool functionGraphJoins(const model::Element& graph, int i, int angleUnit);
+bool functionGraphJoins(const model::Element& graph, int i, model::AngleUnit angleUnit);
 
 } // namespace zeva::expr

@@ -25,8 +25,8 @@ inline double roundHalfUp(double b) {
     return t;
 }
 
-// Degrees or grads per radian for angleUnit 1 or 2; 1 for radians.
-inline double angleFactorOf(int angleUnit) {
+// Degrees or grads per radian; 1 for radians.
+inline double angleFactorOf(model::AngleUnit angleUnit) {
     return model::angleToUser(1.0, angleUnit);
 }
 

@@ -15,8 +15,8 @@ std::string coordinatesText(const model::Element& e) {
     return out + ")";
 }
 
-std::string shownText(const model::Element& e, int lengthUnit, int angleUnit,
-                      const ValueTexts& texts) {
+std::string shownText(const model::Element& e, model::LengthUnit lengthUnit,
+                      model::AngleUnit angleUnit, const ValueTexts& texts) {
     switch (e.elementClass()) {
     case ElementClass::Name:
         return e.name().text;

@@ -4,6 +4,7 @@
 
 #include "expr/value_text.h"
 #include "model/element.h"
+#include "model/units.h"
 
 #include <string>
 
@@ -17,7 +18,7 @@ std::string coordinatesText(const model::Element& coordinates);
 // equation (ecuación) or check result (propiedad) shows: its name text, value text, name label
 // or expression display text, coordinate pair, stored equation text or checker text. Empty for
 // every other class.
-std::string shownText(const model::Element& e, int lengthUnit, int angleUnit,
-                      const ValueTexts& texts = {});
+std::string shownText(const model::Element& e, model::LengthUnit lengthUnit,
+                      model::AngleUnit angleUnit, const ValueTexts& texts = {});
 
 } // namespace zeva::expr

@@ -103,15 +103,16 @@ std::string signedNumberText(double v, int decimals) {
     return signedText(v, decimalsForNumber(v, decimals));
 }
 
-std::string_view unitText(int dimension, int lengthUnit, int angleUnit, const ValueTexts& texts) {
-    const auto lengthIndex = static_cast<size_t>(std::clamp(lengthUnit, 0, 3));
+std::string_view unitText(int dimension, model::LengthUnit lengthUnit, model::AngleUnit angleUnit,
+                          const ValueTexts& texts) {
+    const auto lengthIndex = static_cast<size_t>(std::clamp(model::toStored(lengthUnit), 0, 3));
     switch (dimension) {
     case 1:
         return texts.lengthUnits[lengthIndex];
     case 2:
         return texts.areaUnits[lengthIndex];
     case 3:
-        return texts.angleUnits[static_cast<size_t>(std::clamp(angleUnit, 0, 2))];
+        return texts.angleUnits[static_cast<size_t>(std::clamp(model::toStored(angleUnit), 0, 2))];
     default:
         return {};
     }
@@ -130,8 +131,8 @@ std::string_view labelTextOf(const model::Element& e) {
     return label->name().text;
 }
 
-std::string valueText(const model::Element& e, int lengthUnit, int angleUnit,
-                      const ValueTexts& texts) {
+std::string valueText(const model::Element& e, model::LengthUnit lengthUnit,
+                      model::AngleUnit angleUnit, const ValueTexts& texts) {
     if (!model::isValidNumber(e) || !std::isfinite(e.x1)) return std::string(texts.noValue);
     std::string text(labelTextOf(e));
     text += numberText(e.x1, decimalsOf(e));

@@ -3,6 +3,7 @@
 // "no existente") and the number formats used by equations, coordinates and tables.
 
 #include "model/element.h"
+#include "model/units.h"
 
 #include <array>
 #include <string>
@@ -38,8 +39,8 @@ std::string signedText(double v, int decimals);
 std::string signedNumberText(double v, int decimals);
 
 // Unit shown after a value of the given dimension (1 length, 2 area, 3 angle; "" for 0 and
-// for anything else); lengthUnit 0..3 (mm, cm, m, km), angleUnit 0..2 (RAD, DEG, GRA).
-std::string_view unitText(int dimension, int lengthUnit, int angleUnit,
+// for anything else); the unit texts are indexed by the units' stored numbers.
+std::string_view unitText(int dimension, model::LengthUnit lengthUnit, model::AngleUnit angleUnit,
                           const ValueTexts& texts = {});
 
 // The decimals a número element is shown with: its own, except for the two coordinate
@@ -53,7 +54,7 @@ std::string_view labelTextOf(const model::Element& e);
 // otherwise the name
 // label's text, the number (x1) with the element's decimals, and for dimensions 1..3 a blank
 // and the unit (never for kinds 43, 44).
-std::string valueText(const model::Element& e, int lengthUnit, int angleUnit,
-                      const ValueTexts& texts = {});
+std::string valueText(const model::Element& e, model::LengthUnit lengthUnit,
+                      model::AngleUnit angleUnit, const ValueTexts& texts = {});
 
 } // namespace zeva::expr

@@ -94,7 +94,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const model::Kind kind = data[2] % 3 == 0   ? model::Kind::Calculation
                              : data[2] % 3 == 1 ? model::Kind::Parameter
                                                 : model::Kind::Function;
-    const int angleUnit = (data[2] / 3) % 3;
+    const auto angleUnit = static_cast<model::AngleUnit>((data[2] / 3) % 3);
     size_t at = 3;
     if (size < at + static_cast<size_t>(operandCount)) return 0;
 

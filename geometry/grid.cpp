@@ -25,7 +25,7 @@ std::optional<Point> nearestGridNode(const model::Element& grid, Point p,
     const double qx = niceStepFactor(axes.unitX) * axes.unitX;
     const double qy = niceStepFactor(axes.unitY) * axes.unitY;
     const Point o = axes.origin;
-    if (ctx.coordSystem != 1) {
+    if (!ctx.units.polar()) {
         const Point node{o.x + std::round((p.x - o.x) / qx) * qx,
                          o.y + std::round((p.y - o.y) / qy) * qy};
         return toAxes(axes, node);

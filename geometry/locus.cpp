@@ -56,7 +56,7 @@ std::vector<Point> gridNodes(const Element& grid, const RecomputeContext& ctx) {
     // Every node looked at counts against the bound, kept or not: with a far-off origin or a
     // tiny unit the nodes may all lie outside the plane, or the index may stop advancing.
     size_t examined = 0;
-    if (ctx.coordSystem != 1) {
+    if (!ctx.units.polar()) {
         const double i0 = std::floor((ctx.viewLeft - o.x) / qx);
         const double j0 = std::floor((ctx.viewBottom - o.y) / qy);
         if (!(std::fabs(i0) < kLargestNodeIndex && std::fabs(j0) < kLargestNodeIndex)) return nodes;

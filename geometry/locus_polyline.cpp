@@ -16,7 +16,7 @@ std::optional<LocusPolyline> polylineOf(const Element& locus, const RecomputeCon
     LocusPolyline p;
     p.element = &locus;
     p.tail = tail;
-    p.angleUnit = ctx.angleUnit;
+    p.angleUnit = ctx.units.angleUnit;
     p.count = std::clamp<int>(
         tail->sampleCount, 0,
         static_cast<int>(std::min(tail->samples.size(), tail->sampleColors.size())));

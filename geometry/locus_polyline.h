@@ -22,7 +22,7 @@ struct LocusPolyline {
     int count = 0;
     bool closed = false;
     bool graph = false;
-    int angleUnit = 0;
+    model::AngleUnit angleUnit = model::AngleUnit::Radian;
 
     bool valid(int i) const {
         const Point p = tail->samples[i];

@@ -20,11 +20,11 @@ using model::Kind;
 using model::Measure;
 
 double userLen(double world, const RecomputeContext& ctx) {
-    return model::userLength(world, ctx.pixelsPerUnit, ctx.lengthUnit);
+    return model::userLength(world, ctx.units.pixelsPerUnit, ctx.units.lengthUnit);
 }
 
 double userAr(double world, const RecomputeContext& ctx) {
-    return model::userArea(world, ctx.pixelsPerUnit, ctx.lengthUnit);
+    return model::userArea(world, ctx.units.pixelsPerUnit, ctx.units.lengthUnit);
 }
 
 // Sum of the side lengths and the shoelace sum over the polygon's vertices (each side's first
@@ -129,7 +129,7 @@ std::optional<double> measuredValue(const Element& e, const RecomputeContext& ct
     case Measure::AngleValue:
         if (!apart(e.parent2, e.parent1) || !apart(e.parent2, e.parent3)) return std::nullopt;
         return model::angleToUser(angleBetween(p1.point(), e.parent2->point(), e.parent3->point()),
-                                  ctx.angleUnit);
+                                  ctx.units.angleUnit);
     case Measure::None:
         return std::nullopt; // not a measurement
     }
@@ -176,12 +176,12 @@ void recomputeCoordinates(Element& e, const RecomputeContext& ctx) {
         return;
     }
     const Point uv = toAxes(axesFrameOf(*e.parent2), e.parent1->point());
-    const bool polar = e.param1 == -100 || (ctx.coordSystem == 1 && e.param1 != 100);
+    const bool polar = e.param1 == -100 || (ctx.units.polar() && e.param1 != 100);
     if (polar) {
         double theta = angleBetween({1.0, 0.0}, {0.0, 0.0}, uv);
         if (uv.y < 0.0) theta = -theta;
         tail.xPart->x1 = std::sqrt(uv.x * uv.x + uv.y * uv.y);
-        tail.yPart->x1 = model::angleToUser(theta, ctx.angleUnit);
+        tail.yPart->x1 = model::angleToUser(theta, ctx.units.angleUnit);
     } else {
         tail.xPart->x1 = uv.x;
         tail.yPart->x1 = uv.y;

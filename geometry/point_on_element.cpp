@@ -132,7 +132,7 @@ std::optional<Point> pointAt(Element& host, double t, const RecomputeContext& ct
         return arcPointAt(host, t);
     case Track::Locus:
         if (host.kind == Kind::FunctionGraph)
-            return expr::functionGraphPointAt(host, t, ctx.angleUnit);
+            return expr::functionGraphPointAt(host, t, ctx.units.angleUnit);
         return locusPointAt(host, t, ctx);
     case Track::Conic:
         return conicPointAt(host, conicParameter(host, t));
@@ -161,7 +161,7 @@ double parameterOf(Element& host, Point p, const RecomputeContext& ctx) {
         return arcParameterOf(host, p);
     case Track::Locus:
         if (host.kind == Kind::FunctionGraph)
-            return expr::functionGraphParameterOf(host, p, ctx.angleUnit);
+            return expr::functionGraphParameterOf(host, p, ctx.units.angleUnit);
         return locusParameterOf(host, p, ctx);
     case Track::Conic:
         return conicParameterOf(host, p);

@@ -186,13 +186,13 @@ void displacement(Element& e, const RecomputeContext& ctx) {
     const Element& path = *e.parent2;
     const Point p = p1(e);
     if (path.elementClass() == ElementClass::Point) {
-        setPoint(e, displaceTowards(p, path.point(), d * ctx.pixelsPerUnit));
+        setPoint(e, displaceTowards(p, path.point(), d * ctx.units.pixelsPerUnit));
         return;
     }
     switch (model::curveOf(path.elementClass())) {
     case model::Curve::Line:
     case model::Curve::Ray: {
-        double length = d * ctx.pixelsPerUnit;
+        double length = d * ctx.units.pixelsPerUnit;
         if (const auto axes = axesFrameOfAxisOrAxes(path)) {
             if (path.kind == Kind::AxisX) length = d * axes->unitX;
             if (path.kind == Kind::AxisY) length = d * axes->unitY;
@@ -201,7 +201,7 @@ void displacement(Element& e, const RecomputeContext& ctx) {
         return;
     }
     case model::Curve::Circle:
-        setPoint(e, displaceAlongCircle(p, path.point(), d * ctx.pixelsPerUnit));
+        setPoint(e, displaceAlongCircle(p, path.point(), d * ctx.units.pixelsPerUnit));
         return;
     case model::Curve::Segment:
     case model::Curve::Arc:
@@ -223,7 +223,7 @@ void axes(Element& e, const RecomputeContext& ctx) {
     const Point o = p1(e);
     if (tail.axisX) setLine(*tail.axisX, o, o + Point{10.0, 0.0});
     if (tail.axisY) setLine(*tail.axisY, o, o + Point{0.0, 10.0});
-    if (ctx.coordSystem == 1) tail.unitY = tail.unitX;
+    if (ctx.units.polar()) tail.unitY = tail.unitX;
     e.exists = 1;
 }
 
@@ -235,9 +235,9 @@ void pointByCoordinates(Element& e, const RecomputeContext& ctx) {
     }
     double u = e.parent1->x1;
     double v = e.parent2->x1;
-    if (ctx.coordSystem == 1) {
+    if (ctx.units.polar()) {
         const double r = u;
-        const double theta = model::userAngleToRadians(v, ctx.angleUnit);
+        const double theta = model::userAngleToRadians(v, ctx.units.angleUnit);
         u = r * std::cos(theta);
         v = r * std::sin(theta);
     }
@@ -353,8 +353,8 @@ void recomputeInRun(Element& e, const RecomputeContext& ctx) {
         return;
     case Kind::Rotation:
         if (!parentsPresent(e, 2) || !presentNumber(e.parent3)) break;
-        setPoint(
-            e, rotateAbout(p1(e), p2(e), model::userAngleToRadians(e.parent3->x1, ctx.angleUnit)));
+        setPoint(e, rotateAbout(p1(e), p2(e),
+                                model::userAngleToRadians(e.parent3->x1, ctx.units.angleUnit)));
         return;
     case Kind::Homothety:
         if (!parentsPresent(e, 2) || !presentNumber(e.parent3)) break;
@@ -385,7 +385,7 @@ void recomputeInRun(Element& e, const RecomputeContext& ctx) {
     case Kind::Function:
         if (!allPresent(e.expression().refs)) break;
         e.exists = 1;
-        expr::recomputeCalculation(e, ctx.angleUnit);
+        expr::recomputeCalculation(e, ctx.units.angleUnit);
         return;
     case Kind::Axes:
         axes(e, ctx);
@@ -443,7 +443,7 @@ void recomputeInRun(Element& e, const RecomputeContext& ctx) {
         e.exists = 1;
         expr::sampleFunctionGraph(
             e, expr::GraphView{ctx.viewLeft, ctx.viewTop, ctx.viewRight, ctx.viewBottom},
-            ctx.angleUnit);
+            ctx.units.angleUnit);
         return;
     case Kind::Bitmap:
         // Anchored to a segment it spans the segment's ends; otherwise its picture sizes it,

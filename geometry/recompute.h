@@ -2,6 +2,7 @@
 // The recompute pass: one forward walk brings every element up to date with its parents.
 
 #include "model/construction.h"
+#include "model/units.h"
 
 #include <cstdint>
 #include <span>
@@ -12,10 +13,7 @@ namespace zeva::geometry {
 // What the pass needs from the document and the view (document::contextFor builds it).
 struct RecomputeContext {
     model::Construction* construction = nullptr; // the list being recomputed (loci sample it)
-    int pixelsPerUnit = 40;
-    int lengthUnit = 1;        // 0 mm, 1 cm, 2 m, 3 km
-    int angleUnit = 0;         // 0 RAD, 1 DEG, 2 GRA
-    int coordSystem = 0;       // 0 rectangular, 1 polar
+    model::DocumentUnits units;                  // pixelsPerUnit is at least 1
     double zoomFactor = 1.0;   // current zoom of the view (segment tolerance of intersections)
     int detectionDistance = 8; // pixels: how near a click must be to a polygon side
     // The visible world rectangle (function graphs take their variable range from it).

@@ -84,7 +84,8 @@ void drawFunctionGraph(const RenderContext& ctx, Canvas& canvas, const Element& 
     auto valid = [&](Point p, IPoint s) {
         return std::fabs(p.x) <= 1e8 && std::fabs(p.y) <= 1e8 && !farOnScreen(s, 10000);
     };
-    const int angleUnit = ctx.document ? ctx.document->angleUnit : 0;
+    const model::AngleUnit angleUnit =
+        ctx.document ? ctx.document->units.angleUnit : model::AngleUnit::Radian;
     canvas.setPen(*pen);
     Point prev = t.samples[0];
     IPoint sPrev = worldToScreen(v, prev);
@@ -242,7 +243,7 @@ void drawAxes(const RenderContext& ctx, Canvas& canvas, const Element& axes, Col
     const AxisTicks ticks = axisTicks(layout, clipRectOf(clipEdgesFor(*ctx.view, canvas.role())));
 
     if (canvas.role() != CanvasRole::Miniature) {
-        const Color bg = ctx.document ? ctx.document->backgroundColor : kBlack;
+        const Color bg = ctx.document ? ctx.document->units.backgroundColor : kBlack;
         const Color numbers = bg == kWhite ? 255 : ctx.options.axisNumberColor;
         model::ElementFont font;
         font.name = "MS Sans Serif";
@@ -274,7 +275,7 @@ void drawGrid(const RenderContext& ctx, Canvas& canvas, const Element& grid, Col
     layout.origin = axes->parent1->point();
     layout.unitX = t.unitX;
     layout.unitY = t.unitY;
-    const bool polar = ctx.document && ctx.document->coordSystem == 1;
+    const bool polar = ctx.document && ctx.document->units.polar();
     const bool miniature = canvas.role() == CanvasRole::Miniature;
     static thread_local std::vector<Point> points;
     gridPoints(layout, clipRectOf(clipEdgesFor(*ctx.view, canvas.role())), polar, miniature,

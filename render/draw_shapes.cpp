@@ -42,7 +42,7 @@ std::optional<Point> lineCrossesEdge(Point a, Point b, const Edge& edge, bool wh
 }
 
 Color backgroundOf(const RenderContext& ctx) {
-    return ctx.document ? ctx.document->backgroundColor : kBlack;
+    return ctx.document ? ctx.document->units.backgroundColor : kBlack;
 }
 
 // An end outside the plane moves to the nearest crossing of the segment with the plane's edge.

@@ -153,7 +153,8 @@ void drawFreeText(const RenderContext& ctx, Canvas& canvas, const Element& e, Co
 
 std::string textOfClass(const RenderContext& ctx, const Element& e) {
     const document::Document* d = ctx.document;
-    return expr::shownText(e, d ? d->lengthUnit : 1, d ? d->angleUnit : 0, valueTextsFor(ctx));
+    const model::DocumentUnits units = d ? d->units : model::DocumentUnits{};
+    return expr::shownText(e, units.lengthUnit, units.angleUnit, valueTextsFor(ctx));
 }
 
 } // namespace

@@ -19,7 +19,7 @@ using model::ElementClass;
 using model::Kind;
 
 Color backgroundOf(const RenderContext& ctx) {
-    return ctx.document ? ctx.document->backgroundColor : kBlack;
+    return ctx.document ? ctx.document->units.backgroundColor : kBlack;
 }
 
 Color printable(Color c) {
@@ -208,7 +208,7 @@ void drawElement(const RenderContext& ctx, Canvas& canvas, const Element& e, Col
 void redrawAll(RenderContext& ctx, Canvas& canvas, const Element* stopAt) {
     const document::Document& d = *ctx.document;
     if (canvas.role() != CanvasRole::Printer) clearSurface(ctx, canvas);
-    const Color bg = d.backgroundColor;
+    const Color bg = d.units.backgroundColor;
 
     for (const Element* e : d.construction) {
         if (e == stopAt) break;

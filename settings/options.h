@@ -5,6 +5,7 @@
 
 #include "model/element.h"
 #include "model/kinds.h"
+#include "model/units.h"
 
 #include <array>
 #include <cstdint>
@@ -19,15 +20,7 @@ inline constexpr size_t kMaxFontNameLength = 31;     // bytes of a font name in 
 
 // The five options each document carries; the application's copy is the default for new
 // documents.
-struct DocumentDefaults {
-    int32_t backgroundColor = 0; // 0x00BBGGRR
-    int32_t lengthUnit = 1;      // 0 mm, 1 cm, 2 m, 3 km
-    int32_t angleUnit = 0;       // 0 RAD, 1 DEG, 2 GRA
-    int32_t pixelsPerUnit = 40;  // 1..1000
-    int32_t coordSystem = 0;     // 0 rectangular, 1 polar
-
-    friend bool operator==(const DocumentDefaults&, const DocumentDefaults&) = default;
-};
+using DocumentDefaults = model::DocumentUnits;
 
 struct Options {
     std::string languageFile; // language name without extension, UTF-8, at most 40 bytes stored
@@ -38,7 +31,6 @@ struct Options {
     int32_t windowWidth = 610;
     int32_t windowState = 2; // 0 normal, 1 minimised, 2 maximised
 
-    int32_t backgroundColor = 0;       // default for new documents
     int32_t selectionColor = 0xFFAAAA; // 16755370
     int32_t hiddenColor = 0x00BEBE;    // 48830
     double planeSize = 3000.0;         // world units (pixels) of the plane square's side
@@ -62,11 +54,9 @@ struct Options {
     int32_t nameDistance = 50;     // pixels, 20..100
     int32_t adaptCursorColor = 1;
 
-    // Defaults for new documents.
-    int32_t lengthUnit = 1;
-    int32_t angleUnit = 0;
-    int32_t pixelsPerUnit = 40;
-    int32_t coordSystem = 0;
+    // Defaults for new documents (the options file stores their background colour before the
+    // selection colour, and their units here).
+    DocumentDefaults units;
 
     int32_t decimals = 2;     // 0..8
     int32_t locusPoints = 80; // 10..10000
@@ -86,16 +76,8 @@ struct Options {
     int32_t currentColor = 255;  // colour of the colour button
     int32_t useCurrentColor = 0; // 1: new elements take currentColor
 
-    DocumentDefaults documentDefaults() const {
-        return {backgroundColor, lengthUnit, angleUnit, pixelsPerUnit, coordSystem};
-    }
-    void setDocumentDefaults(const DocumentDefaults& d) {
-        backgroundColor = d.backgroundColor;
-        lengthUnit = d.lengthUnit;
-        angleUnit = d.angleUnit;
-        pixelsPerUnit = d.pixelsPerUnit;
-        coordSystem = d.coordSystem;
-    }
+    DocumentDefaults documentDefaults() const { return units; }
+    void setDocumentDefaults(const DocumentDefaults& d) { units = d; }
 
     int32_t colorOf(model::ElementClass c) const { return classColor[model::toInt(c)]; }
     int32_t styleOf(model::ElementClass c) const { return classStyle[model::toInt(c)]; }

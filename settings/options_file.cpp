@@ -52,10 +52,8 @@ bool plausible(const Options& o) {
            o.planeSize <= 1e6 && std::isfinite(o.angleArcRatio) && fontOk(o.textFont) &&
            fontOk(o.namesFont) && fontOk(o.numbersFont) && fontOk(o.cursorFont) &&
            fontOk(o.listFont) && inRange(o.detectionDistance, 2, 20) &&
-           inRange(o.nameDistance, 20, 100) && inRange(o.lengthUnit, 0, 3) &&
-           inRange(o.angleUnit, 0, 2) && inRange(o.pixelsPerUnit, 1, 1000) &&
-           inRange(o.coordSystem, 0, 1) && inRange(o.decimals, 0, 8) &&
-           inRange(o.locusPoints, 10, 10000);
+           inRange(o.nameDistance, 20, 100) && inRange(o.units.pixelsPerUnit, 1, 1000) &&
+           inRange(o.decimals, 0, 8) && inRange(o.locusPoints, 10, 10000);
 }
 
 } // namespace
@@ -89,10 +87,10 @@ std::vector<uint8_t> serializeOptions(const Options& o, const DocumentDefaults& 
     w.i32(o.detectionDistance);
     w.i32(o.nameDistance);
     w.i32(o.adaptCursorColor);
-    w.i32(d.lengthUnit);
-    w.i32(d.angleUnit);
+    w.i32(model::toStored(d.lengthUnit));
+    w.i32(model::toStored(d.angleUnit));
     w.i32(d.pixelsPerUnit);
-    w.i32(d.coordSystem);
+    w.i32(model::toStored(d.coordSystem));
     w.i32(o.decimals);
     w.i32(o.locusPoints);
     w.i32(o.hideIntermediate);
@@ -128,7 +126,7 @@ std::optional<Options> parseOptions(std::span<const uint8_t> bytes, const Option
     r.i32(o.windowHeight);
     r.i32(o.windowWidth);
     r.i32(o.windowState);
-    r.i32(o.backgroundColor);
+    r.i32(o.units.backgroundColor);
     r.i32(o.selectionColor);
     r.i32(o.hiddenColor);
     r.real(o.planeSize);
@@ -144,10 +142,13 @@ std::optional<Options> parseOptions(std::span<const uint8_t> bytes, const Option
     r.i32(o.detectionDistance);
     r.i32(o.nameDistance);
     r.i32(o.adaptCursorColor);
-    r.i32(o.lengthUnit);
-    r.i32(o.angleUnit);
-    r.i32(o.pixelsPerUnit);
-    r.i32(o.coordSystem);
+    int32_t lengthUnit = 0;
+    int32_t angleUnit = 0;
+    int32_t coordSystem = 0;
+    r.i32(lengthUnit);
+    r.i32(angleUnit);
+    r.i32(o.units.pixelsPerUnit);
+    r.i32(coordSystem);
     r.i32(o.decimals);
     r.i32(o.locusPoints);
     r.i32(o.hideIntermediate);
@@ -156,7 +157,13 @@ std::optional<Options> parseOptions(std::span<const uint8_t> bytes, const Option
     for (model::ElementClass c : kStoredClasses)
         r.i32(o.classStyle[model::toInt(c)]);
     if (r.failed()) return fail(OptionsError::Truncated);
-    if (!plausible(o)) return fail(OptionsError::BadValue);
+    const auto length = model::lengthUnitFromStored(lengthUnit);
+    const auto angle = model::angleUnitFromStored(angleUnit);
+    const auto system = model::coordinateSystemFromStored(coordSystem);
+    if (!length || !angle || !system || !plausible(o)) return fail(OptionsError::BadValue);
+    o.units.lengthUnit = *length;
+    o.units.angleUnit = *angle;
+    o.units.coordSystem = *system;
     if (error) *error = OptionsError::None;
     return o;
 }

@@ -130,8 +130,9 @@ QImage appearancePreview(ElementClass elementClass, int32_t colour, int32_t styl
     options.classStyle[model::toInt(elementClass)] = style;
     options.useCurrentColor = 0;
 
-    document::Document d = document::newDocument(
-        settings::DocumentDefaults{background, 1, 0, 40, 0}, w, h, document::ScreenSize{w, h});
+    document::Document d =
+        document::newDocument(settings::DocumentDefaults{.backgroundColor = background}, w, h,
+                              document::ScreenSize{w, h});
     SampleMaker maker{d, options};
     buildSample(maker, elementClass, w, h);
 

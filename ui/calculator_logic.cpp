@@ -144,9 +144,9 @@ void CalculatorLogic::showMarks() {
     redrawAndRepaint(s_);
 }
 
-int CalculatorLogic::angleUnit() const {
+model::AngleUnit CalculatorLogic::angleUnit() const {
     const document::Document* d = s_.document();
-    return d ? d->angleUnit : 0;
+    return d ? d->units.angleUnit : model::AngleUnit::Radian;
 }
 
 std::optional<std::string> CalculatorLogic::pick(model::Element& e) {

@@ -95,7 +95,7 @@ class CalculatorLogic {
   private:
     void dropMissing();
     void showMarks();
-    int angleUnit() const;
+    model::AngleUnit angleUnit() const;
 
     Session& s_;
     bool open_ = false;

@@ -32,7 +32,7 @@ MotionContext motionContext(Session& s, const geometry::RecomputeContext& rc) {
     const double scale = v.drawScale > 0.0 ? v.drawScale : 1.0;
     const document::Document* d = s.document();
     return MotionContext{rc, v.planeSize / 2.0, settings::options().nameDistance / scale,
-                         d && d->coordSystem == 1};
+                         d && d->units.polar()};
 }
 
 } // namespace

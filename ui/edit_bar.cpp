@@ -183,7 +183,7 @@ bool applyToSelection(Session& s, ToolCode t) {
         // The elements change when the font comes back, in one undo step then: a cancelled
         // dialog leaves the document untouched and unmodified.
         s.tool.selectionFontTargets = selected;
-        s.host.openFontDialog(initialFontFor(selected, d->backgroundColor));
+        s.host.openFontDialog(initialFontFor(selected, d->units.backgroundColor));
         selectTool(s, tool::Move);
         return true;
     }

@@ -330,7 +330,7 @@ std::optional<EditorRefusal> ElementEditorLogic::accept(const std::string& name,
     }
     std::optional<std::pair<double, double>> interval;
     if (layout_.interval) {
-        const int unit = s_.document()->angleUnit;
+        const model::AngleUnit unit = s_.document()->units.angleUnit;
         const auto a = expr::evaluateText(intervalStart, unit);
         if (!a) return EditorRefusal{EditorField::IntervalStart, kMsgInvalidInput, std::nullopt};
         const auto b = expr::evaluateText(intervalEnd, unit);

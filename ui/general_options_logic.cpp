@@ -165,8 +165,7 @@ GeneralOptionsSession::GeneralOptionsSession(settings::Options& options,
 
 settings::DocumentDefaults GeneralOptionsSession::documentOptions() const {
     if (!document_) return options_.documentDefaults();
-    const document::Document& d = *document_;
-    return {d.backgroundColor, d.lengthUnit, d.angleUnit, d.pixelsPerUnit, d.coordSystem};
+    return document_->units;
 }
 
 void GeneralOptionsSession::setDocumentOptions(const settings::DocumentDefaults& o) {
@@ -174,12 +173,7 @@ void GeneralOptionsSession::setDocumentOptions(const settings::DocumentDefaults&
         options_.setDocumentDefaults(o);
         return;
     }
-    document::Document& d = *document_;
-    d.backgroundColor = o.backgroundColor;
-    d.lengthUnit = o.lengthUnit;
-    d.angleUnit = o.angleUnit;
-    d.pixelsPerUnit = o.pixelsPerUnit;
-    d.coordSystem = o.coordSystem;
+    document_->units = o;
 }
 
 GeneralOptionsForm GeneralOptionsSession::form() const {
@@ -193,9 +187,9 @@ GeneralOptionsForm GeneralOptionsSession::form() const {
     f.nameDistance = std::to_string(options_.nameDistance);
     f.decimals = std::to_string(options_.decimals);
     f.pixelsPerUnit = std::to_string(d.pixelsPerUnit);
-    f.lengthUnit = clampedIndex(d.lengthUnit, 4);
-    f.angleUnit = clampedIndex(d.angleUnit, 3);
-    f.coordSystem = clampedIndex(d.coordSystem, 2);
+    f.lengthUnit = model::toStored(d.lengthUnit);
+    f.angleUnit = model::toStored(d.angleUnit);
+    f.coordSystem = model::toStored(d.coordSystem);
     f.adaptCursorColor = options_.adaptCursorColor != 0;
     f.hideIntermediate = options_.hideIntermediate != 0;
     f.smoothDrawing = options_.smoothDrawing != 0;
@@ -232,9 +226,13 @@ std::optional<RefusedField> GeneralOptionsSession::accept(const GeneralOptionsFo
 
     settings::DocumentDefaults d = documentOptions();
     d.pixelsPerUnit = value(F::PixelsPerUnit);
-    d.lengthUnit = clampedIndex(form.lengthUnit, 4);
-    d.angleUnit = clampedIndex(form.angleUnit, 3);
-    d.coordSystem = clampedIndex(form.coordSystem, 2);
+    // The menus' indexes are the units' stored numbers.
+    d.lengthUnit =
+        static_cast<model::LengthUnit>(clampedIndex(form.lengthUnit, model::kLengthUnitCount));
+    d.angleUnit =
+        static_cast<model::AngleUnit>(clampedIndex(form.angleUnit, model::kAngleUnitCount));
+    d.coordSystem = static_cast<model::CoordinateSystem>(
+        clampedIndex(form.coordSystem, model::kCoordinateSystemCount));
     setDocumentOptions(d);
     if (document_ && documentOptionsChanged()) document::markModified(*document_);
     return std::nullopt;

@@ -36,7 +36,8 @@ struct GeneralOptionsForm {
     std::string nameDistance;
     std::string decimals;
     std::string pixelsPerUnit;
-    // Combo boxes: 0 mm, 1 cm, 2 m, 3 km; 0 RAD, 1 DEG, 2 GRA; 0 rectangular, 1 polar.
+    // Combo boxes, indexed by the units' stored numbers: 0 mm, 1 cm, 2 m, 3 km; 0 RAD, 1 DEG,
+    // 2 GRA; 0 rectangular, 1 polar.
     int lengthUnit = 1;
     int angleUnit = 0;
     int coordSystem = 0;

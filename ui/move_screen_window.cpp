@@ -112,7 +112,7 @@ MoveScreenWindow::MoveScreenWindow(Session& session, QWidget* mainWindow)
     // The window shows the document's background around the miniature.
     if (const document::Document* d = session.document()) {
         QPalette palette = this->palette();
-        palette.setColor(QPalette::Window, qtColour(d->backgroundColor));
+        palette.setColor(QPalette::Window, qtColour(d->units.backgroundColor));
         setPalette(palette);
         setAutoFillBackground(true);
         track_->setAutoFillBackground(true);

@@ -5,7 +5,7 @@
 namespace zeva::ui {
 
 settings::DocumentDefaults documentOptionsOf(const document::Document& d) {
-    return {d.backgroundColor, d.lengthUnit, d.angleUnit, d.pixelsPerUnit, d.coordSystem};
+    return d.units;
 }
 
 bool saveOptions(const std::filesystem::path& file, settings::Options& options,
@@ -23,12 +23,7 @@ bool saveOptions(const std::filesystem::path& file, settings::Options& options,
 void loadOriginalOptions(settings::Options& options, document::Document* current) {
     settings::loadOriginalOptions(options);
     if (!current) return;
-    const settings::DocumentDefaults defaults;
-    current->backgroundColor = defaults.backgroundColor;
-    current->lengthUnit = defaults.lengthUnit;
-    current->angleUnit = defaults.angleUnit;
-    current->pixelsPerUnit = defaults.pixelsPerUnit;
-    current->coordSystem = defaults.coordSystem;
+    current->units = settings::DocumentDefaults{};
 }
 
 } // namespace zeva::ui

@@ -80,7 +80,7 @@ std::optional<ParameterLogic::Field>
 ParameterLogic::apply(const std::array<std::optional<std::string>, 3>& typed) {
     if (!present()) return std::nullopt;
     std::array<double, 3> now{value(), minimum(), maximum()};
-    const int angleUnit = s_.document()->angleUnit;
+    const model::AngleUnit angleUnit = s_.document()->units.angleUnit;
     for (int f = Value; f <= Maximum; ++f) {
         if (!typed[f]) continue;
         const std::optional<double> v = expr::evaluateText(*typed[f], angleUnit);

@@ -19,11 +19,13 @@ std::string shortNumber(double v) {
     return buffer;
 }
 
-double radiansPerUnit(int angleUnit) {
+double radiansPerUnit(model::AngleUnit angleUnit) {
     switch (angleUnit) {
-    case 1:
+    case model::AngleUnit::Radian:
+        return 1.0;
+    case model::AngleUnit::Degree:
         return std::numbers::pi / 180.0;
-    case 2:
+    case model::AngleUnit::Grad:
         return std::numbers::pi / 200.0;
     }
     return 1.0;
@@ -46,10 +48,12 @@ std::pair<std::string, std::string> PointCoordinatesLogic::startTexts() const {
 
 std::string PointCoordinatesLogic::angleUnitText() const {
     const document::Document* d = s_.document();
-    switch (d ? d->angleUnit : 0) {
-    case 1:
+    switch (d ? d->units.angleUnit : model::AngleUnit::Radian) {
+    case model::AngleUnit::Radian:
+        return "rd";
+    case model::AngleUnit::Degree:
         return "°";
-    case 2:
+    case model::AngleUnit::Grad:
         return "gr";
     }
     return "rd";
@@ -71,12 +75,12 @@ PointCoordinatesLogic::Outcome PointCoordinatesLogic::submit(const std::string& 
     Outcome out;
     document::Document* d = s_.document();
     if (!d) return out;
-    const std::optional<double> u = expr::evaluateText(first, d->angleUnit);
+    const std::optional<double> u = expr::evaluateText(first, d->units.angleUnit);
     if (!u) {
         out.refusedField = 0;
         return out;
     }
-    const std::optional<double> v = expr::evaluateText(second, d->angleUnit);
+    const std::optional<double> v = expr::evaluateText(second, d->units.angleUnit);
     if (!v) {
         out.refusedField = 1;
         return out;
@@ -84,7 +88,7 @@ PointCoordinatesLogic::Outcome PointCoordinatesLogic::submit(const std::string& 
     double x = *u;
     double y = *v;
     if (polar_) {
-        const double angle = *v * radiansPerUnit(d->angleUnit);
+        const double angle = *v * radiansPerUnit(d->units.angleUnit);
         x = *u * std::cos(angle);
         y = *u * std::sin(angle);
     }

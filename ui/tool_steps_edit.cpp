@@ -109,7 +109,7 @@ void fontDialogClosed(Session& s, const std::optional<model::ElementFont>& font)
     const int32_t oldColor = e->color;
     const bool keepsColor = e->kind == Kind::Table;
     // A colour equal to the background would make the element invisible: the old one stays.
-    if (!keepsColor && chosen.color == s.document()->backgroundColor) chosen.color = oldColor;
+    if (!keepsColor && chosen.color == s.document()->units.backgroundColor) chosen.color = oldColor;
     if (isText(*e))
         e->text().textFont = chosen;
     else if (e->font)

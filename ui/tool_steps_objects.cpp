@@ -27,7 +27,7 @@ void askForNewText(Session& s, Point world) {
     s.tool.awaiting = {AwaitedAnswer::Window::NewText, nullptr, nullptr, world, s.tool.active};
     TextDialogRequest request;
     request.font = settings::options().textFont;
-    request.background = s.document()->backgroundColor;
+    request.background = s.document()->units.backgroundColor;
     request.at = s.tool.lastPress;
     s.host.openTextDialog(request);
 }
@@ -85,7 +85,7 @@ void openTextEditor(Session& s, Element& text) {
     request.lines = text.text().lines;
     request.font = text.text().textFont;
     request.font.color = text.color;
-    request.background = s.document()->backgroundColor;
+    request.background = s.document()->units.backgroundColor;
     request.at = render::worldToScreen(s.view().transform(), text.point());
     text.visible = 0; // hidden while the dialog shows it
     redrawAndRepaint(s);

@@ -145,14 +145,14 @@ void MainWindow::run(Command c) {
     }
     case Command::Appearance:
         editor_->selectTool(tool::Move);
-        if (runAppearanceOptions(this, options, documents_.current()->backgroundColor)) {
+        if (runAppearanceOptions(this, options, documents_.current()->units.backgroundColor)) {
             takeOptions();
             redraw(true);
         }
         return;
     case Command::Fonts:
         editor_->selectTool(tool::Move);
-        if (runFontOptions(this, options, documents_.current()->backgroundColor)) {
+        if (runFontOptions(this, options, documents_.current()->units.backgroundColor)) {
             takeOptions();
             redraw(true);
         }

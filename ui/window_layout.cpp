@@ -47,10 +47,10 @@ void MainWindow::refreshStatusPanels() {
         statusPanels_[1]->clear();
         return;
     }
-    statusPanels_[0]->setText(d->coordSystem == 1 ? QStringLiteral("(r,theta)")
-                                                  : QStringLiteral("(x,y)"));
+    statusPanels_[0]->setText(d->units.polar() ? QStringLiteral("(r,theta)")
+                                               : QStringLiteral("(x,y)"));
     static const char* const units[] = {"RAD", "DEG", "GRA"};
-    statusPanels_[1]->setText(QLatin1String(units[std::clamp(d->angleUnit, 0, 2)]));
+    statusPanels_[1]->setText(QLatin1String(units[model::toStored(d->units.angleUnit)]));
 }
 
 void MainWindow::layOut() {

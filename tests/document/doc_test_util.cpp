@@ -23,11 +23,11 @@ namespace zeva::document::testing {
 
 Document sampleDocument() {
     Document d;
-    d.backgroundColor = 0x00FFEEDD;
-    d.lengthUnit = 2;
-    d.angleUnit = 1;
-    d.pixelsPerUnit = 55;
-    d.coordSystem = 1;
+    d.units.backgroundColor = 0x00FFEEDD;
+    d.units.lengthUnit = model::LengthUnit::Metre;
+    d.units.angleUnit = model::AngleUnit::Degree;
+    d.units.pixelsPerUnit = 55;
+    d.units.coordSystem = model::CoordinateSystem::Polar;
     d.viewLeft = -512.25;
     d.viewTop = 384.5;
     model::Construction& c = d.construction;

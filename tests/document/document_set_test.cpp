@@ -16,7 +16,7 @@ using model::Kind;
 DocumentEnvironment environment() {
     DocumentEnvironment env;
     env.defaults.backgroundColor = 0xFFFFFF;
-    env.defaults.angleUnit = 1;
+    env.defaults.angleUnit = model::AngleUnit::Degree;
     env.clientWidth = 800;
     env.clientHeight = 600;
     env.screen = {1280, 1024};
@@ -39,8 +39,8 @@ TEST(DocumentSet, NewDocumentsAreCentredAndNumberedFromOne) {
     EXPECT_EQ(a->viewTop, 300);
     EXPECT_EQ(a->viewRight, 880);
     EXPECT_EQ(a->viewBottom, -724);
-    EXPECT_EQ(a->backgroundColor, 0xFFFFFF);
-    EXPECT_EQ(a->angleUnit, 1);
+    EXPECT_EQ(a->units.backgroundColor, 0xFFFFFF);
+    EXPECT_EQ(a->units.angleUnit, model::AngleUnit::Degree);
     EXPECT_TRUE(a->construction.empty());
     EXPECT_TRUE(a->macros.empty());
     EXPECT_EQ(a->undoAvailable, 0);

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 
 namespace zeva::document {
 namespace {
@@ -39,16 +40,61 @@ TEST(DocumentFile, WriteReadWriteGivesTheSameBytes) {
     const auto bytes = documentFileBytes(d);
     LoadedFile f = readBack(bytes);
     Document again;
-    again.backgroundColor = f.backgroundColor;
-    again.lengthUnit = f.lengthUnit;
-    again.angleUnit = f.angleUnit;
-    again.pixelsPerUnit = f.pixelsPerUnit;
-    again.coordSystem = f.coordSystem;
+    again.units = f.units;
     again.viewLeft = f.viewLeft;
     again.viewTop = f.viewTop;
     again.construction = std::move(f.construction);
     again.macros = std::move(f.macros);
     EXPECT_EQ(documentFileBytes(again), bytes);
+}
+
+// Each unit is stored as the number other versions use, at its place in the header, and read
+// back as the same unit; the numbers just outside a unit's range are refused.
+TEST(DocumentFile, UnitsAreStoredAsTheirNumbersAndReadBackAsTheSameUnits) {
+    using model::AngleUnit;
+    using model::CoordinateSystem;
+    using model::LengthUnit;
+    struct Row {
+        size_t offset; // version, type and background colour come first
+        int32_t stored;
+        void (*set)(model::DocumentUnits&);
+    };
+    const Row rows[] = {
+        {12, 0, [](model::DocumentUnits& u) { u.lengthUnit = LengthUnit::Millimetre; }},
+        {12, 1, [](model::DocumentUnits& u) { u.lengthUnit = LengthUnit::Centimetre; }},
+        {12, 2, [](model::DocumentUnits& u) { u.lengthUnit = LengthUnit::Metre; }},
+        {12, 3, [](model::DocumentUnits& u) { u.lengthUnit = LengthUnit::Kilometre; }},
+        {16, 0, [](model::DocumentUnits& u) { u.angleUnit = AngleUnit::Radian; }},
+        {16, 1, [](model::DocumentUnits& u) { u.angleUnit = AngleUnit::Degree; }},
+        {16, 2, [](model::DocumentUnits& u) { u.angleUnit = AngleUnit::Grad; }},
+        {24, 0, [](model::DocumentUnits& u) { u.coordSystem = CoordinateSystem::Rectangular; }},
+        {24, 1, [](model::DocumentUnits& u) { u.coordSystem = CoordinateSystem::Polar; }},
+    };
+    const auto i32At = [](const std::vector<uint8_t>& b, size_t at) {
+        int32_t v = 0;
+        std::memcpy(&v, b.data() + at, sizeof v);
+        return v;
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(::testing::Message() << "offset " << row.offset << " value " << row.stored);
+        Document d;
+        // Start from the other end of each range so that every value is really written.
+        d.units = {0, LengthUnit::Kilometre, AngleUnit::Grad, 40, CoordinateSystem::Polar};
+        row.set(d.units);
+        const auto bytes = documentFileBytes(d);
+        EXPECT_EQ(i32At(bytes, row.offset), row.stored);
+        EXPECT_EQ(readBack(bytes).units, d.units);
+    }
+    const std::pair<size_t, int32_t> outside[] = {{12, -1}, {12, 4},  {16, -1},
+                                                  {16, 3},  {24, -1}, {24, 2}};
+    for (const auto& [offset, stored] : outside) {
+        Document d;
+        auto bytes = documentFileBytes(d);
+        std::memcpy(bytes.data() + offset, &stored, sizeof stored);
+        const ReadResult r = readFileBytes(bytes, ReadMode::Any);
+        ASSERT_TRUE(std::holds_alternative<model::ReadError>(r)) << offset << " " << stored;
+        EXPECT_EQ(std::get<model::ReadError>(r).code, model::ReadErrorCode::BadValue);
+    }
 }
 
 TEST(DocumentFile, ReadBackKeepsOptionsReferencesListsAndMacros) {
@@ -57,11 +103,11 @@ TEST(DocumentFile, ReadBackKeepsOptionsReferencesListsAndMacros) {
     LoadedFile f = readBack(documentFileBytes(d));
     EXPECT_EQ(f.type, FileType::Document);
     EXPECT_EQ(f.version, 300);
-    EXPECT_EQ(f.backgroundColor, 0x00FFEEDD);
-    EXPECT_EQ(f.lengthUnit, 2);
-    EXPECT_EQ(f.angleUnit, 1);
-    EXPECT_EQ(f.pixelsPerUnit, 55);
-    EXPECT_EQ(f.coordSystem, 1);
+    EXPECT_EQ(f.units.backgroundColor, 0x00FFEEDD);
+    EXPECT_EQ(f.units.lengthUnit, model::LengthUnit::Metre);
+    EXPECT_EQ(f.units.angleUnit, model::AngleUnit::Degree);
+    EXPECT_EQ(f.units.pixelsPerUnit, 55);
+    EXPECT_EQ(f.units.coordSystem, model::CoordinateSystem::Polar);
     EXPECT_EQ(f.viewLeft, -512.25);
     EXPECT_EQ(f.viewTop, 384.5);
 

@@ -50,9 +50,9 @@ TEST(OlderVersions, Version200ShiftsTheViewScalesSpeedsAndTakesDefaults) {
 
     LoadedFile f = mustRead(b);
     EXPECT_EQ(f.version, 200);
-    EXPECT_EQ(f.lengthUnit, 1);
-    EXPECT_EQ(f.angleUnit, 1);
-    EXPECT_EQ(f.pixelsPerUnit, 50);
+    EXPECT_EQ(f.units.lengthUnit, model::LengthUnit::Centimetre);
+    EXPECT_EQ(f.units.angleUnit, model::AngleUnit::Degree);
+    EXPECT_EQ(f.units.pixelsPerUnit, 50);
     EXPECT_EQ(f.viewLeft, -400 + 27.0);
     EXPECT_EQ(f.viewTop, 300 - 50.0);
     ASSERT_EQ(f.construction.animations.size(), 1u);
@@ -117,7 +117,7 @@ TEST(OlderVersions, Version100HasNoListsNoTextStyleAndNoFills) {
     settings.textFont = {"Verdana", 0x123456, 11, 0, 1, 0, 0};
     LoadedFile f = mustRead(b, settings);
     EXPECT_EQ(f.version, 100);
-    EXPECT_EQ(f.coordSystem, 1);
+    EXPECT_EQ(f.units.coordSystem, model::CoordinateSystem::Polar);
     EXPECT_EQ(f.viewLeft, 27.0);
     EXPECT_EQ(f.viewTop, -50.0);
     EXPECT_TRUE(f.construction.traced.empty());

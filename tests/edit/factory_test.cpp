@@ -364,7 +364,7 @@ TEST_F(Factory, AxesAndCoordinatesBuildTheirParts) {
     EXPECT_EQ(axes->axes().axisX->kind, Kind::AxisX);
     EXPECT_EQ(axes->axes().axisY->kind, Kind::AxisY);
 
-    doc.coordSystem = 1;
+    doc.units.coordSystem = model::CoordinateSystem::Polar;
     Element* k = make(Kind::Coordinates, o, axes);
     EXPECT_EQ(k->param1, -100);
     EXPECT_EQ(k->param2, 100);
@@ -376,7 +376,7 @@ TEST_F(Factory, AxesAndCoordinatesBuildTheirParts) {
         EXPECT_EQ(part->param1, 100);
         EXPECT_EQ(part->color, k->color);
     }
-    doc.coordSystem = 0;
+    doc.units.coordSystem = model::CoordinateSystem::Rectangular;
     EXPECT_EQ(make(Kind::Coordinates, o, axes)->param1, 100);
 }
 

@@ -153,7 +153,9 @@ TEST_F(GeneralSession, OkStoresTheApplicationOptionsAndTheDocumentsUnits) {
     EXPECT_EQ(options.adaptCursorColor, 0);
     EXPECT_EQ(options.hideIntermediate, 0);
     EXPECT_EQ(options.smoothDrawing, 1);
-    EXPECT_EQ(documentOptionsOf(doc), (settings::DocumentDefaults{0, 3, 1, 25, 1}));
+    EXPECT_EQ(documentOptionsOf(doc),
+              (settings::DocumentDefaults{0, model::LengthUnit::Kilometre, model::AngleUnit::Degree,
+                                          25, model::CoordinateSystem::Polar}));
     EXPECT_TRUE(doc.modified);
     // The application's new-document defaults are the business of "Guardar opciones".
     EXPECT_EQ(options.documentDefaults(), settings::DocumentDefaults{});
@@ -175,17 +177,17 @@ TEST_F(GeneralSession, ARefusedEditStoresNothingAndUnchangedUnitsLeaveTheDocumen
 }
 
 TEST_F(GeneralSession, CancelPutsBackTheColoursChangedWhileOpen) {
-    doc.backgroundColor = 0x202020;
+    doc.units.backgroundColor = 0x202020;
     options.hiddenColor = 0x111111;
     GeneralOptionsSession s(options, &doc, 1024);
     s.setBackgroundColor(0xFFFFFF);
     s.setHiddenColor(0x00FF00);
     s.setSelectionColor(0x0000FF);
     // At once, before OK: the window redraws with them.
-    EXPECT_EQ(doc.backgroundColor, 0xFFFFFF);
+    EXPECT_EQ(doc.units.backgroundColor, 0xFFFFFF);
     EXPECT_EQ(options.hiddenColor, 0x00FF00);
     s.cancel();
-    EXPECT_EQ(doc.backgroundColor, 0x202020);
+    EXPECT_EQ(doc.units.backgroundColor, 0x202020);
     EXPECT_EQ(options.hiddenColor, 0x111111);
     EXPECT_EQ(options.selectionColor, Options().selectionColor);
     EXPECT_FALSE(doc.modified);
@@ -194,7 +196,7 @@ TEST_F(GeneralSession, CancelPutsBackTheColoursChangedWhileOpen) {
     GeneralOptionsSession again(options, &doc, 1024);
     again.setBackgroundColor(0xFFFFFF);
     ASSERT_FALSE(again.accept(again.form(), texts));
-    EXPECT_EQ(doc.backgroundColor, 0xFFFFFF);
+    EXPECT_EQ(doc.units.backgroundColor, 0xFFFFFF);
     EXPECT_TRUE(doc.modified);
 }
 
@@ -204,8 +206,8 @@ TEST_F(GeneralSession, WithNoDocumentTheNewDocumentDefaultsAreEdited) {
     GeneralOptionsForm f = s.form();
     f.pixelsPerUnit = "60";
     ASSERT_FALSE(s.accept(f, texts));
-    EXPECT_EQ(options.backgroundColor, 0x404040);
-    EXPECT_EQ(options.pixelsPerUnit, 60);
+    EXPECT_EQ(options.units.backgroundColor, 0x404040);
+    EXPECT_EQ(options.units.pixelsPerUnit, 60);
 }
 
 TEST(Appearance, LinesAndAxesTakeTheColourChosenForRectasEjesOnOk) {
@@ -265,23 +267,29 @@ TEST(OptionsCommands, SavedOptionsGiveTheNextNewDocumentTheCurrentBackgroundAndU
     document::DocumentSet documents;
     documents.environment = document::environmentFor(options);
     document::Document* current = documents.newDocument();
-    current->backgroundColor = 0x336699;
-    current->lengthUnit = 2;
-    current->angleUnit = 1;
-    current->pixelsPerUnit = 55;
-    current->coordSystem = 1;
+    current->units.backgroundColor = 0x336699;
+    current->units.lengthUnit = model::LengthUnit::Metre;
+    current->units.angleUnit = model::AngleUnit::Degree;
+    current->units.pixelsPerUnit = 55;
+    current->units.coordSystem = model::CoordinateSystem::Polar;
 
     ASSERT_TRUE(saveOptions(file, options, current, {20, 30, 800, 600, 0}));
     Options read;
     ASSERT_EQ(settings::readOptionsFile(file, read), settings::OptionsError::None);
-    EXPECT_EQ(read.documentDefaults(), (settings::DocumentDefaults{0x336699, 2, 1, 55, 1}));
+    EXPECT_EQ(
+        read.documentDefaults(),
+        (settings::DocumentDefaults{0x336699, model::LengthUnit::Metre, model::AngleUnit::Degree,
+                                    55, model::CoordinateSystem::Polar}));
     EXPECT_EQ(read.windowLeft, 20);
     EXPECT_EQ(read.windowHeight, 600);
     EXPECT_EQ(read.windowState, 0);
 
     documents.environment = document::environmentFor(options);
     const document::Document* next = documents.newDocument();
-    EXPECT_EQ(documentOptionsOf(*next), (settings::DocumentDefaults{0x336699, 2, 1, 55, 1}));
+    EXPECT_EQ(
+        documentOptionsOf(*next),
+        (settings::DocumentDefaults{0x336699, model::LengthUnit::Metre, model::AngleUnit::Degree,
+                                    55, model::CoordinateSystem::Polar}));
     // Likewise in the next run, from the file.
     EXPECT_EQ(documentOptionsOf(document::newDocument(document::environmentFor(read))),
               documentOptionsOf(*next));
@@ -291,16 +299,16 @@ TEST(OptionsCommands, OriginalOptionsResetTheCurrentDocumentButNotTheNewDocument
     Options options;
     options.languageFile = "English";
     options.detectionDistance = 15;
-    options.pixelsPerUnit = 70;
+    options.units.pixelsPerUnit = 70;
     options.smoothDrawing = 1;
     document::Document doc = document::newDocument(document::environmentFor(options));
-    doc.backgroundColor = 0xFFFFFF;
-    doc.angleUnit = 2;
+    doc.units.backgroundColor = 0xFFFFFF;
+    doc.units.angleUnit = model::AngleUnit::Grad;
     loadOriginalOptions(options, &doc);
     EXPECT_EQ(options.detectionDistance, 8);
     EXPECT_EQ(options.smoothDrawing, 0);
     EXPECT_EQ(options.languageFile, "English");
-    EXPECT_EQ(options.pixelsPerUnit, 70);
+    EXPECT_EQ(options.units.pixelsPerUnit, 70);
     EXPECT_EQ(documentOptionsOf(doc), settings::DocumentDefaults{});
 }
 

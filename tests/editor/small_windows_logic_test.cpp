@@ -99,7 +99,7 @@ TEST_F(ParameterFixture, RefusedFieldsApplyNothingAndEscapePutsEverythingBack) {
 
 TEST(PointCoordinates, RectangularAndPolarInputMakePlottedPointsInOneUndoStep) {
     EditorFixture f;
-    f.doc().angleUnit = 1; // DEG
+    f.doc().units.angleUnit = model::AngleUnit::Degree; // DEG
     PointCoordinatesLogic logic(f.session(), nullptr, nullptr);
     EXPECT_EQ(logic.angleUnitText(), "°");
     auto made = logic.submit("2*3", "1", true, true);

@@ -179,7 +179,7 @@ TEST_F(Figured, TheFontToolAsksAndStoresTheFontKeepingAColourThatWouldVanish) {
     EXPECT_EQ(f.host.fontRequest->color, 0x00FFFF);
     model::ElementFont chosen = *f.host.fontRequest;
     chosen.size = 20;
-    chosen.color = f.doc().backgroundColor; // would make the value invisible
+    chosen.color = f.doc().units.backgroundColor; // would make the value invisible
     f.editor.fontDialogClosed(chosen);
     EXPECT_EQ(n->font->size, 20);
     EXPECT_EQ(n->font->color, 0x00FFFF);

@@ -17,7 +17,7 @@ TEST(RecomputeCalculationTest, EvaluatesOverTheOperandsCurrentValues) {
     auto* b = els.number(3.0, 1);
     auto* calc = els.expression("a*b+1", {a, b});
     a->x1 = 5.0;
-    recomputeCalculation(*calc, 0);
+    recomputeCalculation(*calc, model::AngleUnit::Radian);
     EXPECT_EQ(calc->param1, 100);
     EXPECT_EQ(calc->x1, 16.0);
     EXPECT_EQ(calc->expression().constants[0], 16.0); // slot 0 receives the result
@@ -29,14 +29,14 @@ TEST(RecomputeCalculationTest, MissingValueOrFailingEvaluationGivesNoValue) {
     auto* a = els.number(2.0);
     auto* b = els.number(0.0);
     auto* calc = els.expression("a/b", {a, b});
-    recomputeCalculation(*calc, 0);
+    recomputeCalculation(*calc, model::AngleUnit::Radian);
     EXPECT_EQ(calc->param1, -100);
     b->x1 = 4.0;
-    recomputeCalculation(*calc, 0);
+    recomputeCalculation(*calc, model::AngleUnit::Radian);
     EXPECT_EQ(calc->param1, 100);
     EXPECT_EQ(calc->x1, 0.5);
     a->param1 = -100; // e.g. the slope of a vertical line
-    recomputeCalculation(*calc, 0);
+    recomputeCalculation(*calc, model::AngleUnit::Radian);
     EXPECT_EQ(calc->param1, -100);
     EXPECT_EQ(calc->x1, 0.5); // the last value is kept
 }
@@ -46,10 +46,10 @@ TEST(RecomputeCalculationTest, DamagedTablesNeverGiveAValue) {
     auto* a = els.number(2.0);
     auto* calc = els.expression("a+1", {a});
     calc->expression().constants.resize(1); // the constant's slot is gone
-    recomputeCalculation(*calc, 0);
+    recomputeCalculation(*calc, model::AngleUnit::Radian);
     EXPECT_EQ(calc->param1, -100);
     calc->expression().constants.clear();
-    recomputeCalculation(*calc, 0);
+    recomputeCalculation(*calc, model::AngleUnit::Radian);
     EXPECT_EQ(calc->param1, -100);
 }
 
@@ -60,8 +60,8 @@ TEST(RecomputeCalculationTest, CallsUserFunctionsAndMeasureCountFollowsTheRefs) 
     auto* calc = els.expression("f1(2)+a", {k}, {f});
     calc->expression().measureCount = 0; // as after reading a file: restored from the refs
     k->x1 = 10.0;
-    recomputeCalculation(*f, 0);
-    recomputeCalculation(*calc, 0);
+    recomputeCalculation(*f, model::AngleUnit::Radian);
+    recomputeCalculation(*calc, model::AngleUnit::Radian);
     EXPECT_EQ(calc->expression().measureCount, 1);
     EXPECT_EQ(f->param1, 1); // a Función keeps its type
     EXPECT_EQ(calc->x1, 30.0);

@@ -36,7 +36,7 @@ TEST_P(EvaluateCalculatorTest, StatusAndResultText) {
     auto* a = els.number(1.5, 1);
     if (!c.operandHasValue) a->param1 = -100;
     CalculatorInput in{c.text, {a}, {}, c.functionType};
-    const CalculatorOutcome out = evaluateCalculator(c.kind, in, 0);
+    const CalculatorOutcome out = evaluateCalculator(c.kind, in, model::AngleUnit::Radian);
     EXPECT_EQ(out.status, c.status);
     EXPECT_EQ(out.resultText, c.resultText);
     EXPECT_EQ(out.compiled.has_value(), c.status == CalculatorStatus::Ready);
@@ -76,7 +76,7 @@ TEST(CompileCalculatorInputTest, CarriesReferencesValuesAndDimension) {
     EXPECT_EQ(c->dimension, 0); // area + pure number
     EXPECT_EQ(c->valueTable.size(), 1u + 2 + 1 + 1);
     EXPECT_EQ(c->valueTable[1], 2.0);
-    EXPECT_EQ(evaluateCompiled(*c, 0), 7.0);
+    EXPECT_EQ(evaluateCompiled(*c, model::AngleUnit::Radian), 7.0);
     const auto area = compileCalculatorInput({"a*b", {a, b}, {}, 0});
     EXPECT_EQ(area->dimension, 2);
     std::vector<model::Element*> tooMany(23, a);

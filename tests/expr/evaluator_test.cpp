@@ -30,7 +30,7 @@ class EvaluateTextTest : public testing::TestWithParam<TextCase> {};
 
 TEST_P(EvaluateTextTest, GivesTheValueOrFails) {
     const TextCase& c = GetParam();
-    const auto v = evaluateText(c.text, c.angleUnit);
+    const auto v = evaluateText(c.text, *model::angleUnitFromStored(c.angleUnit));
     if (c.expected == kNoValue) {
         EXPECT_FALSE(v.has_value()) << describe(c) << " gave " << v.value_or(0);
     } else {
@@ -118,21 +118,21 @@ TEST(EvaluateTextTest, RefusesLongTexts) {
     for (int i = 0; i < 49; ++i)
         ninetyNine += "+1";
     ASSERT_EQ(ninetyNine.size(), 99u);
-    EXPECT_EQ(evaluateText(ninetyNine, 0), 50.0);
-    EXPECT_FALSE(evaluateText(ninetyNine + "1", 0)); // 100 characters
+    EXPECT_EQ(evaluateText(ninetyNine, model::AngleUnit::Radian), 50.0);
+    EXPECT_FALSE(evaluateText(ninetyNine + "1", model::AngleUnit::Radian)); // 100 characters
     // Spaces do not count towards the tokenizer's limit, but the text limit holds.
-    EXPECT_EQ(evaluateText(" " + ninetyNine, 0), 50.0);
-    EXPECT_FALSE(evaluateText("  " + ninetyNine, 0));
+    EXPECT_EQ(evaluateText(" " + ninetyNine, model::AngleUnit::Radian), 50.0);
+    EXPECT_FALSE(evaluateText("  " + ninetyNine, model::AngleUnit::Radian));
 }
 
 TEST(EvaluateTextTest, RunsOfSignsThatWouldOverflowTheStacksAreRefused) {
-    EXPECT_EQ(evaluateText(std::string(40, '-') + "1", 0), 1.0);
-    EXPECT_FALSE(evaluateText(std::string(98, '-') + "1", 0));
-    EXPECT_EQ(evaluateText(std::string(98, '(') + "1", 0), 1.0);
+    EXPECT_EQ(evaluateText(std::string(40, '-') + "1", model::AngleUnit::Radian), 1.0);
+    EXPECT_FALSE(evaluateText(std::string(98, '-') + "1", model::AngleUnit::Radian));
+    EXPECT_EQ(evaluateText(std::string(98, '(') + "1", model::AngleUnit::Radian), 1.0);
     std::string deep;
     for (int i = 0; i < 49; ++i)
         deep += "-(";
-    EXPECT_EQ(evaluateText(deep + "1", 0), -1.0);
+    EXPECT_EQ(evaluateText(deep + "1", model::AngleUnit::Radian), -1.0);
 }
 
 TEST(PowerTest, OddDenominatorRule) {
@@ -169,7 +169,8 @@ std::optional<Compiled> compile(const std::string& text, std::vector<double> ope
 TEST(OperandTest, LettersReadTheirSlotsAndConstantsFollow) {
     auto c = compile("a*b+c-2*pi", {2, 3, 4});
     ASSERT_TRUE(c);
-    EXPECT_NEAR(*evaluateCode(c->code, c->table, 0, {}, 0), 10 - 2 * model::kPi, 1e-12);
+    EXPECT_NEAR(*evaluateCode(c->code, c->table, 0, {}, model::AngleUnit::Radian),
+                10 - 2 * model::kPi, 1e-12);
     // Constant codes come after operands and function slots.
     EXPECT_EQ(c->table.size(), 6u);
     EXPECT_EQ(c->table[4], 2.0);
@@ -187,7 +188,7 @@ TEST(OperandTest, OnlyLettersInUseAreOperands) {
     auto c = compile("z", many);
     ASSERT_TRUE(c);
     EXPECT_EQ(c->code[0], -22);
-    EXPECT_EQ(*evaluateCode(c->code, c->table, 0, {}, 0), 5.0);
+    EXPECT_EQ(*evaluateCode(c->code, c->table, 0, {}, model::AngleUnit::Radian), 5.0);
 }
 
 struct VariableCase {
@@ -215,10 +216,10 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(VariableTest, SignScopeCoversThePower) {
     auto c = compile("-x^2", {}, 0, kYofX);
     ASSERT_TRUE(c);
-    EXPECT_EQ(*evaluateCode(c->code, c->table, 3, {}, 0), -9.0);
+    EXPECT_EQ(*evaluateCode(c->code, c->table, 3, {}, model::AngleUnit::Radian), -9.0);
     auto d = compile("2^-x*3", {}, 0, kYofX);
     ASSERT_TRUE(d);
-    EXPECT_EQ(*evaluateCode(d->code, d->table, 1, {}, 0), 1.5);
+    EXPECT_EQ(*evaluateCode(d->code, d->table, 1, {}, model::AngleUnit::Radian), 1.5);
 }
 
 // A Función element compiled from `text` with the given operand elements and functions.
@@ -239,10 +240,10 @@ std::unique_ptr<model::Element> makeFunction(const std::string& text, int type,
 TEST(UserFunctionTest, CallsRunTheirOwnCodeOnThePoppedValue) {
     auto square = makeFunction("x^2", kYofX);
     auto outer = makeFunction("f1(x+1)*2", kYofX, {square.get()});
-    EXPECT_EQ(*evaluateFunction(*outer, 2, 0), 18.0);
+    EXPECT_EQ(*evaluateFunction(*outer, 2, model::AngleUnit::Radian), 18.0);
     // A caller of another type may use a function of any type.
     auto polar = makeFunction("f1(w)+f2(w)", kRofW, {square.get(), outer.get()});
-    EXPECT_EQ(*evaluateFunction(*polar, 1, 0), 1.0 + 8.0);
+    EXPECT_EQ(*evaluateFunction(*polar, 1, model::AngleUnit::Radian), 1.0 + 8.0);
     EXPECT_FALSE(compileExpression("f3(1)", 0, 2, kYofX));
     EXPECT_FALSE(compileExpression("f0(1)", 0, 2, kYofX));
     EXPECT_FALSE(compileExpression("f01(1)", 0, 2, kYofX));
@@ -251,9 +252,9 @@ TEST(UserFunctionTest, CallsRunTheirOwnCodeOnThePoppedValue) {
 TEST(UserFunctionTest, FailingInnerEvaluationFailsTheCall) {
     auto inverse = makeFunction("1/x", kYofX);
     auto outer = makeFunction("f1(x)+1", kYofX, {inverse.get()});
-    EXPECT_FALSE(evaluateFunction(*outer, 0, 0));
+    EXPECT_FALSE(evaluateFunction(*outer, 0, model::AngleUnit::Radian));
     inverse->exists = 0;
-    EXPECT_FALSE(evaluateFunction(*outer, 2, 0));
+    EXPECT_FALSE(evaluateFunction(*outer, 2, model::AngleUnit::Radian));
 }
 
 TEST(UserFunctionTest, CircularCallsFromADamagedFileFailInsteadOfRecursingForever) {
@@ -261,44 +262,44 @@ TEST(UserFunctionTest, CircularCallsFromADamagedFileFailInsteadOfRecursingForeve
     auto b = makeFunction("f1(x)", kYofX, {a.get()});
     a->expression().code = b->expression().code; // a now calls its first function ...
     a->expression().refs = {b.get()};            // ... which is b, which calls a
-    EXPECT_FALSE(evaluateFunction(*a, 1, 0));
+    EXPECT_FALSE(evaluateFunction(*a, 1, model::AngleUnit::Radian));
 }
 
 TEST(DamagedCodeTest, CodeAndTableThatDoNotFitFail) {
     const std::vector<double> table{0, 1, 2};
     const std::vector<int32_t> outside{-3, 0};
-    EXPECT_FALSE(evaluateCode(outside, table, 0, {}, 0));
+    EXPECT_FALSE(evaluateCode(outside, table, 0, {}, model::AngleUnit::Radian));
     const std::vector<int32_t> missingOperand{-1, '+', 0};
-    EXPECT_FALSE(evaluateCode(missingOperand, table, 0, {}, 0));
+    EXPECT_FALSE(evaluateCode(missingOperand, table, 0, {}, model::AngleUnit::Radian));
     const std::vector<int32_t> twoLeft{-1, -2, 0};
-    EXPECT_FALSE(evaluateCode(twoLeft, table, 0, {}, 0));
+    EXPECT_FALSE(evaluateCode(twoLeft, table, 0, {}, model::AngleUnit::Radian));
     const std::vector<int32_t> bracket{-1, '(', 0};
-    EXPECT_FALSE(evaluateCode(bracket, table, 0, {}, 0));
+    EXPECT_FALSE(evaluateCode(bracket, table, 0, {}, model::AngleUnit::Radian));
     const std::vector<int32_t> noEnd{-1, -2, '+'};
-    EXPECT_EQ(*evaluateCode(noEnd, table, 0, {}, 0), 3.0);
+    EXPECT_EQ(*evaluateCode(noEnd, table, 0, {}, model::AngleUnit::Radian), 3.0);
     const std::vector<double> nan{0, NAN};
     const std::vector<int32_t> one{-1, 0};
-    EXPECT_FALSE(evaluateCode(one, nan, 0, {}, 0));
+    EXPECT_FALSE(evaluateCode(one, nan, 0, {}, model::AngleUnit::Radian));
     const std::vector<int32_t> call{-1, 1001, 0};
-    EXPECT_FALSE(evaluateCode(call, table, 0, {}, 0));
+    EXPECT_FALSE(evaluateCode(call, table, 0, {}, model::AngleUnit::Radian));
     std::vector<int32_t> tooDeep(150, -1);
     tooDeep.push_back(0);
-    EXPECT_FALSE(evaluateCode(tooDeep, table, 0, {}, 0));
+    EXPECT_FALSE(evaluateCode(tooDeep, table, 0, {}, model::AngleUnit::Radian));
 }
 
 TEST(DamagedCodeTest, OnlyTheSlotsTheCodeReadsMustHoldNumbers) {
     // Slot 0 (the last result) and unused slots may hold anything a damaged file gave them.
     const std::vector<double> table{NAN, 2.0, INFINITY, 3.0};
     const std::vector<int32_t> code{-1, -3, '*', 0};
-    EXPECT_EQ(evaluateCode(code, table, NAN, {}, 0), 6.0);
+    EXPECT_EQ(evaluateCode(code, table, NAN, {}, model::AngleUnit::Radian), 6.0);
     const std::vector<int32_t> readsInfinity{-2, 0};
-    EXPECT_FALSE(evaluateCode(readsInfinity, table, 0, {}, 0));
+    EXPECT_FALSE(evaluateCode(readsInfinity, table, 0, {}, model::AngleUnit::Radian));
     const std::vector<int32_t> variable{code::kVariableX, 0};
-    EXPECT_FALSE(evaluateCode(variable, table, INFINITY, {}, 0));
+    EXPECT_FALSE(evaluateCode(variable, table, INFINITY, {}, model::AngleUnit::Radian));
     // Empty tables are never read past.
-    EXPECT_EQ(evaluateCode(variable, {}, 4.0, {}, 0), 4.0);
+    EXPECT_EQ(evaluateCode(variable, {}, 4.0, {}, model::AngleUnit::Radian), 4.0);
     const std::vector<int32_t> sine{code::kVariableX, code::kSin, 0};
-    EXPECT_EQ(evaluateCode(sine, {}, 0.0, {}, 0), 0.0);
+    EXPECT_EQ(evaluateCode(sine, {}, 0.0, {}, model::AngleUnit::Radian), 0.0);
 }
 
 TEST(PreparedCodeTest, PreparedOnceRunsLikeEvaluateCode) {
@@ -307,12 +308,12 @@ TEST(PreparedCodeTest, PreparedOnceRunsLikeEvaluateCode) {
     const auto prepared = prepareCode(c->code, c->table.size(), 0);
     ASSERT_TRUE(prepared);
     for (double x : {0.0, 0.5, 2.0, -1.0}) {
-        const auto direct = evaluateCode(c->code, c->table, x, {}, 0);
-        EXPECT_EQ(runPrepared(*prepared, c->table, x, {}, 0), direct) << x;
+        const auto direct = evaluateCode(c->code, c->table, x, {}, model::AngleUnit::Radian);
+        EXPECT_EQ(runPrepared(*prepared, c->table, x, {}, model::AngleUnit::Radian), direct) << x;
     }
     // A table shorter than the code was prepared for is refused, not read past.
     const std::vector<double> shorter(c->table.begin(), c->table.end() - 1);
-    EXPECT_FALSE(runPrepared(*prepared, shorter, 2.0, {}, 0));
+    EXPECT_FALSE(runPrepared(*prepared, shorter, 2.0, {}, model::AngleUnit::Radian));
     EXPECT_FALSE(prepareCode(c->code, c->table.size() - 1, 0));
 }
 
@@ -360,12 +361,13 @@ TEST(FuzzTest, RandomTokenStringsNeverCrashAndNeverGiveNonFiniteValues) {
         table[3] = round % 7 == 0 ? 0.0 : value(rng);
         ASSERT_TRUE(fillConstants(text, 5, table));
         for (int unit = 0; unit < 3; ++unit) {
-            const auto r = evaluateCode(*code, table, value(rng), functions, unit);
+            const auto r = evaluateCode(*code, table, value(rng), functions,
+                                        *model::angleUnitFromStored(unit));
             if (r) {
                 ASSERT_TRUE(std::isfinite(*r)) << text;
             }
         }
-        if (const auto r = evaluateText(text, round % 3)) {
+        if (const auto r = evaluateText(text, *model::angleUnitFromStored(round % 3))) {
             ASSERT_TRUE(std::isfinite(*r)) << text;
         }
     }
@@ -386,7 +388,8 @@ TEST(FuzzTest, RandomCodeListsNeverCrash) {
         for (auto& c : code)
             c = codes[pick(rng)];
         std::vector<double> table{0, value(rng), value(rng), value(rng)};
-        const auto r = evaluateCode(code, table, value(rng), functions, round % 3);
+        const auto r = evaluateCode(code, table, value(rng), functions,
+                                    *model::angleUnitFromStored(round % 3));
         if (r) {
             ASSERT_TRUE(std::isfinite(*r));
         }

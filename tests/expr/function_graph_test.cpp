@@ -18,7 +18,8 @@ struct Graph {
     model::Element* function = nullptr;
     model::Element* graph = nullptr;
 
-    Graph(const char* text, int type, int angleUnit = 0, Point origin = {}) {
+    Graph(const char* text, int type, model::AngleUnit angleUnit = model::AngleUnit::Radian,
+          Point origin = {}) {
         function = els.expression(text, {}, {}, type);
         graph = els.graph(function, els.axes(origin));
         sampleFunctionGraph(*graph, kView, angleUnit);
@@ -39,25 +40,26 @@ TEST(FunctionGraphTest, SamplesTheVariableRangeOfTheView) {
     EXPECT_DOUBLE_EQ(s.samples2[249].x, 12.8);
     EXPECT_DOUBLE_EQ(s.samples2[249].y, 12.8 * 12.8);
     // The range stays as it was fixed: later views do not change it.
-    sampleFunctionGraph(*g.graph, GraphView{0, 10, 10, 0}, 0);
+    sampleFunctionGraph(*g.graph, GraphView{0, 10, 10, 0}, model::AngleUnit::Radian);
     EXPECT_DOUBLE_EQ(g.graph->y1, -12.8);
 }
 
 TEST(FunctionGraphTest, RangeByFunctionType) {
     const AxesFrame frame{{40.0, -80.0}, 40.0, 20.0};
-    const auto r2 = functionGraphRange(kXofY, frame, kView, 0);
+    const auto r2 = functionGraphRange(kXofY, frame, kView, model::AngleUnit::Radian);
     EXPECT_DOUBLE_EQ(r2.start, (-384.0 + 80.0) / 20.0);
     EXPECT_DOUBLE_EQ(r2.end, (384.0 + 80.0) / 20.0);
-    EXPECT_DOUBLE_EQ(functionGraphRange(kRofW, frame, kView, 0).end, 2 * model::kPi);
-    EXPECT_DOUBLE_EQ(functionGraphRange(kRofW, frame, kView, 1).end, 360.0);
-    EXPECT_DOUBLE_EQ(functionGraphRange(kRofW, frame, kView, 2).end, 400.0);
-    const auto r4 = functionGraphRange(kWofR, frame, kView, 0);
+    EXPECT_DOUBLE_EQ(functionGraphRange(kRofW, frame, kView, model::AngleUnit::Radian).end,
+                     2 * model::kPi);
+    EXPECT_DOUBLE_EQ(functionGraphRange(kRofW, frame, kView, model::AngleUnit::Degree).end, 360.0);
+    EXPECT_DOUBLE_EQ(functionGraphRange(kRofW, frame, kView, model::AngleUnit::Grad).end, 400.0);
+    const auto r4 = functionGraphRange(kWofR, frame, kView, model::AngleUnit::Radian);
     EXPECT_EQ(r4.start, 0.0);
     EXPECT_DOUBLE_EQ(r4.end, 552.0 / 40.0); // the farther end of the x axis
 }
 
 TEST(FunctionGraphTest, TypeTwoPlotsXAsAFunctionOfY) {
-    Graph g("2*y", kXofY, 0, {10.0, 20.0});
+    Graph g("2*y", kXofY, model::AngleUnit::Radian, {10.0, 20.0});
     const auto& s = g.samples();
     for (int i : {0, 100, 249}) {
         const auto k = static_cast<size_t>(i);
@@ -67,7 +69,7 @@ TEST(FunctionGraphTest, TypeTwoPlotsXAsAFunctionOfY) {
 }
 
 TEST(FunctionGraphTest, PolarConstantInDegreesIsACircle) {
-    Graph g("2", kRofW, 1, {5.0, 5.0});
+    Graph g("2", kRofW, model::AngleUnit::Degree, {5.0, 5.0});
     EXPECT_EQ(g.graph->x2, 360.0);
     const auto& s = g.samples();
     for (size_t k = 0; k < 250; ++k) {
@@ -75,7 +77,7 @@ TEST(FunctionGraphTest, PolarConstantInDegreesIsACircle) {
         EXPECT_NE(s.sampleColors[k], model::kInvalidSample);
     }
     EXPECT_NEAR(s.samples[0].x, 85.0, 1e-9);
-    EXPECT_TRUE(functionGraphJoins(*g.graph, 10, 1));
+    EXPECT_TRUE(functionGraphJoins(*g.graph, 10, model::AngleUnit::Degree));
 }
 
 TEST(FunctionGraphTest, FailedAndCutOffSamplesAreNeverDrawn) {
@@ -86,7 +88,7 @@ TEST(FunctionGraphTest, FailedAndCutOffSamplesAreNeverDrawn) {
     EXPECT_EQ(s.samples2[0].y, kFailedSampleY);
     EXPECT_EQ(s.sampleColors[0], model::kInvalidSample);
     EXPECT_NE(s.sampleColors[249], model::kInvalidSample);
-    EXPECT_FALSE(functionGraphJoins(*g.graph, 0, 0));
+    EXPECT_FALSE(functionGraphJoins(*g.graph, 0, model::AngleUnit::Radian));
 
     Graph polar("w-10000000", kRofW);
     EXPECT_EQ(polar.samples().samples[3].x, kPolarCutOff);
@@ -116,7 +118,7 @@ TEST_P(PoleTest, NotJoinedAcrossPoles) {
         const double v1 = s.samples2[static_cast<size_t>(i + 1)].x;
         const bool acrossPole =
             std::floor((v0 - c.offset) / c.period) != std::floor((v1 - c.offset) / c.period);
-        const bool joins = functionGraphJoins(*g.graph, i, 0);
+        const bool joins = functionGraphJoins(*g.graph, i, model::AngleUnit::Radian);
         if (acrossPole) {
             ++poles;
             EXPECT_FALSE(joins) << c.text << " between " << v0 << " and " << v1;
@@ -134,15 +136,16 @@ INSTANTIATE_TEST_SUITE_P(Poles, PoleTest,
 
 TEST(FunctionGraphTest, PointOnTheGraphAndNearestParameter) {
     Graph g("x/2", kYofX);
-    const auto p = functionGraphPointAt(*g.graph, 0.75, 0);
+    const auto p = functionGraphPointAt(*g.graph, 0.75, model::AngleUnit::Radian);
     ASSERT_TRUE(p);
     EXPECT_DOUBLE_EQ(p->x, 256.0); // variable 6.4
     EXPECT_DOUBLE_EQ(p->y, 128.0);
-    EXPECT_NEAR(functionGraphParameterOf(*g.graph, {256.0, 130.0}, 0), 0.75, 0.5 / 249);
+    EXPECT_NEAR(functionGraphParameterOf(*g.graph, {256.0, 130.0}, model::AngleUnit::Radian), 0.75,
+                0.5 / 249);
     Graph root("sqr(x)", kYofX);
-    EXPECT_FALSE(functionGraphPointAt(*root.graph, 0.0, 0));
+    EXPECT_FALSE(functionGraphPointAt(*root.graph, 0.0, model::AngleUnit::Radian));
     // The nearest sample is looked for among valid samples only.
-    EXPECT_GE(functionGraphParameterOf(*root.graph, {-40.0, 0.0}, 0), 0.5);
+    EXPECT_GE(functionGraphParameterOf(*root.graph, {-40.0, 0.0}, model::AngleUnit::Radian), 0.5);
 }
 
 TEST(FunctionGraphTest, FunctionWithoutValueOrBrokenPartsGivesNothing) {
@@ -151,15 +154,15 @@ TEST(FunctionGraphTest, FunctionWithoutValueOrBrokenPartsGivesNothing) {
     auto* f = els.expression("a*x", {k}, {}, kYofX);
     auto* graph = els.graph(f, els.axes());
     k->param1 = -100;
-    sampleFunctionGraph(*graph, kView, 0);
+    sampleFunctionGraph(*graph, kView, model::AngleUnit::Radian);
     EXPECT_EQ(graph->exists, 1);
     for (int c : graph->samples().sampleColors)
         EXPECT_EQ(c, model::kInvalidSample);
     graph->parent2->axes().unitX = 0.0;
-    sampleFunctionGraph(*graph, kView, 0);
+    sampleFunctionGraph(*graph, kView, model::AngleUnit::Radian);
     EXPECT_EQ(graph->exists, 0);
     graph->parent2 = nullptr;
-    EXPECT_FALSE(functionGraphPointAt(*graph, 0.5, 0));
+    EXPECT_FALSE(functionGraphPointAt(*graph, 0.5, model::AngleUnit::Radian));
 }
 
 } // namespace

@@ -10,6 +10,9 @@ namespace {
 
 using model::Kind;
 
+constexpr model::LengthUnit kCentimetres = model::LengthUnit::Centimetre;
+constexpr model::AngleUnit kRadians = model::AngleUnit::Radian;
+
 struct FixedCase {
     double value;
     int decimals;
@@ -76,7 +79,7 @@ struct UnitCase {
     Kind kind;
     double world; // world length, area or radians
     int dimension;
-    int lengthUnit;
+    int lengthUnit; // as stored
     int angleUnit;
     int decimals;
     const char* text;
@@ -87,11 +90,13 @@ class ValueTextUnitTest : public testing::TestWithParam<UnitCase> {};
 TEST_P(ValueTextUnitTest, ShowsValueInDocumentUnits) {
     const UnitCase& c = GetParam();
     double value = c.world;
-    if (c.dimension == 1) value = model::userLength(c.world, 40, c.lengthUnit);
-    if (c.dimension == 2) value = model::userArea(c.world, 40, c.lengthUnit);
-    if (c.dimension == 3) value = model::angleToUser(c.world, c.angleUnit);
+    const model::LengthUnit lengthUnit = *model::lengthUnitFromStored(c.lengthUnit);
+    const model::AngleUnit angleUnit = *model::angleUnitFromStored(c.angleUnit);
+    if (c.dimension == 1) value = model::userLength(c.world, 40, lengthUnit);
+    if (c.dimension == 2) value = model::userArea(c.world, 40, lengthUnit);
+    if (c.dimension == 3) value = model::angleToUser(c.world, angleUnit);
     auto e = number(c.kind, value, c.dimension, c.decimals);
-    EXPECT_EQ(valueText(*e, c.lengthUnit, c.angleUnit), c.text);
+    EXPECT_EQ(valueText(*e, lengthUnit, angleUnit), c.text);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -111,13 +116,13 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ValueTextTest, MissingValueReadsNoExistente) {
     auto slope = number(Kind::Slope, 12.0, 0, 2);
     slope->param1 = -100;
-    EXPECT_EQ(valueText(*slope, 1, 0), "no existente");
+    EXPECT_EQ(valueText(*slope, kCentimetres, kRadians), "no existente");
     ValueTexts english;
     english.noValue = "undefined";
-    EXPECT_EQ(valueText(*slope, 1, 0, english), "undefined");
+    EXPECT_EQ(valueText(*slope, kCentimetres, kRadians, english), "undefined");
     slope->param1 = 100;
     slope->x1 = NAN;
-    EXPECT_EQ(valueText(*slope, 1, 0), "no existente");
+    EXPECT_EQ(valueText(*slope, kCentimetres, kRadians), "no existente");
 }
 
 TEST(ValueTextTest, NameLabelGoesInFront) {
@@ -125,7 +130,7 @@ TEST(ValueTextTest, NameLabelGoesInFront) {
     auto name = model::makeElement(Kind::Name);
     name->name().text = "AB = ";
     d->label = name.get();
-    EXPECT_EQ(valueText(*d, 1, 0), "AB = 2.00 cm");
+    EXPECT_EQ(valueText(*d, kCentimetres, kRadians), "AB = 2.00 cm");
 }
 
 TEST(ValueTextTest, CoordinatePartsShowNoUnitAndTheirOwnersDecimals) {
@@ -133,14 +138,14 @@ TEST(ValueTextTest, CoordinatePartsShowNoUnitAndTheirOwnersDecimals) {
     owner->decimals = 3;
     auto x = number(Kind::CoordinateX, 1.5, 1, 1);
     x->parent2 = owner.get();
-    EXPECT_EQ(valueText(*x, 1, 0), "1.500");
+    EXPECT_EQ(valueText(*x, kCentimetres, kRadians), "1.500");
 }
 
 TEST(ValueTextTest, UnitTextOutOfRangeIsClampedOrEmpty) {
-    EXPECT_EQ(unitText(0, 1, 0), "");
-    EXPECT_EQ(unitText(7, 1, 0), "");
-    EXPECT_EQ(unitText(1, 9, 0), "km");
-    EXPECT_EQ(unitText(3, 0, -1), "rd");
+    EXPECT_EQ(unitText(0, kCentimetres, kRadians), "");
+    EXPECT_EQ(unitText(7, kCentimetres, kRadians), "");
+    EXPECT_EQ(unitText(1, static_cast<model::LengthUnit>(9), kRadians), "km");
+    EXPECT_EQ(unitText(3, model::LengthUnit::Millimetre, static_cast<model::AngleUnit>(-1)), "rd");
 }
 
 } // namespace

@@ -173,7 +173,8 @@ TEST(LocusCrossings, FunctionGraphIsNotJoinedAcrossItsPole) {
     expr::testing::Elements els;
     Element* function = els.expression("1/x", {}, {}, expr::kYofX);
     Element* graph = els.graph(function, els.axes());
-    expr::sampleFunctionGraph(*graph, expr::GraphView{-512.0, 384.0, 512.0, -384.0}, 0);
+    expr::sampleFunctionGraph(*graph, expr::GraphView{-512.0, 384.0, 512.0, -384.0},
+                              model::AngleUnit::Radian);
     Figure f;
     // y = 0.5 and y = -0.5 in axis units (40 world units each) meet 1/x once each.
     Element* above = fixedSegment(f, {-1000, 20}, {1000, 20}, Kind::LineThroughTwoPoints);

@@ -187,7 +187,7 @@ TEST(Recompute, AngleBeyondPiSwapsItsArmsForGood) {
 
 TEST(Recompute, RotationByANumberInDegrees) {
     Figure b;
-    b.ctx.angleUnit = model::kDegrees;
+    b.ctx.units.angleUnit = model::AngleUnit::Degree;
     Element* image = b.add(Kind::Rotation, b.point(1, 0), b.point(0, 0), b.number(90));
     b.recompute();
     EXPECT_TRUE(near(image->point(), {0, 1}, 1e-12));
@@ -292,8 +292,8 @@ TEST(Recompute, PolygonSurvivesADegenerateSide) {
 
 TEST(Recompute, MeasurementsUseTheDocumentUnits) {
     Figure b;
-    b.ctx.lengthUnit = model::kMillimetre;
-    b.ctx.angleUnit = model::kDegrees;
+    b.ctx.units.lengthUnit = model::LengthUnit::Millimetre;
+    b.ctx.units.angleUnit = model::AngleUnit::Degree;
     Element* o = b.point(0, 0);
     Element* p = b.point(80, 0);
     Element* q = b.point(0, 80);
@@ -379,8 +379,8 @@ TEST(Recompute, CoordinatesRectangularAndPolar) {
     EXPECT_EQ(axes->axes().axisY->secondPoint(), (Point{100, 60}));
 
     // A polar document turns coordinates polar unless the element asked for rectangular ones.
-    b.ctx.coordSystem = 1;
-    b.ctx.angleUnit = model::kDegrees;
+    b.ctx.units.coordSystem = model::CoordinateSystem::Polar;
+    b.ctx.units.angleUnit = model::AngleUnit::Degree;
     rect->param1 = 0;
     b.recompute();
     EXPECT_NEAR(rect->coordinates().yPart->x1, -45.0, 1e-9);

@@ -202,7 +202,7 @@ TEST_F(Macros, AMeasurementLandsAtTheLastClick) {
     ASSERT_EQ(applied.created.size(), 1u);
     Element* made = applied.created[0];
     EXPECT_TRUE(near(made->secondPoint(), {-120.5, 77.25}));
-    EXPECT_NEAR(made->x1, 5.0 / document::contextFor(doc).pixelsPerUnit, 1e-12);
+    EXPECT_NEAR(made->x1, 5.0 / document::contextFor(doc).units.pixelsPerUnit, 1e-12);
 }
 
 TEST_F(Macros, ADamagedBodyIsRefusedBeforeAnythingIsBuiltAndItsFileIsNotValid) {

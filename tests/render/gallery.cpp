@@ -185,7 +185,7 @@ void buildGallery(document::Document& d) {
     if (function) {
         Element* graph = m.make(Kind::FunctionGraph, function, axes);
         expr::setFunctionGraphRange(*graph, {d.viewLeft, d.viewTop, d.viewRight, d.viewBottom},
-                                    d.angleUnit);
+                                    d.units.angleUnit);
         graph->color = 0x00C0FF;
         geometry::recomputeElement(*graph, document::contextFor(d));
     }

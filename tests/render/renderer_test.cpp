@@ -305,7 +305,7 @@ TEST(Redraw, SelectedTextsInInverseVideo) {
     calc->param1 = 100;
     calc->style = -1; // normally transparent
     calc->selected = 1;
-    s.document.backgroundColor = 0x102030;
+    s.document.units.backgroundColor = 0x102030;
     s.redraw();
     const auto texts = s.canvas.callsOf("textOut");
     ASSERT_EQ(texts.size(), 1u);
@@ -326,7 +326,7 @@ TEST(Redraw, TraceLayerCombinedByBackground) {
     EXPECT_EQ(blits[0].args.back(), static_cast<int>(RasterOp::Or)); // on black
     EXPECT_TRUE(trace.calls.empty()); // traces are laid down only while something moves
     s.ctx.state.dragInProgress = true;
-    s.document.backgroundColor = 0xFFFFFF;
+    s.document.units.backgroundColor = 0xFFFFFF;
     s.redraw();
     EXPECT_EQ(s.canvas.callsOf("bitBlt")[0].args.back(), static_cast<int>(RasterOp::And));
     EXPECT_EQ(trace.callsOf("rectangle").size(), 1u);
@@ -494,7 +494,7 @@ TEST(Axes, LinesTicksAndFirstTickValues) {
     EXPECT_TRUE(has(s.canvas.calls, "lineTo(552,386)"));
     EXPECT_FALSE(has(s.canvas.calls, "moveTo(512,383)"));
     // On a white background the values are red; on the miniature they are left out.
-    s.document.backgroundColor = 0xFFFFFF;
+    s.document.units.backgroundColor = 0xFFFFFF;
     s.draw(a, 0x808080, 1);
     EXPECT_EQ(s.canvas.callsOf("textOut")[0].font.color, 255);
     RecordingCanvas mini(CanvasRole::Miniature);

@@ -24,7 +24,7 @@ Options changedOptions() {
     o.windowHeight = 500;
     o.windowWidth = 700;
     o.windowState = 0;
-    o.backgroundColor = 0x112233;
+    o.units.backgroundColor = 0x112233;
     o.selectionColor = 0x445566;
     o.hiddenColor = 0x778899;
     o.planeSize = 4321.5;
@@ -43,10 +43,10 @@ Options changedOptions() {
     o.detectionDistance = 12;
     o.nameDistance = 70;
     o.adaptCursorColor = 0;
-    o.lengthUnit = 3;
-    o.angleUnit = 2;
-    o.pixelsPerUnit = 55;
-    o.coordSystem = 1;
+    o.units.lengthUnit = model::LengthUnit::Kilometre;
+    o.units.angleUnit = model::AngleUnit::Grad;
+    o.units.pixelsPerUnit = 55;
+    o.units.coordSystem = model::CoordinateSystem::Polar;
     o.decimals = 5;
     o.locusPoints = 300;
     o.hideIntermediate = 0;
@@ -118,7 +118,8 @@ TEST(OptionsFile, LayoutOfTheDefaultFile) {
 
 TEST(OptionsFile, BackgroundAndUnitsComeFromTheGivenDocument) {
     const Options o;
-    const DocumentDefaults doc{0x00FF00, 2, 1, 100, 1};
+    const DocumentDefaults doc{0x00FF00, model::LengthUnit::Metre, model::AngleUnit::Degree, 100,
+                               model::CoordinateSystem::Polar};
     const auto back = parseOptions(serializeOptions(o, doc), Options{});
     ASSERT_TRUE(back.has_value());
     EXPECT_EQ(back->documentDefaults(), doc);
@@ -191,6 +192,9 @@ INSTANTIATE_TEST_SUITE_P(
                       BadFile{"WindowState", 28, 7, OptionsError::BadValue},
                       BadFile{"DetectionDistance", kTail + 12, 0, OptionsError::BadValue},
                       BadFile{"LengthUnit", kTail + 24, 4, OptionsError::BadValue},
+                      BadFile{"LengthUnitNegative", kTail + 24, -1, OptionsError::BadValue},
+                      BadFile{"AngleUnit", kTail + 28, 3, OptionsError::BadValue},
+                      BadFile{"CoordinateSystem", kTail + 36, 2, OptionsError::BadValue},
                       BadFile{"PixelsPerUnitZero", kTail + 32, 0, OptionsError::BadValue},
                       BadFile{"Decimals", kTail + 40, 9, OptionsError::BadValue},
                       BadFile{"LocusPointsHuge", kTail + 44, 1 << 28, OptionsError::BadValue}),
@@ -259,7 +263,8 @@ TEST_F(OptionsFileOnDisk, MissingOrBadFileLeavesTheOptionsUntouched) {
 TEST_F(OptionsFileOnDisk, SavingTakesTheDocumentUnitsAsNewDefaults) {
     const fs::path file = dir_ / "zeva.ini";
     Options o;
-    const DocumentDefaults doc{0x0000FF, 0, 2, 20, 1};
+    const DocumentDefaults doc{0x0000FF, model::LengthUnit::Millimetre, model::AngleUnit::Grad, 20,
+                               model::CoordinateSystem::Polar};
     ASSERT_TRUE(saveOptionsWithDocument(file, o, doc));
     EXPECT_EQ(o.documentDefaults(), doc);
     Options read;
@@ -295,7 +300,8 @@ TEST(Options, LoadOriginalOptionsKeepsLanguageAndDocumentDefaults) {
     loadOriginalOptions(o);
     Options expected;
     expected.languageFile = "Español";
-    expected.setDocumentDefaults({0x112233, 3, 2, 55, 1});
+    expected.setDocumentDefaults({0x112233, model::LengthUnit::Kilometre, model::AngleUnit::Grad,
+                                  55, model::CoordinateSystem::Polar});
     EXPECT_EQ(o, expected);
     loadOriginalOptions(o, true);
     expected.setDocumentDefaults({});

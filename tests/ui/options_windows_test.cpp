@@ -91,25 +91,25 @@ TEST_F(OptionsWindows, ARefusedEditKeepsTheWindowOpenOnItsPageWithTheWarning) {
 }
 
 TEST_F(OptionsWindows, EscapePutsBackTheBackgroundChosenWhileOpen) {
-    doc.backgroundColor = 0x101010;
+    doc.units.backgroundColor = 0x101010;
     GeneralOptionsDialog d(options, &doc, 1024, hooks);
     d.show();
     const QImage before = d.backgroundSwatch()->icon().pixmap(20, 20).toImage();
     d.chooseBackground(0xFFFFFF);
-    EXPECT_EQ(doc.backgroundColor, 0xFFFFFF); // at once, and the figure is redrawn
+    EXPECT_EQ(doc.units.backgroundColor, 0xFFFFFF); // at once, and the figure is redrawn
     EXPECT_EQ(redraws, 1);
     EXPECT_NE(d.backgroundSwatch()->icon().pixmap(20, 20).toImage(), before);
     d.chooseHidden(0x00FF00);
     QTest::keyClick(&d, Qt::Key_Escape);
     EXPECT_EQ(d.result(), QDialog::Rejected);
-    EXPECT_EQ(doc.backgroundColor, 0x101010);
+    EXPECT_EQ(doc.units.backgroundColor, 0x101010);
     EXPECT_EQ(options.hiddenColor, settings::Options().hiddenColor);
     EXPECT_EQ(redraws, 3);
     EXPECT_FALSE(doc.modified);
 }
 
 TEST_F(OptionsWindows, AppearanceOfRectasEjesColoursLinesAndAxes) {
-    AppearanceDialog d(options, doc.backgroundColor);
+    AppearanceDialog d(options, doc.units.backgroundColor);
     d.show();
     d.groups()->setCurrentIndex(1); // "rectas,ejes"
     const QImage grey = d.preview()->pixmap().toImage();
@@ -127,7 +127,7 @@ TEST_F(OptionsWindows, AppearanceOfRectasEjesColoursLinesAndAxes) {
 }
 
 TEST_F(OptionsWindows, EnterInTheFontListOpensTheFontDialogAndCancelRestoresTheFonts) {
-    FontsDialog d(options, doc.backgroundColor);
+    FontsDialog d(options, doc.units.backgroundColor);
     int asked = 0;
     d.setFontAsker([&asked](const model::ElementFont& f) {
         ++asked;

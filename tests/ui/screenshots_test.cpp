@@ -65,11 +65,11 @@ TEST(Screenshots, OptionsWindowsAndHelpInEnglish) {
     }
     save(sheet, QStringLiteral("options-general-en.png"));
 
-    AppearanceDialog appearance(options, doc.backgroundColor);
+    AppearanceDialog appearance(options, doc.units.backgroundColor);
     appearance.groups()->setCurrentIndex(1);
     save(shot(appearance), QStringLiteral("options-appearance-en.png"));
 
-    FontsDialog fonts(options, doc.backgroundColor);
+    FontsDialog fonts(options, doc.units.backgroundColor);
     save(shot(fonts), QStringLiteral("options-fonts-en.png"));
 
     // The editor with the help window open on the page of the segment tool.

@@ -105,7 +105,7 @@ TEST_F(SmallWindows, PointByCoordinatesPlotsOnEnterAndRefusesBadText) {
     EXPECT_EQ(f.doc().construction.countOf(), count);
 
     w->polarButton()->setChecked(true);
-    f.doc().angleUnit = 1;
+    f.doc().units.angleUnit = model::AngleUnit::Degree;
     w->firstField()->setText(QStringLiteral("2"));
     w->secondField()->setText(QStringLiteral("90"));
     QTest::keyClick(w->firstField(), Qt::Key_Return);
