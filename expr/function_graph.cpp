@@ -9,16 +9,6 @@
 
 namespace zeva::expr {
 
-namespace {
-
-// The function and the frame of a graph, when both are usable.
-struct GraphParts {
-    const model::Element* function = nullptr;
-    AxesFrame frame;
-    int type = 0;
-    std::optional<PreparedFunction> prepared; // none: no sample has a value
-};
-
 std::optional<GraphParts> partsOf(const model::Element& graph) {
     const model::Element* f = graph.parent1;
     if (!f || f->kind != model::Kind::Function || !f->exists) return std::nullopt;
@@ -27,6 +17,8 @@ std::optional<GraphParts> partsOf(const model::Element& graph) {
     if (!frame) return std::nullopt;
     return GraphParts{f, *frame, f->param1, prepareFunction(*f)};
 }
+
+namespace {
 
 enum class SampleState { Valid, Failed, CutOff };
 
@@ -172,9 +164,19 @@ void sampleFunctionGraph(model::Element& graph, const GraphView& view, model::An
     tail->sampleCount = kGraphSamples;
 }
 
+PreparedGraph prepareGraph(const model::Element& graph, model::AngleUnit angleUnit) {
+    return PreparedGraph{&graph, partsOf(graph), angleUnit};
+}
+
 bool functionGraphJoins(const model::Element& graph, int i, model::AngleUnit angleUnit) {
+    return functionGraphJoins(prepareGraph(graph, angleUnit), i);
+}
+
+bool functionGraphJoins(const PreparedGraph& prepared, int i) {
+    const model::Element& graph = *prepared.graph;
+    const model::AngleUnit angleUnit = prepared.angleUnit;
+    const std::optional<GraphParts>& parts = prepared.parts;
     const auto* tail = std::get_if<model::SampleTail>(&graph.tail);
-    const auto parts = partsOf(graph);
     if (!tail || !parts || i < 0 || i + 1 >= tail->sampleCount ||
         static_cast<size_t>(i + 1) >= tail->samples.size())
         return false;

@@ -4,6 +4,7 @@
 // neighbouring samples.
 
 #include "expr/calculation.h"
+#include "expr/evaluator.h"
 #include "expr/tokens.h"
 #include "model/element.h"
 #include "model/units.h"
@@ -52,5 +53,25 @@ bool setFunctionGraphRange(model::Element& graph, const GraphView& view,
 // variable and, for a chord steeper than 4, that value lies strictly between the ends (so poles
 // are not bridged); for types 3 and 4 the world points are at most 999 units apart.
 bool functionGraphJoins(const model::Element& graph, int i, model::AngleUnit angleUnit);
+
+// The function and the frame of a graph, when both are usable.
+struct GraphParts {
+    const model::Element* function = nullptr;
+    AxesFrame frame;
+    int type = 0;
+    std::optional<PreparedFunction> prepared; // none: no sample has a value
+};
+std::optional<GraphParts> partsOf(const model::Element& graph);
+
+// A graph with its function prepared once, for the joining test of all its neighbouring
+// samples: drawing and the hit test walk every pair, and preparing the function for each one
+// made a graph cost a compile per sample on every redraw and every mouse move.
+struct PreparedGraph {
+    const model::Element* graph = nullptr;
+    std::optional<GraphParts> parts;
+    model::AngleUnit angleUnit = model::AngleUnit::Radian;
+};
+PreparedGraph prepareGraph(const model::Element& graph, model::AngleUnit angleUnit);
+bool functionGraphJoins(const PreparedGraph& prepared, int i);
 
 } // namespace zeva::expr

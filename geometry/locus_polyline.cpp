@@ -22,6 +22,7 @@ std::optional<LocusPolyline> polylineOf(const Element& locus, const RecomputeCon
         static_cast<int>(std::min(tail->samples.size(), tail->sampleColors.size())));
     if (locus.kind == Kind::FunctionGraph) {
         p.graph = true;
+        p.preparedGraph = expr::prepareGraph(locus, p.angleUnit);
         return p;
     }
     if (locus.kind != Kind::Locus || !locus.parent1 ||

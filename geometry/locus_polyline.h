@@ -23,6 +23,7 @@ struct LocusPolyline {
     bool closed = false;
     bool graph = false;
     model::AngleUnit angleUnit = model::AngleUnit::Radian;
+    std::optional<expr::PreparedGraph> preparedGraph; // a graph's function, prepared once
 
     bool valid(int i) const {
         const Point p = tail->samples[i];
@@ -34,7 +35,7 @@ struct LocusPolyline {
         if (!valid(i) || !valid(j)) return false;
         // A graph is broken where its function is (poles, gaps); a point locus where the
         // traced point jumps.
-        if (graph) return j == i + 1 && expr::functionGraphJoins(*element, i, angleUnit);
+        if (graph) return j == i + 1 && expr::functionGraphJoins(*preparedGraph, i);
         return dist(tail->samples[i], tail->samples[j]) < kLocusJoinLimit;
     }
     // Calls f(from, to) for every drawn piece, in sampling order.

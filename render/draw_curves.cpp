@@ -86,6 +86,7 @@ void drawFunctionGraph(const RenderContext& ctx, Canvas& canvas, const Element& 
     };
     const model::AngleUnit angleUnit =
         ctx.document ? ctx.document->units.angleUnit : model::AngleUnit::Radian;
+    const expr::PreparedGraph prepared = expr::prepareGraph(graph, angleUnit);
     canvas.setPen(*pen);
     Point prev = t.samples[0];
     IPoint sPrev = worldToScreen(v, prev);
@@ -94,7 +95,7 @@ void drawFunctionGraph(const RenderContext& ctx, Canvas& canvas, const Element& 
         const Point p = t.samples[i];
         const IPoint s = worldToScreen(v, p);
         const bool ok = valid(p, s);
-        if (ok && prevValid && expr::functionGraphJoins(graph, i - 1, angleUnit)) {
+        if (ok && prevValid && expr::functionGraphJoins(prepared, i - 1)) {
             canvas.moveTo(sPrev.x, sPrev.y);
             canvas.lineTo(s.x, s.y);
             canvas.setPixel(s.x, s.y, color);
