@@ -21,13 +21,7 @@ using model::Track;
 // Lines that keep their own direction take t in world units from the first point; lines
 // through two points take t as a multiple of the vector between them.
 bool paramIsDistance(Kind k) {
-    switch (k) {
-    case Kind::LineThroughTwoPoints:
-    case Kind::RayThroughTwoPoints:
-        return false;
-    default:
-        return true;
-    }
+    return k != Kind::LineThroughTwoPoints && k != Kind::RayThroughTwoPoints;
 }
 
 // Conics made of two lines hold them in samples 0-1 and 2-3.
