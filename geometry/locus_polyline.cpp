@@ -16,13 +16,11 @@ std::optional<LocusPolyline> polylineOf(const Element& locus, const RecomputeCon
     LocusPolyline p;
     p.element = &locus;
     p.tail = tail;
-    p.angleUnit = ctx.units.angleUnit;
     p.count = std::clamp<int>(
         tail->sampleCount, 0,
         static_cast<int>(std::min(tail->samples.size(), tail->sampleColors.size())));
     if (locus.kind == Kind::FunctionGraph) {
-        p.graph = true;
-        p.preparedGraph = expr::prepareGraph(locus, p.angleUnit);
+        p.graph = expr::prepareGraph(locus, ctx.units.angleUnit);
         return p;
     }
     if (locus.kind != Kind::Locus || !locus.parent1 ||

@@ -21,9 +21,7 @@ struct LocusPolyline {
     const model::SampleTail* tail = nullptr;
     int count = 0;
     bool closed = false;
-    bool graph = false;
-    model::AngleUnit angleUnit = model::AngleUnit::Radian;
-    std::optional<expr::PreparedGraph> preparedGraph; // a graph's function, prepared once
+    std::optional<expr::PreparedGraph> graph; // a function graph, its function prepared once
 
     bool valid(int i) const {
         const Point p = tail->samples[i];
@@ -35,7 +33,7 @@ struct LocusPolyline {
         if (!valid(i) || !valid(j)) return false;
         // A graph is broken where its function is (poles, gaps); a point locus where the
         // traced point jumps.
-        if (graph) return j == i + 1 && expr::functionGraphJoins(*preparedGraph, i);
+        if (graph) return j == i + 1 && expr::functionGraphJoins(*graph, i);
         return dist(tail->samples[i], tail->samples[j]) < kLocusJoinLimit;
     }
     // Calls f(from, to) for every drawn piece, in sampling order.
